@@ -1,0 +1,77 @@
+#pragma once
+
+// The quote data file and the current quote of the tray program: every change of the
+// current quote runs through nextQuote(), which also refreshes the signature files.
+
+#include "platform/desktop.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace sentari {
+class SettingsStore;
+}
+
+namespace sentari::tray {
+
+inline const QString QuoteTag = QStringLiteral("<Quote will be inserted here>");
+
+struct CurrentQuote {
+    QString text;           // empty when there is none
+    qint64 index = 0;       // 1-based line number in the data file
+    QString quoteFilePath;
+    QString signatureText;  // signature 1 with the current quote, plain text
+    QByteArray signatureRtf;
+};
+
+// The ask-once question (Yes/No with "Don't ask this again"). Returns true for Yes.
+class AskOnce {
+public:
+    virtual ~AskOnce() = default;
+    virtual bool ask(const QString& key, const QString& question) = 0;
+};
+
+class QuoteKeeper {
+public:
+    QuoteKeeper(SettingsStore& store, platform::Desktop& desktop, AskOnce& askOnce);
+
+    enum class Outcome {
+        Changed, // a quote was fetched (it may be empty when the store had none)
+        Quit,    // no data file and the user chose none: the program ends
+        Failed,  // a store or file call failed; the user was told, nothing changed
+    };
+
+    // askFlag is true only at start-up: then a missing signature is offered to be created.
+    Outcome nextQuote(bool askFlag);
+    // Lets the user choose the data file; true when one was chosen.
+    bool changeQuoteFile();
+    // Adds the clipboard text to the data file as one line.
+    void addClipboard();
+    // Deletes the current quote from the data file and fetches a new one.
+    void deleteQuote();
+    // Offers to create a signature when "CreateSignature" reads "ask".
+    void askCreateSignature();
+
+    const CurrentQuote& current() const { return current_; }
+
+    // Opens the signature window (the offer was accepted).
+    std::function<void()> openSignatureWindow;
+    // The current quote was changed by a menu action (the tray refreshes its icon).
+    std::function<void()> quoteChanged;
+
+private:
+    void showFailure(const QString& text);
+
+    SettingsStore& store_;
+    platform::Desktop& desktop_;
+    AskOnce& askOnce_;
+    CurrentQuote current_;
+};
+
+// Joins clipboard text into one line: cut at CR LF, leading empty lines dropped, every
+// later part appended after one space.
+QString joinLines(const QString& source);
+
+} // namespace sentari::tray
