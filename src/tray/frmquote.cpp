@@ -239,7 +239,9 @@ void FrmQuote::addClipboardToData()
 
 void FrmQuote::deleteQuote()
 {
-    keeper_.deleteQuote();
+    // The keeper refreshes the icon itself after a delete.
+    if (keeper_.deleteQuote() == QuoteKeeper::Outcome::Quit)
+        exitProgram();
 }
 
 void FrmQuote::changeQuoteFile()

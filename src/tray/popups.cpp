@@ -52,7 +52,8 @@ FrmPopup::FrmPopup(const QString& quote, QPointF twipsPerPixel)
     , twipsPerPixel_(twipsPerPixel)
 {
     setObjectName(QStringLiteral("frmPopup"));
-    setWindowTitle(QStringLiteral("Sentari quote"));
+    // The quote is the window's name too, for screen readers and pagers.
+    setWindowTitle(quote);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::NoFocus);
