@@ -88,7 +88,7 @@ bool XEmbedTray::managerExists() const
     return exists;
 }
 
-bool XEmbedTray::dock(WId window)
+bool XEmbedTray::dock(WId window, QSize minimumSize)
 {
     auto* c = static_cast<xcb_connection_t*>(connection_);
     if (!c)
@@ -100,6 +100,17 @@ bool XEmbedTray::dock(WId window)
         return false;
 
     const auto w = static_cast<xcb_window_t>(window);
+    // WM_NORMAL_HINTS with only the minimum (and base) size: flags, 4 unused, min w/h, max
+    // w/h, increments, aspects, base w/h, gravity.
+    constexpr std::uint32_t PMinSize = 1u << 4;
+    constexpr std::uint32_t PBaseSize = 1u << 8;
+    std::uint32_t hints[18] = {};
+    hints[0] = PMinSize | PBaseSize;
+    hints[5] = hints[15] = static_cast<std::uint32_t>(minimumSize.width());
+    hints[6] = hints[16] = static_cast<std::uint32_t>(minimumSize.height());
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 32,
+                        18, hints);
+
     const std::uint32_t info[2] = {XEmbedVersion, XEmbedMapped};
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, xembedInfoAtom_, xembedInfoAtom_, 32, 2, info);
 

@@ -6,6 +6,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <QPoint>
+#include <QSize>
 #include <QWindow>
 
 #include <cstdint>
@@ -23,8 +24,9 @@ public:
 
     // Whether a tray manager owns the system tray selection of the default screen.
     bool managerExists() const;
-    // Asks the tray manager to embed the window; false when there is none.
-    bool dock(WId window);
+    // Asks the tray manager to embed the window; false when there is none. Trays size the
+    // slot from the window's minimum size, so that is set first.
+    bool dock(WId window, QSize minimumSize);
     // The window's top-left corner in root coordinates. Asked of the X server because a
     // window embedded in a tray does not know its own screen position.
     QPoint rootPosition(WId window) const;

@@ -87,6 +87,7 @@ QMenu* FrmQuote::menu()
         return menu_.get();
     menu_ = std::make_unique<QMenu>();
     menu_->setTitle(QStringLiteral("PopupQuote"));
+    menu_->setWindowTitle(menu_->title());
     menu_->setObjectName(QStringLiteral("PopupQuote"));
     for (const MenuItem& item : menuItems) {
         const QString caption = QString::fromLatin1(item.caption);
@@ -340,7 +341,7 @@ void FrmQuote::dockXEmbed()
         return;
     // A fresh window for every tray: the old one may still sit in a dead tray's socket.
     iconWindow_ = std::make_unique<TrayIconWindow>([this](int message) { trayCallback(message); });
-    if (!xembed_->dock(iconWindow_->winId())) {
+    if (!xembed_->dock(iconWindow_->winId(), iconWindow_->minimumSize())) {
         iconWindow_.reset();
         return;
     }
@@ -365,7 +366,7 @@ void FrmQuote::checkDocked()
         return;
     }
     // A tray that has just announced itself may not take icons yet: ask again a few times.
-    if (++dockAttempts_ > 8 || !xembed_->dock(iconWindow_->winId()))
+    if (++dockAttempts_ > 8 || !xembed_->dock(iconWindow_->winId(), iconWindow_->minimumSize()))
         return;
     dockCheck_.start();
 #endif

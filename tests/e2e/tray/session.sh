@@ -79,6 +79,17 @@ start_tray() {
     PIDS+=($TRAYER_PID)
     wait_for 10 sh -c 'xwininfo -root -tree | grep -q "\"panel\": (\"panel\" \"trayer\")"' \
         || fail "trayer did not start"
+    wait_for 10 strut_applied || fail "openbox did not reserve the panel's strut"
+}
+
+# The work area as openbox publishes it: x y width height.
+work_area() {
+    xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g' | awk '{print $1, $2, $3, $4}'
+}
+strut_applied() {
+    local x y w h
+    read -r x y w h < <(work_area)
+    [ "$((y + h))" -lt 768 ]
 }
 
 # A quote data file of numbered quotes and the settings that point at it.
@@ -118,6 +129,16 @@ start_sentari() {
     ICON_H=$HEIGHT
 }
 icon_docked() { [ -n "$(icon_window)" ]; }
+
+# named_window NAME: sentari's mapped window of that name, empty when none.
+named_window() {
+    local w
+    # xwininfo shows the name with the application's name appended
+    for w in $(xwininfo -root -tree | grep -E "^ *0x[0-9a-f]+ \"$1( — Sentari)?\": \(\"sentari\" \"Sentari\"\)" | awk '{ print $1 }'); do
+        xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable' && { echo "$w"; return 0; }
+    done
+    return 0
+}
 
 # windows_of_type TYPE: sentari's mapped windows of that _NET_WM_WINDOW_TYPE (TOOLTIP, POPUP_MENU).
 windows_of_type() {

@@ -14,8 +14,7 @@ grep -qxF "$first" <(tr -d '\r' <"$DATA") || fail "signature 1 does not hold a q
 # Hover 1: the pop-up sits in the corner of the work area next to the tray, above the panel.
 hover_icon
 [ "$(popup_text)" = "$first" ] || fail "pop-up shows '$(popup_text)', current quote is '$first'"
-read -r wa_x wa_y wa_w wa_h < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g' | awk '{print $1, $2, $3, $4}')
-[ "$((wa_y + wa_h))" -lt 768 ] || fail "openbox did not reserve the panel's strut (work area $wa_x $wa_y $wa_w $wa_h)"
+read -r wa_x wa_y wa_w wa_h < <(work_area)
 eval "$(xdotool getwindowgeometry --shell "$(popup_window)")"
 [ $((X + WIDTH)) -eq $((wa_x + wa_w)) ] || fail "pop-up right edge $((X + WIDTH)), work area right $((wa_x + wa_w))"
 [ $((Y + HEIGHT)) -eq $((wa_y + wa_h)) ] || fail "pop-up bottom $((Y + HEIGHT)), work area bottom $((wa_y + wa_h))"
