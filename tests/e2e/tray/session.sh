@@ -67,6 +67,8 @@ start_x() {
     wait_for 10 test -s "$fd_file" || fail "Xvfb did not start"
     export DISPLAY=:$(head -1 "$fd_file")
     wait_for 10 xdpyinfo || fail "X server $DISPLAY does not answer"
+    # As a desktop session does, so that programs the bus starts find the display.
+    dbus-update-activation-environment DISPLAY
     openbox --config-file /dev/null >"$W/openbox.log" 2>&1 &
     PIDS+=($!)
     wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
