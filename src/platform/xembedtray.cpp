@@ -100,16 +100,7 @@ bool XEmbedTray::dock(WId window, QSize minimumSize)
         return false;
 
     const auto w = static_cast<xcb_window_t>(window);
-    // WM_NORMAL_HINTS with only the minimum (and base) size: flags, 4 unused, min w/h, max
-    // w/h, increments, aspects, base w/h, gravity.
-    constexpr std::uint32_t PMinSize = 1u << 4;
-    constexpr std::uint32_t PBaseSize = 1u << 8;
-    std::uint32_t hints[18] = {};
-    hints[0] = PMinSize | PBaseSize;
-    hints[5] = hints[15] = static_cast<std::uint32_t>(minimumSize.width());
-    hints[6] = hints[16] = static_cast<std::uint32_t>(minimumSize.height());
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 32,
-                        18, hints);
+    setMinimumSize(window, minimumSize);
 
     const std::uint32_t info[2] = {XEmbedVersion, XEmbedMapped};
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, xembedInfoAtom_, xembedInfoAtom_, 32, 2, info);
@@ -127,6 +118,26 @@ bool XEmbedTray::dock(WId window, QSize minimumSize)
     if (!docked_.contains(w))
         docked_.append(w);
     return true;
+}
+
+void XEmbedTray::setMinimumSize(WId window, QSize minimumSize)
+{
+    auto* c = static_cast<xcb_connection_t*>(connection_);
+    if (!c)
+        return;
+    const auto w = static_cast<xcb_window_t>(window);
+    // WM_NORMAL_HINTS with only the minimum (and base) size: flags, 4 unused, min w/h, max
+    // w/h, increments, aspects, base w/h, gravity.
+    constexpr std::uint32_t PMinSize = 1u << 4;
+    constexpr std::uint32_t PBaseSize = 1u << 8;
+    std::uint32_t hints[18] = {};
+    hints[0] = PMinSize | PBaseSize;
+    hints[5] = hints[15] = static_cast<std::uint32_t>(minimumSize.width());
+    hints[6] = hints[16] = static_cast<std::uint32_t>(minimumSize.height());
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 32,
+                        18, hints);
+
+    xcb_flush(c);
 }
 
 QPoint XEmbedTray::rootPosition(WId window) const
@@ -166,9 +177,13 @@ bool XEmbedTray::nativeEventFilter(const QByteArray& eventType, void* message, q
     }
     case XCB_REPARENT_NOTIFY: {
         auto* rn = reinterpret_cast<xcb_reparent_notify_event_t*>(event);
-        if (rn->parent == root_ && docked_.contains(rn->window)) {
+        if (!docked_.contains(rn->window))
+            break;
+        if (rn->parent == root_) {
             docked_.removeAll(rn->window);
             emit undocked(rn->window);
+        } else {
+            emit docked(rn->window);
         }
         break;
     }

@@ -27,6 +27,9 @@ public:
     // Asks the tray manager to embed the window; false when there is none. Trays size the
     // slot from the window's minimum size, so that is set first.
     bool dock(WId window, QSize minimumSize);
+    // Writes the window's minimum size hint again: trays embedded through a toolkit socket
+    // (trayer) read the hint once when they map the icon and again when it changes.
+    void setMinimumSize(WId window, QSize minimumSize);
     // The window's top-left corner in root coordinates. Asked of the X server because a
     // window embedded in a tray does not know its own screen position.
     QPoint rootPosition(WId window) const;
@@ -38,6 +41,8 @@ public:
 signals:
     // A tray manager started (or restarted) and takes icons now.
     void managerAppeared();
+    // The tray took the window into its slot.
+    void docked(WId window);
     // A docked window was given back to the root window (its tray went away).
     void undocked(WId window);
 

@@ -71,7 +71,6 @@ FrmQuote::FrmQuote(SettingsStore& store, platform::Desktop& desktop, QuoteKeeper
     connect(&Timer1, &QTimer::timeout, this, &FrmQuote::timer1Tick);
     runMenu = [this] { openMenu(); };
     dockCheck_.setSingleShot(true);
-    dockCheck_.setInterval(250);
     connect(&dockCheck_, &QTimer::timeout, this, &FrmQuote::checkDocked);
 }
 
@@ -83,8 +82,10 @@ FrmQuote::~FrmQuote()
 
 QMenu* FrmQuote::menu()
 {
-    if (menu_)
+    if (menu_) {
+        changeSignatureAction_->setEnabled(static_cast<bool>(signatureWindow));
         return menu_.get();
+    }
     menu_ = std::make_unique<QMenu>();
     menu_->setTitle(QStringLiteral("PopupQuote"));
     menu_->setWindowTitle(menu_->title());
@@ -104,6 +105,7 @@ QMenu* FrmQuote::menu()
         if (QLatin1String(item.name) == QLatin1String("ChangeSignature"))
             changeSignatureAction_ = action;
     }
+    changeSignatureAction_->setEnabled(static_cast<bool>(signatureWindow));
     return menu_.get();
 }
 
@@ -184,7 +186,6 @@ void FrmQuote::closePopup()
 void FrmQuote::openMenu()
 {
     QMenu* m = menu();
-    changeSignatureAction_->setEnabled(static_cast<bool>(signatureWindow));
     PopupAnchor = desktop_.cursorPos();
     const QRect screen = desktop_.screenGeometry();
     // Flush with the bottom edge of the screen, as a menu opened at the screen's height is
@@ -299,7 +300,17 @@ void FrmQuote::AddIcon()
     if (platform::XEmbedTray::available()) {
         if (!xembed_) {
             xembed_ = new platform::XEmbedTray(this);
-            connect(xembed_, &platform::XEmbedTray::managerAppeared, this, &FrmQuote::dockXEmbed);
+            connect(xembed_, &platform::XEmbedTray::managerAppeared, this, [this] {
+                dockXEmbed();
+                // A tray that has just announced itself may drop an icon that comes too
+                // early; a tray that was there before is ready and gets one request only,
+                // since a second one for the same window confuses some trays.
+                redock_ = true;
+            });
+            connect(xembed_, &platform::XEmbedTray::docked, this, [this](WId w) {
+                if (iconWindow_ && iconWindow_->winId() == w)
+                    iconWindow_->show();
+            });
             connect(xembed_, &platform::XEmbedTray::undocked, this, [this](WId w) {
                 // The tray went away and handed our window back to the root window: keep
                 // it out of sight until the next tray takes it.
@@ -345,8 +356,11 @@ void FrmQuote::dockXEmbed()
         iconWindow_.reset();
         return;
     }
-    iconWindow_->show();
+    // Shown once the tray has taken it: mapped any earlier, the window can be caught by the
+    // tray's reparenting in a state that makes trayer give it a one-pixel slot.
     dockAttempts_ = 0;
+    redock_ = false;
+    dockCheck_.setInterval(300);
     dockCheck_.start();
     if (systemTrayIcon_) {
         systemTrayIcon_->hide();
@@ -361,13 +375,20 @@ void FrmQuote::checkDocked()
     if (!iconWindow_ || !xembed_)
         return;
     if (xembed_->embedded(iconWindow_->winId())) {
-        // What was drawn before the tray mapped the window is gone: draw it again.
-        iconWindow_->repaint();
+        iconWindow_->show();
         return;
     }
-    // A tray that has just announced itself may not take icons yet: ask again a few times.
-    if (++dockAttempts_ > 8 || !xembed_->dock(iconWindow_->winId(), iconWindow_->minimumSize()))
+    if (!redock_) {
+        // A tray that was there before answers in its own time: only look again.
+        if (++dockAttempts_ <= 5) {
+            dockCheck_.setInterval(dockCheck_.interval() * 2);
+            dockCheck_.start();
+        }
         return;
+    }
+    if (++dockAttempts_ > 5 || !xembed_->dock(iconWindow_->winId(), iconWindow_->minimumSize()))
+        return;
+    dockCheck_.setInterval(dockCheck_.interval() * 2);
     dockCheck_.start();
 #endif
 }

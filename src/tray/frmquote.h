@@ -106,6 +106,7 @@ private:
     std::unique_ptr<QSystemTrayIcon> systemTrayIcon_;
     QTimer dockCheck_;
     int dockAttempts_ = 0;
+    bool redock_ = false;
     bool toldWaiting_ = false;
     bool removed_ = false;
 };

@@ -1,7 +1,7 @@
 # Shared by the tray's end-to-end tests: a private X server with a window manager and a
 # real XEmbed tray host, a private session bus, and fresh config, cache and data folders.
 # Source it from a test script; it re-runs the script inside dbus-run-session.
-set -euo pipefail
+set -Eeuo pipefail
 
 : "${SENTARI_BIN_DIR:?SENTARI_BIN_DIR must name the build's bin folder}"
 : "${SENTARI_SHARE_DIR:?SENTARI_SHARE_DIR must name the build's share folder}"
@@ -19,12 +19,13 @@ if [ -z "${SENTARI_E2E_WORK:-}" ]; then
     chmod 700 "$XDG_RUNTIME_DIR"
     unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
     status=0
-    dbus-run-session -- bash "$0" "$@" || status=$?
+    dbus-run-session -- bash ${SENTARI_E2E_TRACE:+-x} "$0" "$@" || status=$?
     rm -rf "$SENTARI_E2E_WORK"
     exit $status
 fi
 
 W=$SENTARI_E2E_WORK
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 SENTARI=$SENTARI_BIN_DIR/sentari
 INI=$XDG_CONFIG_HOME/Sentari/Sentari.ini
 PIDS=()
@@ -45,8 +46,16 @@ fail() {
         import -window root "$W/failure.png" 2>/dev/null && echo "screen at failure: $W/failure.png" >&2
         xwininfo -root -tree 2>/dev/null | grep -E '"Sentari|trayer|panel' >&2 || true
     fi
-    [ -f "$W/sentari.log" ] && sed 's/^/sentari: /' "$W/sentari.log" >&2
+    local log
+    for log in sentari openbox trayer; do
+        [ -s "$W/$log.log" ] && sed "s/^/$log: /" "$W/$log.log" >&2
+    done
     exit 1
+}
+
+# The window tree; windows that vanish while it is read make xwininfo complain, not fail us.
+x_tree() {
+    xwininfo -root -tree 2>/dev/null || true
 }
 
 # wait_for SECONDS COMMAND...: polls until the command succeeds.
@@ -62,26 +71,31 @@ wait_for() {
 
 start_x() {
     local fd_file=$W/display
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" >"$W/xvfb.log" 2>&1 &
+    # -noreset: a server that resets when its last client leaves refuses the next one meanwhile
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fd_file" >"$W/xvfb.log" 2>&1 &
     PIDS+=($!)
     wait_for 10 test -s "$fd_file" || fail "Xvfb did not start"
     export DISPLAY=:$(head -1 "$fd_file")
     wait_for 10 xdpyinfo || fail "X server $DISPLAY does not answer"
     # As a desktop session does, so that programs the bus starts find the display.
     dbus-update-activation-environment DISPLAY
-    openbox --config-file /dev/null >"$W/openbox.log" 2>&1 &
+    openbox >"$W/openbox.log" 2>&1 &
     PIDS+=($!)
     wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
 }
 
 start_tray() {
+    launch_trayer
+    wait_for 10 strut_applied || fail "openbox did not reserve the panel's strut (work area: $(work_area))"
+}
+
+launch_trayer() {
     trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
         --SetPartialStrut true --transparent false --tint 0x808080 >"$W/trayer.log" 2>&1 &
     TRAYER_PID=$!
     PIDS+=($TRAYER_PID)
     wait_for 10 sh -c 'xwininfo -root -tree | grep -q "\"panel\": (\"panel\" \"trayer\")"' \
         || fail "trayer did not start"
-    wait_for 10 strut_applied || fail "openbox did not reserve the panel's strut"
 }
 
 # The work area as openbox publishes it: x y width height.
@@ -90,7 +104,8 @@ work_area() {
 }
 strut_applied() {
     local x y w h
-    read -r x y w h < <(work_area)
+    read -r x y w h < <(work_area) || return 1
+    [[ "$y" =~ ^[0-9]+$ && "$h" =~ ^[0-9]+$ ]] || return 1 # not published yet
     [ "$((y + h))" -lt 768 ]
 }
 
@@ -114,7 +129,7 @@ write_ini() {
 
 # The docked icon: a Sentari window whose parent is not the root window.
 icon_window() {
-    xwininfo -root -tree | awk '/"Sentari": \("sentari" "Sentari"\)/ && !found { match($0, /^ */); if (RLENGTH > 6) { print $1; found = 1 } }'
+    x_tree | awk '/"Sentari": \("sentari" "Sentari"\)/ && !found { match($0, /^ */); if (RLENGTH > 6) { print $1; found = 1 } }'
 }
 
 start_sentari() {
@@ -136,7 +151,7 @@ icon_docked() { [ -n "$(icon_window)" ]; }
 named_window() {
     local w
     # xwininfo shows the name with the application's name appended
-    for w in $(xwininfo -root -tree | grep -E "^ *0x[0-9a-f]+ \"$1( — Sentari)?\": \(\"sentari\" \"Sentari\"\)" | awk '{ print $1 }'); do
+    for w in $(x_tree | grep -E "^ *0x[0-9a-f]+ \"$1( — Sentari)?\": \(\"sentari\" \"Sentari\"\)" | awk '{ print $1 }'); do
         xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable' && { echo "$w"; return 0; }
     done
     return 0
@@ -145,7 +160,7 @@ named_window() {
 # windows_of_type TYPE: sentari's mapped windows of that _NET_WM_WINDOW_TYPE (TOOLTIP, POPUP_MENU).
 windows_of_type() {
     local w
-    for w in $(xwininfo -root -tree | awk '/\("sentari" "Sentari"\)/ { print $1 }'); do
+    for w in $(x_tree | awk '/\("sentari" "Sentari"\)/ { print $1 }'); do
         xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable' || continue
         xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q "_NET_WM_WINDOW_TYPE_$1" && echo "$w"
     done

@@ -56,7 +56,7 @@ leave_icon
 # A second start finds the bus name taken and leaves at once, without a second icon.
 timeout 20 "$SENTARI" >"$W/second.log" 2>&1 || fail "the second sentari ended with $? ($(cat "$W/second.log"))"
 sleep 0.3
-icons=$(xwininfo -root -tree | grep -cE '"Sentari": \("sentari" "Sentari"\)  22x')
+icons=$(x_tree | grep -cE '"Sentari": \("sentari" "Sentari"\)  22x' || true)
 [ "$icons" -eq 1 ] || fail "$icons icons in the tray after a second start"
 
 # Without a bus the command says why and fails.
