@@ -306,9 +306,10 @@ void FrmQuote::AddIcon()
                 // early; a tray that was there before is ready and gets one request only,
                 // since a second one for the same window confuses some trays.
                 redock_ = true;
+                dockCheck_.setInterval(1000);
             });
             connect(xembed_, &platform::XEmbedTray::docked, this, [this](WId w) {
-                if (iconWindow_ && iconWindow_->winId() == w)
+                            if (iconWindow_ && iconWindow_->winId() == w)
                     iconWindow_->show();
             });
             connect(xembed_, &platform::XEmbedTray::undocked, this, [this](WId w) {

@@ -82,6 +82,10 @@ start_x() {
     openbox >"$W/openbox.log" 2>&1 &
     PIDS+=($!)
     wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+    wait_for 10 sh -c 'xprop -root _NET_WORKAREA | grep -q =' || fail "openbox did not publish a work area"
+    # openbox announces itself before it has finished starting; a window mapped in that
+    # moment now and then stays unmanaged and unmapped.
+    sleep 1
 }
 
 start_tray() {
@@ -127,9 +131,9 @@ write_ini() {
     } >"$INI"
 }
 
-# The docked icon: a Sentari window whose parent is not the root window.
+# The docked icon: a Sentari window nested in the tray (deeper than a window manager frame).
 icon_window() {
-    x_tree | awk '/"Sentari": \("sentari" "Sentari"\)/ && !found { match($0, /^ */); if (RLENGTH > 6) { print $1; found = 1 } }'
+    x_tree | awk '/"Sentari": \("sentari" "Sentari"\)/ && !found { match($0, /^ */); if (RLENGTH > 9) { print $1; found = 1 } }'
 }
 
 start_sentari() {
@@ -205,3 +209,13 @@ signature_quote() {
 
 # signature_differs FILE TEXT: the file's quote is no longer TEXT.
 signature_differs() { [ "$(signature_quote "$1")" != "$2" ]; }
+
+# press_in_dialog KEY: gives sentari's open dialog the focus and presses the key in it.
+press_in_dialog() {
+    local w
+    w=$(windows_of_type DIALOG)
+    w=${w%%$'\n'*}
+    [ -n "$w" ] || fail "no dialog to press $1 in"
+    xdotool windowactivate --sync "$w" 2>/dev/null || xdotool windowfocus --sync "$w"
+    xdotool key "$1"
+}

@@ -71,10 +71,11 @@ quote=$(signature_quote "$SIG")
 grep -qxF "$quote" <(tr -d '\r' <"$DATA") || fail "current quote '$quote' not in the data file"
 lines_before=$(wc -l <"$DATA")
 choose 5
-question_open() { xdotool search --onlyvisible --name '^Sentari$' >/dev/null; }
+question_open() { [ -n "$(windows_of_type DIALOG)" ]; }
 wait_for 5 question_open || fail "no confirmation before deleting"
-sleep 0.3
-xdotool key Return
+press_in_dialog Return
+no_question() { [ -z "$(windows_of_type DIALOG)" ]; }
+wait_for 5 no_question || fail "the delete question did not close on Return"
 deleted() { [ "$(wc -l <"$DATA")" -eq $((lines_before - 1)) ]; }
 wait_for 5 deleted || fail "the data file did not lose a line"
 ! grep -qxF "$quote" <(tr -d '\r' <"$DATA") || fail "the deleted quote is still in the data file"
