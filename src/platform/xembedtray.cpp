@@ -140,18 +140,6 @@ void XEmbedTray::setMinimumSize(WId window, QSize minimumSize)
     xcb_flush(c);
 }
 
-QPoint XEmbedTray::rootPosition(WId window) const
-{
-    auto* c = static_cast<xcb_connection_t*>(connection_);
-    if (!c)
-        return {};
-    auto* reply = xcb_translate_coordinates_reply(
-        c, xcb_translate_coordinates(c, static_cast<xcb_window_t>(window), root_, 0, 0), nullptr);
-    const QPoint p = reply ? QPoint(reply->dst_x, reply->dst_y) : QPoint();
-    std::free(reply);
-    return p;
-}
-
 bool XEmbedTray::embedded(WId window) const
 {
     auto* c = static_cast<xcb_connection_t*>(connection_);

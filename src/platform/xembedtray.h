@@ -30,9 +30,6 @@ public:
     // Writes the window's minimum size hint again: trays embedded through a toolkit socket
     // (trayer) read the hint once when they map the icon and again when it changes.
     void setMinimumSize(WId window, QSize minimumSize);
-    // The window's top-left corner in root coordinates. Asked of the X server because a
-    // window embedded in a tray does not know its own screen position.
-    QPoint rootPosition(WId window) const;
     // Whether the window sits inside a tray (its parent is not the root window).
     bool embedded(WId window) const;
 

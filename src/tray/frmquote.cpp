@@ -12,9 +12,13 @@
 #endif
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSystemTrayIcon>
+
+#include <cstdio>
 
 namespace sentari::tray {
 
@@ -33,6 +37,34 @@ struct FlagGuard {
     bool& flag;
     explicit FlagGuard(bool& f) : flag(f) { flag = true; }
     ~FlagGuard() { flag = false; }
+};
+} // namespace
+
+namespace {
+// Reports on stderr how long a hover took from the X event to the pop-up's first painted
+// frame: a measuring aid, off unless SENTARI_TRACE_HOVER is set.
+class HoverTrace : public QObject {
+public:
+    HoverTrace(QWidget* popup, QElapsedTimer clock)
+        : QObject(popup)
+        , clock_(clock)
+    {
+        popup->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Runs once the painted frame has been flushed to the X server.
+            QTimer::singleShot(0, this, [this] {
+                std::fprintf(stderr, "sentari: hover to painted pop-up %.3f ms\n", clock_.nsecsElapsed() / 1e6);
+            });
+        }
+        return false;
+    }
+
+private:
+    QElapsedTimer clock_;
 };
 } // namespace
 
@@ -111,6 +143,7 @@ QMenu* FrmQuote::menu()
 
 void FrmQuote::trayCallback(int message)
 {
+    callbackClock_.start();
     TrayMessage = message;
     if (TrayBusy)
         return;
@@ -162,6 +195,8 @@ void FrmQuote::showPopup()
     PopupAnchor = desktop_.cursorPos();
     const QPoint at = PopupPosition(PopupAnchor, desktop_.screenGeometry(), desktop_.workArea(), tpp,
                                     popup->sizeTwips());
+    if (qEnvironmentVariableIsSet("SENTARI_TRACE_HOVER"))
+        new HoverTrace(popup->quotePopup(), callbackClock_);
     popup->showAt(at);
     Timer1.start();
 }

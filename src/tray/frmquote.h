@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWindow>
 
@@ -97,6 +98,7 @@ private:
     QPoint PopupAnchor;
     qint16 HoverCount = 0;
     QTimer Timer1;
+    QElapsedTimer callbackClock_;
     QPointer<FrmPopup> popup_;
 
     std::unique_ptr<QMenu> menu_;
