@@ -1,6 +1,7 @@
 #include "quoteindex.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -74,6 +75,28 @@ std::uint64_t fnv1a(std::string_view bytes)
     return h;
 }
 
+std::optional<DataFileFormat> sniffLineEnds(const fs::path& file)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    DataFileFormat format;
+    struct stat st;
+    std::string head(64 * 1024, '\0');
+    const ssize_t n = ::fstat(fd, &st) == 0 ? preadAll(fd, head.data(), head.size(), 0) : -1;
+    char last = '\n';
+    const bool ok = n >= 0 && (st.st_size == 0 || preadAll(fd, &last, 1, st.st_size - 1) == 1);
+    ::close(fd);
+    if (!ok)
+        return std::nullopt;
+    head.resize(static_cast<std::size_t>(n));
+    const auto nl = head.find('\n');
+    format.crlf = nl == std::string::npos || (nl > 0 && head[nl - 1] == '\r');
+    const bool onlyBom = st.st_size == 3 && head == "\xEF\xBB\xBF";
+    format.endsWithNewline = st.st_size == 0 || onlyBom || last == '\n';
+    return format;
+}
+
 fs::path QuoteIndex::cacheFileFor(const fs::path& dataFile, const fs::path& cacheDir)
 {
     std::error_code ec;
@@ -114,8 +137,21 @@ QuoteIndex::~QuoteIndex()
         ::munmap(mapping_, mappingSize_);
     if (fd_ >= 0)
         ::close(fd_);
-    if (cacheFd_ >= 0)
-        ::close(cacheFd_);
+}
+
+bool QuoteIndex::mapCache(int fd, std::size_t size)
+{
+    void* m = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    ::close(fd);
+    if (m == MAP_FAILED)
+        return false;
+    mapping_ = m;
+    mappingSize_ = size;
+    auto* bytes = static_cast<char*>(m);
+    sharedLast_ = reinterpret_cast<std::uint64_t*>(bytes + kLastPickAt);
+    entries_ = {reinterpret_cast<const Entry*>(bytes + sizeof(Header)),
+                (size - sizeof(Header)) / sizeof(Entry)};
+    return true;
 }
 
 bool QuoteIndex::isCurrent() const
@@ -236,29 +272,14 @@ bool QuoteIndex::loadCache(const fs::path& cacheFile)
         ::close(fd);
         return false;
     }
-    cacheFd_ = fd;
     lineCount_ = static_cast<std::int64_t>(h.lineCount);
     format_.encoding = static_cast<text::Encoding>(h.encoding);
     format_.crlf = (h.flags & 1) != 0;
     format_.endsWithNewline = (h.flags & 2) != 0;
     lastOffset_ = h.lastOffset;
     lastHash_ = h.lastHash;
-    if (h.quoteCount > 0) {
-        mappingSize_ = static_cast<std::size_t>(st.st_size);
-        mapping_ = ::mmap(nullptr, mappingSize_, PROT_READ, MAP_SHARED, fd, 0);
-        if (mapping_ == MAP_FAILED) {
-            mapping_ = nullptr;
-            built_.resize(h.quoteCount);
-            if (preadAll(fd, reinterpret_cast<char*>(built_.data()), h.quoteCount * sizeof(Entry),
-                         sizeof h) != static_cast<ssize_t>(h.quoteCount * sizeof(Entry)))
-                return false;
-            entries_ = built_;
-        } else {
-            entries_ = {reinterpret_cast<const Entry*>(static_cast<const char*>(mapping_) +
-                                                       sizeof h),
-                        static_cast<std::size_t>(h.quoteCount)};
-        }
-    }
+    if (!mapCache(fd, static_cast<std::size_t>(st.st_size)))
+        return false;
     // The same file version: the recorded pick is trusted by offset.
     const auto it = std::lower_bound(entries_.begin(), entries_.end(), lastOffset_,
                                      [](const Entry& e, std::uint64_t off) { return e.offset < off; });
@@ -304,7 +325,9 @@ void QuoteIndex::saveCache(const fs::path& cacheFile)
     } catch (const std::exception&) {
         return; // an unwritable cache only costs speed
     }
-    cacheFd_ = ::open(cacheFile.c_str(), O_RDWR | O_CLOEXEC);
+    const int fd = ::open(cacheFile.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd >= 0 && mapCache(fd, bytes.size()))
+        std::vector<Entry>().swap(built_); // the mapping holds the entries now
 }
 
 void QuoteIndex::inheritLastPick(const QuoteIndex& older)
@@ -356,13 +379,19 @@ std::optional<std::string> QuoteIndex::readLineBytes(std::int64_t entry) const
     return out;
 }
 
+QuoteLine QuoteIndex::makeLine(std::int64_t entry, std::string&& bytes) const
+{
+    return {static_cast<std::int64_t>(entries_[static_cast<std::size_t>(entry)].number),
+            format_.encoding == text::Encoding::Windows1252 ? text::cp1252ToUtf8(bytes)
+                                                            : std::move(bytes)};
+}
+
 std::optional<QuoteLine> QuoteIndex::line(std::int64_t entry) const
 {
     auto bytes = readLineBytes(entry);
     if (!bytes)
         return std::nullopt;
-    return QuoteLine{static_cast<std::int64_t>(entries_[static_cast<std::size_t>(entry)].number),
-                     text::decode(*bytes, format_.encoding)};
+    return makeLine(entry, std::move(*bytes));
 }
 
 void QuoteIndex::rememberPick(std::int64_t entry, std::uint64_t hash)
@@ -370,10 +399,9 @@ void QuoteIndex::rememberPick(std::int64_t entry, std::uint64_t hash)
     lastEntry_ = entry;
     lastOffset_ = entries_[static_cast<std::size_t>(entry)].offset;
     lastHash_ = hash;
-    if (cacheFd_ >= 0) {
-        const std::uint64_t pick[2] = {lastOffset_, lastHash_};
-        [[maybe_unused]] const ssize_t n =
-            ::pwrite(cacheFd_, pick, sizeof pick, static_cast<off_t>(kLastPickAt));
+    if (sharedLast_) {
+        std::atomic_ref<std::uint64_t>(sharedLast_[0]).store(lastOffset_, std::memory_order_relaxed);
+        std::atomic_ref<std::uint64_t>(sharedLast_[1]).store(lastHash_, std::memory_order_relaxed);
     }
 }
 
@@ -382,19 +410,18 @@ std::optional<QuoteLine> QuoteIndex::pick(std::mt19937_64& rng)
     const std::int64_t count = quoteCount();
     if (count == 0)
         return std::nullopt;
-    if (cacheFd_ >= 0 && count > 1) {
+    if (sharedLast_ && count > 1) {
         // Another process may have picked since: the cache holds the latest pick.
-        std::uint64_t recorded[2];
-        if (preadAll(cacheFd_, reinterpret_cast<char*>(recorded), sizeof recorded, kLastPickAt) ==
-                static_cast<ssize_t>(sizeof recorded) &&
-            recorded[0] != lastOffset_) {
+        const std::uint64_t recorded =
+            std::atomic_ref<std::uint64_t>(sharedLast_[0]).load(std::memory_order_relaxed);
+        if (recorded != lastOffset_) {
             const auto it = std::lower_bound(
-                entries_.begin(), entries_.end(), recorded[0],
+                entries_.begin(), entries_.end(), recorded,
                 [](const Entry& e, std::uint64_t off) { return e.offset < off; });
-            if (it != entries_.end() && it->offset == recorded[0]) {
+            if (it != entries_.end() && it->offset == recorded) {
                 lastEntry_ = it - entries_.begin();
-                lastOffset_ = recorded[0];
-                lastHash_ = recorded[1];
+                lastOffset_ = recorded;
+                lastHash_ = std::atomic_ref<std::uint64_t>(sharedLast_[1]).load(std::memory_order_relaxed);
             }
         }
     }
@@ -412,8 +439,7 @@ std::optional<QuoteLine> QuoteIndex::pick(std::mt19937_64& rng)
     if (!bytes)
         return std::nullopt;
     rememberPick(k, fnv1a(*bytes));
-    return QuoteLine{static_cast<std::int64_t>(entries_[static_cast<std::size_t>(k)].number),
-                     text::decode(*bytes, format_.encoding)};
+    return makeLine(k, std::move(*bytes));
 }
 
 } // namespace sentari

@@ -74,16 +74,20 @@ private:
     void rememberPick(std::int64_t entry, std::uint64_t hash);
     std::optional<std::string> readLineBytes(std::int64_t entry) const;
 
+    bool mapCache(int fd, std::size_t size);
+    QuoteLine makeLine(std::int64_t entry, std::string&& bytes) const;
+
     std::filesystem::path path_;
-    int fd_ = -1;        // the data file, open for reading
-    int cacheFd_ = -1;   // the cache file, open for recording the last pick
+    int fd_ = -1; // the data file, open for reading
     fileio::FileId id_;
     std::int64_t lineCount_ = 0;
     DataFileFormat format_;
     bool fromCache_ = false;
     std::vector<Entry> built_;
+    // The cache file, mapped shared: its header records the last pick of every process.
     void* mapping_ = nullptr;
     std::size_t mappingSize_ = 0;
+    std::uint64_t* sharedLast_ = nullptr; // offset, then hash
     std::span<const Entry> entries_;
     std::uint64_t lastOffset_ = UINT64_MAX;
     std::uint64_t lastHash_ = 0;
@@ -91,5 +95,9 @@ private:
 };
 
 SENTARISTORE_EXPORT std::uint64_t fnv1a(std::string_view bytes);
+
+// The line-end style of a file from its first line break and its last byte, without
+// reading the rest; the encoding is not looked at. Nothing when the file cannot be read.
+SENTARISTORE_EXPORT std::optional<DataFileFormat> sniffLineEnds(const std::filesystem::path& file);
 
 } // namespace sentari

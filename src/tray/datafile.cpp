@@ -6,6 +6,7 @@
 #include "settings/settingsstore.h"
 #include "settings/textcodec.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -41,15 +42,25 @@ std::vector<LineSpan> splitLines(std::string_view bytes, std::size_t from)
 
 void appendQuote(const fs::path& file, const QString& quote, const fs::path& cacheDir)
 {
+    const std::string utf8 = u8(quote);
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     DataFileFormat format; // a new file: UTF-8 with CR LF
     if (fileio::kindOf(file) != fileio::Kind::Missing) {
-        auto index = QuoteIndex::open(file, cacheDir);
-        if (!index)
+        // ASCII reads the same in every encoding a data file may have, so only a quote
+        // beyond it needs the whole file looked at.
+        std::optional<DataFileFormat> found;
+        if (ascii) {
+            found = sniffLineEnds(file);
+        } else if (auto index = QuoteIndex::open(file, cacheDir)) {
+            found = index->format();
+        }
+        if (!found)
             fileio::readAll(file, "the quote data file"); // throws with the reason
         else
-            format = index->format();
+            format = *found;
     }
-    const auto encoded = text::encode(u8(quote), format.encoding);
+    const auto encoded = text::encode(utf8, format.encoding);
     if (!encoded)
         throw StoreError("Could not add the quote to the quote data file \"" + file.string() +
                          "\": the file is written in the Windows-1252 encoding, which cannot "
