@@ -100,6 +100,11 @@ int runTray(int argc, char** argv)
     };
     frmQuote.ended = end;
     keeper.quoteChanged = [&frmQuote] { frmQuote.ModifyIcon(); };
+    // The start-up offer and the menu item open the same window, once there is one.
+    keeper.openSignatureWindow = [&frmQuote] {
+        if (frmQuote.signatureWindow)
+            frmQuote.signatureWindow();
+    };
 
     // One sentari per session: the bus name is the lock.
     tray::Automation automation(keeper);
