@@ -388,7 +388,7 @@ void FrmQuote::dockXEmbed()
         return;
     // A fresh window for every tray: the old one may still sit in a dead tray's socket.
     iconWindow_ = std::make_unique<TrayIconWindow>([this](int message) { trayCallback(message); });
-    if (!xembed_->dock(iconWindow_->winId(), iconWindow_->minimumSize())) {
+    if (!xembed_->dock(iconWindow_->winId(), iconMinimumSize())) {
         iconWindow_.reset();
         return;
     }
@@ -403,6 +403,12 @@ void FrmQuote::dockXEmbed()
         systemTrayIcon_.reset();
     }
 #endif
+}
+
+QSize FrmQuote::iconMinimumSize() const
+{
+    // The tray counts device pixels.
+    return iconWindow_->minimumSize() * iconWindow_->devicePixelRatioF();
 }
 
 void FrmQuote::checkDocked()
@@ -422,7 +428,7 @@ void FrmQuote::checkDocked()
         }
         return;
     }
-    if (++dockAttempts_ > 5 || !xembed_->dock(iconWindow_->winId(), iconWindow_->minimumSize()))
+    if (++dockAttempts_ > 5 || !xembed_->dock(iconWindow_->winId(), iconMinimumSize()))
         return;
     dockCheck_.setInterval(dockCheck_.interval() * 2);
     dockCheck_.start();

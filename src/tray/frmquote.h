@@ -86,6 +86,7 @@ private:
     void openMenu();
     void dockXEmbed();
     void checkDocked();
+    QSize iconMinimumSize() const;
     void removeIcon();
     void useSystemTrayIcon();
 

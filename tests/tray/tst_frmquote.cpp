@@ -1,6 +1,7 @@
 #include "fakedesktop.h"
 #include "platform/apppaths.h"
 #include "tempstore.h"
+#include "tray/automation.h"
 #include "tray/frmquote.h"
 #include "tray/popups.h"
 #include "tray/trayiconwindow.h"
@@ -369,6 +370,45 @@ private slots:
         QVERIFY(popup.isNull() || !popup->isVisible());
         QVERIFY(!f.frm.iconShown());
         QCOMPARE(f.ends, 1);
+    }
+
+    // Served between user actions: a new quote into every signature, HoverCount and the
+    // open pop-up left alone; a missing data file that the user does not replace ends it.
+    void changeActiveQuote()
+    {
+        Fixture f;
+        const QString sig1 = f.t.path(QStringLiteral("one.txt"));
+        const QString sig2 = f.t.path(QStringLiteral("two.htm"));
+        f.t.store->writeSetting("SignatureFile1", sig1.toStdString());
+        f.t.store->writeSetting("Intro1", "<Quote will be inserted here>");
+        f.t.store->writeSetting("SignatureFile2", sig2.toStdString());
+        f.t.store->writeSetting("Intro2", "<p><Quote will be inserted here></p>");
+        Automation automation(f.keeper);
+        int changed = 0;
+        int quits = 0;
+        automation.changed = [&] { ++changed; };
+        automation.quit = [&] { ++quits; };
+        automation.setReady();
+
+        f.frm.trayCallback(MouseMove);
+        const QString shown = f.frm.popup()->quotePopup()->text();
+        for (int call = 1; call <= 2; ++call) {
+            const QString before = f.quote();
+            automation.ChangeActiveQuote();
+            QVERIFY(f.quote() != before);
+            QCOMPARE(QString::fromUtf8(f.t.readFile(sig1)), f.quote());
+            QCOMPARE(QString::fromUtf8(f.t.readFile(sig2)), "<p>" + f.quote().toHtmlEscaped() + "</p>");
+            QCOMPARE(changed, call);
+        }
+        QCOMPARE(f.frm.hoverCount(), 1);
+        QCOMPARE(f.frm.popup()->quotePopup()->text(), shown);
+        QVERIFY(f.desktop.messages.isEmpty()); // no signature question: the ask flag is off
+
+        QFile::remove(f.dataFile);
+        automation.ChangeActiveQuote();
+        QCOMPARE(f.desktop.fileDialogs.size(), 1);
+        QCOMPARE(quits, 1);
+        QCOMPARE(changed, 2);
     }
 };
 
