@@ -3,6 +3,12 @@
 # by what it does: copy the quote (text and RTF), add the clipboard, delete, exit.
 source "$(dirname "$0")/session.sh"
 
+# A desktop handler for documents that only notes what it was asked to open.
+mkdir -p "$W/handler"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s/opened.txt"\n' "$W" >"$W/handler/xdg-open"
+chmod +x "$W/handler/xdg-open"
+export PATH=$W/handler:$PATH
+
 start_x
 start_tray
 make_quotes 12
@@ -44,6 +50,12 @@ xdotool mousemove 200 200 click 1
 wait_for 3 menu_closed || fail "a click elsewhere did not close the menu"
 
 quote=$(signature_quote "$SIG")
+
+# 1: "&Help" hands help.htm beside the program to the desktop's handler.
+choose 1
+help_opened() { grep -q 'help.htm$' "$W/opened.txt"; }
+wait_for 5 help_opened || fail "Help did not open help.htm ($(cat "$W/opened.txt" 2>/dev/null))"
+grep -qxE "(file://)?$SENTARI_BIN_DIR/help.htm" "$W/opened.txt" || fail "Help opened $(cat "$W/opened.txt")"
 
 # 3: "Add quote to &Clipboard" puts the quote as text and as RTF.
 choose 3
