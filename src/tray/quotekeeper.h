@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <string_view>
 
 namespace sentari {
 class SettingsStore;
@@ -44,18 +45,22 @@ public:
     };
 
     // askFlag is true only at start-up: then a missing signature is offered to be created.
+    // The caller holds the busy pointer around it.
     Outcome nextQuote(bool askFlag);
     // Lets the user choose the data file; true when one was chosen.
     bool changeQuoteFile();
     // Adds the clipboard text to the data file as one line.
     void addClipboard();
-    // Deletes the current quote from the data file and fetches a new one.
-    void deleteQuote();
+    // Deletes the current quote from the data file and fetches a new one (Changed), or
+    // says why not (Failed). Quit as for nextQuote().
+    Outcome deleteQuote();
     // Offers to create a signature when "CreateSignature" reads "ask".
     void askCreateSignature();
 
     const CurrentQuote& current() const { return current_; }
 
+    // Proposed in the data file dialog; the bundled "wisdom.txt" when empty.
+    QString defaultDataFile;
     // Opens the signature window (the offer was accepted).
     std::function<void()> openSignatureWindow;
     // The current quote was changed by a menu action (the tray refreshes its icon).
@@ -63,6 +68,7 @@ public:
 
 private:
     void showFailure(const QString& text);
+    bool confirm(std::string_view key, const QString& question);
 
     SettingsStore& store_;
     platform::Desktop& desktop_;

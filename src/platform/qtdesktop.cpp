@@ -1,0 +1,187 @@
+#include "qtdesktop.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
+#include <QScreen>
+#include <QUrl>
+
+namespace sentari::platform {
+
+namespace {
+
+QScreen* screenUnderCursor()
+{
+    if (QScreen* s = QGuiApplication::screenAt(QCursor::pos()))
+        return s;
+    return QGuiApplication::primaryScreen();
+}
+
+QColor fromBgr(quint32 c)
+{
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+quint32 toBgr(const QColor& c)
+{
+    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
+}
+
+} // namespace
+
+Answer QtDesktop::message(const QString& text, MessageStyle style)
+{
+    QMessageBox box;
+    box.setWindowTitle(QGuiApplication::applicationDisplayName());
+    box.setText(text);
+    switch (style) {
+    case MessageStyle::Question:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageStyle::QuestionYesNo:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case MessageStyle::Warning:
+        box.setIcon(QMessageBox::Warning);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageStyle::Information:
+        box.setIcon(QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    const int result = box.exec();
+    if (style == MessageStyle::QuestionYesNo)
+        return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    return Answer::Ok;
+}
+
+std::optional<QString> QtDesktop::openFileName(const FileDialogRequest& request)
+{
+    QFileDialog dialog(nullptr, request.title, request.initialPath, qtFileFilter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QFileInfo initial(request.initialPath);
+    dialog.setDirectory(initial.absolutePath());
+    dialog.selectFile(initial.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtDesktop::saveFileName(const FileDialogRequest& request)
+{
+    QFileDialog dialog(nullptr, request.title, request.initialPath, qtFileFilter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QFileInfo initial(request.initialPath);
+    dialog.setDirectory(initial.absolutePath());
+    dialog.selectFile(initial.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<FontChoice> QtDesktop::chooseFont(const FontChoice& initial)
+{
+    bool ok = false;
+    QFont start(initial.family);
+    start.setPointSizeF(initial.pointSize > 0 ? initial.pointSize : 10);
+    const QFont font = QFontDialog::getFont(&ok, start);
+    if (!ok)
+        return std::nullopt;
+    return FontChoice{font.family(), font.pointSizeF()};
+}
+
+std::optional<quint32> QtDesktop::chooseColor(quint32 initial)
+{
+    const QColor c = QColorDialog::getColor(fromBgr(initial));
+    if (!c.isValid())
+        return std::nullopt;
+    return toBgr(c);
+}
+
+QString QtDesktop::clipboardText()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText() ? data->text() : QString();
+}
+
+void QtDesktop::setClipboard(const QString& text, const QByteArray& rtf)
+{
+    auto* data = new QMimeData;
+    data->setText(text);
+    if (!rtf.isEmpty()) {
+        data->setData(QStringLiteral("text/rtf"), rtf);
+        data->setData(QStringLiteral("application/rtf"), rtf);
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setMimeData(data);
+}
+
+void QtDesktop::setBusy(bool busy)
+{
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+QPoint QtDesktop::cursorPos()
+{
+    return QCursor::pos();
+}
+
+QRect QtDesktop::screenGeometry()
+{
+    QScreen* s = screenUnderCursor();
+    return s ? s->geometry() : QRect();
+}
+
+QRect QtDesktop::workArea()
+{
+    QScreen* s = screenUnderCursor();
+    return s ? s->availableGeometry() : QRect();
+}
+
+QPointF QtDesktop::twipsPerPixel()
+{
+    QScreen* s = screenUnderCursor();
+    if (!s)
+        return {15.0, 15.0};
+    return {1440.0 / s->logicalDotsPerInchX(), 1440.0 / s->logicalDotsPerInchY()};
+}
+
+bool QtDesktop::openDocument(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool QtDesktop::startDetached(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+QStringList installedFontFamilies()
+{
+    return QFontDatabase::families();
+}
+
+} // namespace sentari::platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "desktop.h"
+
+namespace sentari::platform {
+
+// The desktop as Qt sees it. Needs a QApplication.
+class QtDesktop : public Desktop {
+public:
+    Answer message(const QString& text, MessageStyle style) override;
+    std::optional<QString> openFileName(const FileDialogRequest& request) override;
+    std::optional<QString> saveFileName(const FileDialogRequest& request) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
+    std::optional<quint32> chooseColor(quint32 initial) override;
+    QString clipboardText() override;
+    void setClipboard(const QString& text, const QByteArray& rtf) override;
+    void setBusy(bool busy) override;
+    QPoint cursorPos() override;
+    QRect screenGeometry() override;
+    QRect workArea() override;
+    QPointF twipsPerPixel() override;
+    bool openDocument(const QString& path) override;
+    bool startDetached(const QString& program, const QStringList& arguments) override;
+};
+
+// Font families installed on this desktop.
+QStringList installedFontFamilies();
+
+} // namespace sentari::platform

@@ -1,0 +1,41 @@
+#pragma once
+
+// The settings file: INI text in the form QSettings writes ([General] for the empty
+// section, key=value, backslash escapes, quotes around values that need them). Keys and
+// section names match without regard to letter case; a hand-edited value is read whole,
+// commas included. Comments and unknown lines survive a rewrite.
+
+#include "export.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sentari {
+
+class SENTARISTORE_EXPORT IniDocument {
+public:
+    static IniDocument parse(std::string_view text);
+    std::string serialize() const;
+
+    std::optional<std::string> value(std::string_view section, std::string_view key) const;
+    void setValue(std::string_view section, std::string_view key, std::string_view value);
+    // True when something was removed.
+    bool remove(std::string_view section, std::string_view key);
+
+    static std::string escapeValue(std::string_view value);
+    static std::string unescapeValue(std::string_view raw);
+
+private:
+    struct Line {
+        enum Kind { Section, Entry, Other } kind;
+        std::string text;    // the line as it stands in the file
+        std::string section; // Section: its name; Entry: the section it belongs to
+        std::string key;     // Entry only
+    };
+    static std::string groupName(std::string_view section);
+    std::vector<Line> lines_;
+};
+
+} // namespace sentari

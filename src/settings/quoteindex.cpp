@@ -1,0 +1,445 @@
+#include "quoteindex.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace sentari {
+
+namespace {
+
+constexpr char kMagic[8] = {'S', 'N', 'T', 'Q', 'I', 'X', '0', '1'};
+constexpr std::size_t kChunk = 4 << 20;
+
+struct Header {
+    char magic[8];
+    std::uint64_t size;
+    std::int64_t mtimeNs;
+    std::uint64_t inode;
+    std::uint64_t device;
+    std::uint64_t lineCount;
+    std::uint64_t quoteCount;
+    std::uint32_t encoding;
+    std::uint32_t flags; // bit 0: CR LF, bit 1: ends with a line break
+    std::uint64_t lastOffset;
+    std::uint64_t lastHash;
+};
+constexpr std::size_t kLastPickAt = offsetof(Header, lastOffset);
+static_assert(sizeof(Header) == 80);
+
+ssize_t preadAll(int fd, char* buf, std::size_t len, std::uint64_t offset)
+{
+    std::size_t got = 0;
+    while (got < len) {
+        const ssize_t n = ::pread(fd, buf + got, len - got, static_cast<off_t>(offset + got));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return -1;
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return static_cast<ssize_t>(got);
+}
+
+std::optional<fileio::FileId> identifyFd(int fd)
+{
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return fileio::FileId{static_cast<std::uint64_t>(st.st_size),
+                          static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 +
+                              st.st_mtim.tv_nsec,
+                          static_cast<std::uint64_t>(st.st_ino),
+                          static_cast<std::uint64_t>(st.st_dev)};
+}
+
+} // namespace
+
+std::uint64_t fnv1a(std::string_view bytes)
+{
+    std::uint64_t h = 1469598103934665603ULL;
+    for (char c : bytes) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ULL;
+    }
+    return h;
+}
+
+std::optional<DataFileFormat> sniffLineEnds(const fs::path& file)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    DataFileFormat format;
+    struct stat st;
+    std::string head(64 * 1024, '\0');
+    const ssize_t n = ::fstat(fd, &st) == 0 ? preadAll(fd, head.data(), head.size(), 0) : -1;
+    char last = '\n';
+    const bool ok = n >= 0 && (st.st_size == 0 || preadAll(fd, &last, 1, st.st_size - 1) == 1);
+    ::close(fd);
+    if (!ok)
+        return std::nullopt;
+    head.resize(static_cast<std::size_t>(n));
+    const auto nl = head.find('\n');
+    format.crlf = nl == std::string::npos || (nl > 0 && head[nl - 1] == '\r');
+    const bool onlyBom = st.st_size == 3 && head == "\xEF\xBB\xBF";
+    format.endsWithNewline = st.st_size == 0 || onlyBom || last == '\n';
+    return format;
+}
+
+fs::path QuoteIndex::cacheFileFor(const fs::path& dataFile, const fs::path& cacheDir)
+{
+    std::error_code ec;
+    fs::path absolute = fs::absolute(dataFile, ec);
+    if (ec)
+        absolute = dataFile;
+    char name[40];
+    std::snprintf(name, sizeof name, "quotes-%016llx.idx",
+                  static_cast<unsigned long long>(fnv1a(absolute.lexically_normal().string())));
+    return cacheDir / name;
+}
+
+std::unique_ptr<QuoteIndex> QuoteIndex::open(const fs::path& dataFile, const fs::path& cacheDir)
+{
+    std::unique_ptr<QuoteIndex> index(new QuoteIndex);
+    index->path_ = dataFile;
+    index->fd_ = ::open(dataFile.c_str(), O_RDONLY | O_CLOEXEC);
+    if (index->fd_ < 0)
+        return nullptr;
+    const auto id = identifyFd(index->fd_);
+    if (!id)
+        return nullptr;
+    index->id_ = *id;
+
+    const fs::path cacheFile = cacheDir.empty() ? fs::path() : cacheFileFor(dataFile, cacheDir);
+    if (!cacheFile.empty() && index->loadCache(cacheFile))
+        return index;
+    if (!index->build())
+        return nullptr;
+    if (!cacheFile.empty())
+        index->saveCache(cacheFile);
+    return index;
+}
+
+QuoteIndex::~QuoteIndex()
+{
+    if (mapping_)
+        ::munmap(mapping_, mappingSize_);
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+bool QuoteIndex::mapCache(int fd, std::size_t size)
+{
+    void* m = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    ::close(fd);
+    if (m == MAP_FAILED)
+        return false;
+    mapping_ = m;
+    mappingSize_ = size;
+    auto* bytes = static_cast<char*>(m);
+    sharedLast_ = reinterpret_cast<std::uint64_t*>(bytes + kLastPickAt);
+    entries_ = {reinterpret_cast<const Entry*>(bytes + sizeof(Header)),
+                (size - sizeof(Header)) / sizeof(Entry)};
+    return true;
+}
+
+bool QuoteIndex::isCurrent() const
+{
+    const auto now = fileio::identify(path_);
+    return now && *now == id_;
+}
+
+bool QuoteIndex::build()
+{
+    std::vector<char> buf(kChunk);
+    text::Utf8Validator utf8;
+    std::uint64_t base = 0;
+    std::uint64_t lineStart = 0;
+    std::uint64_t lineNo = 1;
+    bool decided = false;   // the current line's content has been judged
+    bool hasContent = false;
+    bool bom = false;
+    bool sawNewline = false;
+    bool crlf = true;
+    char prev = 0;
+    char last = 0;
+
+    for (;;) {
+        ssize_t n = ::read(fd_, buf.data(), buf.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            break;
+        const char* data = buf.data();
+        std::size_t i = 0;
+        if (base == 0 && n >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
+            bom = true;
+            i = 3;
+            lineStart = 3;
+            utf8.feed(data, 3);
+        }
+        utf8.feed(data + i, static_cast<std::size_t>(n) - i);
+        const std::size_t size = static_cast<std::size_t>(n);
+        while (i < size) {
+            if (!decided) {
+                const char c = data[i];
+                if (c == ' ' || c == '\t' || c == '\r') {
+                    ++i;
+                    continue;
+                }
+                if (c != '\n') {
+                    decided = hasContent = true;
+                    ++i;
+                    continue;
+                }
+            } else {
+                const void* q = std::memchr(data + i, '\n', size - i);
+                if (!q) {
+                    i = size;
+                    break;
+                }
+                i = static_cast<std::size_t>(static_cast<const char*>(q) - data);
+            }
+            // data[i] is a line feed.
+            if (!sawNewline) {
+                sawNewline = true;
+                crlf = (i > 0 ? data[i - 1] : prev) == '\r';
+            }
+            if (hasContent)
+                built_.push_back({lineStart, lineNo});
+            ++lineNo;
+            lineStart = base + i + 1;
+            decided = hasContent = false;
+            ++i;
+        }
+        prev = data[size - 1];
+        last = prev;
+        base += size;
+    }
+    if (lineStart < base) { // a final line without a line break
+        if (hasContent)
+            built_.push_back({lineStart, lineNo});
+        lineCount_ = static_cast<std::int64_t>(lineNo);
+    } else {
+        lineCount_ = static_cast<std::int64_t>(lineNo - 1);
+    }
+    format_.crlf = crlf;
+    format_.endsWithNewline = base == 0 || (bom && base == 3) || last == '\n';
+    format_.encoding = !utf8.valid() ? text::Encoding::Windows1252
+                       : bom         ? text::Encoding::Utf8Bom
+                                     : text::Encoding::Utf8;
+    id_.size = base; // what was read is what the index describes
+    entries_ = built_;
+    return true;
+}
+
+bool QuoteIndex::loadCache(const fs::path& cacheFile)
+{
+    const int fd = ::open(cacheFile.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    Header h;
+    struct stat st;
+    const bool ok = preadAll(fd, reinterpret_cast<char*>(&h), sizeof h, 0) ==
+                        static_cast<ssize_t>(sizeof h) &&
+                    std::memcmp(h.magic, kMagic, sizeof kMagic) == 0 && ::fstat(fd, &st) == 0 &&
+                    h.quoteCount <= (UINT64_MAX - sizeof h) / sizeof(Entry) &&
+                    static_cast<std::uint64_t>(st.st_size) ==
+                        sizeof h + h.quoteCount * sizeof(Entry);
+    if (!ok) {
+        ::close(fd);
+        return false;
+    }
+    const fileio::FileId cachedId{h.size, h.mtimeNs, h.inode, h.device};
+    if (!(cachedId == id_)) {
+        // Another version of the file: keep only the last pick, to be checked after the build.
+        lastOffset_ = h.lastOffset;
+        lastHash_ = h.lastHash;
+        ::close(fd);
+        return false;
+    }
+    lineCount_ = static_cast<std::int64_t>(h.lineCount);
+    format_.encoding = static_cast<text::Encoding>(h.encoding);
+    format_.crlf = (h.flags & 1) != 0;
+    format_.endsWithNewline = (h.flags & 2) != 0;
+    lastOffset_ = h.lastOffset;
+    lastHash_ = h.lastHash;
+    if (!mapCache(fd, static_cast<std::size_t>(st.st_size)))
+        return false;
+    // The same file version: the recorded pick is trusted by offset.
+    const auto it = std::lower_bound(entries_.begin(), entries_.end(), lastOffset_,
+                                     [](const Entry& e, std::uint64_t off) { return e.offset < off; });
+    lastEntry_ = (it != entries_.end() && it->offset == lastOffset_) ? it - entries_.begin() : -1;
+    fromCache_ = true;
+    return true;
+}
+
+void QuoteIndex::saveCache(const fs::path& cacheFile)
+{
+    // Check a last pick carried over from an older version against this one.
+    if (lastOffset_ != UINT64_MAX) {
+        const auto it =
+            std::lower_bound(entries_.begin(), entries_.end(), lastOffset_,
+                             [](const Entry& e, std::uint64_t off) { return e.offset < off; });
+        lastEntry_ = -1;
+        if (it != entries_.end() && it->offset == lastOffset_) {
+            const auto bytes = readLineBytes(it - entries_.begin());
+            if (bytes && fnv1a(*bytes) == lastHash_)
+                lastEntry_ = it - entries_.begin();
+        }
+        if (lastEntry_ < 0)
+            lastOffset_ = UINT64_MAX;
+    }
+    Header h{};
+    std::memcpy(h.magic, kMagic, sizeof kMagic);
+    h.size = id_.size;
+    h.mtimeNs = id_.mtimeNs;
+    h.inode = id_.inode;
+    h.device = id_.device;
+    h.lineCount = static_cast<std::uint64_t>(lineCount_);
+    h.quoteCount = entries_.size();
+    h.encoding = static_cast<std::uint32_t>(format_.encoding);
+    h.flags = (format_.crlf ? 1u : 0u) | (format_.endsWithNewline ? 2u : 0u);
+    h.lastOffset = lastOffset_;
+    h.lastHash = lastHash_;
+    std::string bytes(sizeof h + entries_.size() * sizeof(Entry), '\0');
+    std::memcpy(bytes.data(), &h, sizeof h);
+    if (!entries_.empty())
+        std::memcpy(bytes.data() + sizeof h, entries_.data(), entries_.size() * sizeof(Entry));
+    try {
+        fileio::writeAtomically(cacheFile, bytes, "the quote index", false);
+    } catch (const std::exception&) {
+        return; // an unwritable cache only costs speed
+    }
+    const int fd = ::open(cacheFile.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd >= 0 && mapCache(fd, bytes.size()))
+        std::vector<Entry>().swap(built_); // the mapping holds the entries now
+}
+
+void QuoteIndex::inheritLastPick(const QuoteIndex& older)
+{
+    if (older.lastOffset_ == UINT64_MAX)
+        return;
+    const auto it = std::lower_bound(
+        entries_.begin(), entries_.end(), older.lastOffset_,
+        [](const Entry& e, std::uint64_t off) { return e.offset < off; });
+    if (it == entries_.end() || it->offset != older.lastOffset_)
+        return;
+    const auto bytes = readLineBytes(it - entries_.begin());
+    if (bytes && fnv1a(*bytes) == older.lastHash_)
+        rememberPick(it - entries_.begin(), older.lastHash_);
+}
+
+std::optional<std::string> QuoteIndex::readLineBytes(std::int64_t entry) const
+{
+    if (entry < 0 || entry >= quoteCount())
+        return std::nullopt;
+    const std::uint64_t start = entries_[static_cast<std::size_t>(entry)].offset;
+    const std::uint64_t limit = entry + 1 < quoteCount()
+                                    ? entries_[static_cast<std::size_t>(entry + 1)].offset
+                                    : id_.size;
+    if (start >= limit)
+        return std::nullopt;
+    std::string out;
+    std::uint64_t pos = start;
+    std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(limit - start, 512));
+    for (;;) {
+        const std::size_t old = out.size();
+        out.resize(old + want);
+        const ssize_t n = preadAll(fd_, out.data() + old, want, pos);
+        if (n < 0)
+            return std::nullopt;
+        out.resize(old + static_cast<std::size_t>(n));
+        const auto nl = out.find('\n', old);
+        if (nl != std::string::npos) {
+            out.resize(nl);
+            break;
+        }
+        pos += static_cast<std::uint64_t>(n);
+        if (n == 0 || pos >= limit)
+            break;
+        want = static_cast<std::size_t>(std::min<std::uint64_t>(limit - pos, out.size()));
+    }
+    if (!out.empty() && out.back() == '\r')
+        out.pop_back();
+    return out;
+}
+
+QuoteLine QuoteIndex::makeLine(std::int64_t entry, std::string&& bytes) const
+{
+    return {static_cast<std::int64_t>(entries_[static_cast<std::size_t>(entry)].number),
+            format_.encoding == text::Encoding::Windows1252 ? text::cp1252ToUtf8(bytes)
+                                                            : std::move(bytes)};
+}
+
+std::optional<QuoteLine> QuoteIndex::line(std::int64_t entry) const
+{
+    auto bytes = readLineBytes(entry);
+    if (!bytes)
+        return std::nullopt;
+    return makeLine(entry, std::move(*bytes));
+}
+
+void QuoteIndex::rememberPick(std::int64_t entry, std::uint64_t hash)
+{
+    lastEntry_ = entry;
+    lastOffset_ = entries_[static_cast<std::size_t>(entry)].offset;
+    lastHash_ = hash;
+    if (sharedLast_) {
+        std::atomic_ref<std::uint64_t>(sharedLast_[0]).store(lastOffset_, std::memory_order_relaxed);
+        std::atomic_ref<std::uint64_t>(sharedLast_[1]).store(lastHash_, std::memory_order_relaxed);
+    }
+}
+
+std::optional<QuoteLine> QuoteIndex::pick(std::mt19937_64& rng)
+{
+    const std::int64_t count = quoteCount();
+    if (count == 0)
+        return std::nullopt;
+    if (sharedLast_ && count > 1) {
+        // Another process may have picked since: the cache holds the latest pick.
+        const std::uint64_t recorded =
+            std::atomic_ref<std::uint64_t>(sharedLast_[0]).load(std::memory_order_relaxed);
+        if (recorded != lastOffset_) {
+            const auto it = std::lower_bound(
+                entries_.begin(), entries_.end(), recorded,
+                [](const Entry& e, std::uint64_t off) { return e.offset < off; });
+            if (it != entries_.end() && it->offset == recorded) {
+                lastEntry_ = it - entries_.begin();
+                lastOffset_ = recorded;
+                lastHash_ = std::atomic_ref<std::uint64_t>(sharedLast_[1]).load(std::memory_order_relaxed);
+            }
+        }
+    }
+    std::int64_t k;
+    if (count == 1) {
+        k = 0;
+    } else if (lastEntry_ >= 0 && lastEntry_ < count) {
+        k = std::uniform_int_distribution<std::int64_t>(0, count - 2)(rng);
+        if (k >= lastEntry_)
+            ++k;
+    } else {
+        k = std::uniform_int_distribution<std::int64_t>(0, count - 1)(rng);
+    }
+    auto bytes = readLineBytes(k);
+    if (!bytes)
+        return std::nullopt;
+    rememberPick(k, fnv1a(*bytes));
+    return makeLine(k, std::move(*bytes));
+}
+
+} // namespace sentari

@@ -1,0 +1,103 @@
+#pragma once
+
+// The line index of a quote data file: where each non-empty line starts and its line
+// number, built once per file version (size, modification time, inode) and kept in the
+// user's cache folder, so a pick costs one read of one line.
+
+#include "export.h"
+#include "fileio.h"
+#include "textcodec.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <random>
+#include <span>
+#include <string>
+
+namespace sentari {
+
+struct QuoteLine {
+    std::int64_t number = 0; // 1-based line number in the file
+    std::string text;        // UTF-8, without the line break
+};
+
+// What a writer must know to add to the file in its own style.
+struct DataFileFormat {
+    text::Encoding encoding = text::Encoding::Utf8;
+    bool crlf = true;             // line ends are CR LF (else LF)
+    bool endsWithNewline = true;  // an empty file counts as ending with one
+};
+
+class SENTARISTORE_EXPORT QuoteIndex {
+public:
+    struct Entry {
+        std::uint64_t offset; // first byte of the line
+        std::uint64_t number; // 1-based line number
+    };
+
+    // The index of the data file, loaded from cacheDir when it matches the file, otherwise
+    // built (and saved there when cacheDir is not empty). Nothing when the file cannot be
+    // opened as a regular file.
+    static std::unique_ptr<QuoteIndex> open(const std::filesystem::path& dataFile,
+                                            const std::filesystem::path& cacheDir);
+    ~QuoteIndex();
+    QuoteIndex(const QuoteIndex&) = delete;
+    QuoteIndex& operator=(const QuoteIndex&) = delete;
+
+    // True while the file on disk is still the version this index was made from.
+    bool isCurrent() const;
+    const fileio::FileId& fileId() const { return id_; }
+    std::int64_t quoteCount() const { return static_cast<std::int64_t>(entries_.size()); }
+    std::int64_t lineCount() const { return lineCount_; }
+    const DataFileFormat& format() const { return format_; }
+    bool loadedFromCache() const { return fromCache_; }
+
+    // A uniform pick among the non-empty lines that is not the last pick (made by any
+    // process using the same cache) while another line exists. Nothing when there are none
+    // or the line cannot be read.
+    std::optional<QuoteLine> pick(std::mt19937_64& rng);
+    std::optional<QuoteLine> line(std::int64_t entry) const;
+
+    // Carries the last pick over from an older index of the same file.
+    void inheritLastPick(const QuoteIndex& older);
+
+    static std::filesystem::path cacheFileFor(const std::filesystem::path& dataFile,
+                                              const std::filesystem::path& cacheDir);
+
+private:
+    QuoteIndex() = default;
+    bool build();
+    bool loadCache(const std::filesystem::path& cacheFile);
+    void saveCache(const std::filesystem::path& cacheFile);
+    void rememberPick(std::int64_t entry, std::uint64_t hash);
+    std::optional<std::string> readLineBytes(std::int64_t entry) const;
+
+    bool mapCache(int fd, std::size_t size);
+    QuoteLine makeLine(std::int64_t entry, std::string&& bytes) const;
+
+    std::filesystem::path path_;
+    int fd_ = -1; // the data file, open for reading
+    fileio::FileId id_;
+    std::int64_t lineCount_ = 0;
+    DataFileFormat format_;
+    bool fromCache_ = false;
+    std::vector<Entry> built_;
+    // The cache file, mapped shared: its header records the last pick of every process.
+    void* mapping_ = nullptr;
+    std::size_t mappingSize_ = 0;
+    std::uint64_t* sharedLast_ = nullptr; // offset, then hash
+    std::span<const Entry> entries_;
+    std::uint64_t lastOffset_ = UINT64_MAX;
+    std::uint64_t lastHash_ = 0;
+    std::int64_t lastEntry_ = -1; // -1: unknown
+};
+
+SENTARISTORE_EXPORT std::uint64_t fnv1a(std::string_view bytes);
+
+// The line-end style of a file from its first line break and its last byte, without
+// reading the rest; the encoding is not looked at. Nothing when the file cannot be read.
+SENTARISTORE_EXPORT std::optional<DataFileFormat> sniffLineEnds(const std::filesystem::path& file);
+
+} // namespace sentari

@@ -1,0 +1,182 @@
+#include "textcodec.h"
+
+#include <array>
+#include <cstring>
+
+namespace sentari::text {
+
+namespace {
+
+// Windows-1252 codes 0x80..0x9F; the five undefined ones keep their C1 value.
+constexpr std::array<char32_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void appendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+} // namespace
+
+void Utf8Validator::feed(const char* data, std::size_t size)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(data);
+    const auto* end = p + size;
+    while (p < end && !bad_) {
+        if (need_ == 0) {
+            // Skip ASCII eight bytes at a time: data files are mostly ASCII.
+            while (end - p >= 8) {
+                std::uint64_t word;
+                std::memcpy(&word, p, 8);
+                if (word & 0x8080808080808080ULL)
+                    break;
+                p += 8;
+            }
+            if (p == end)
+                break;
+            const unsigned char c = *p++;
+            if (c < 0x80)
+                continue;
+            nonAscii_ = true;
+            lo_ = 0x80;
+            hi_ = 0xBF;
+            if (c >= 0xC2 && c <= 0xDF) {
+                need_ = 1;
+            } else if (c >= 0xE0 && c <= 0xEF) {
+                need_ = 2;
+                if (c == 0xE0)
+                    lo_ = 0xA0;
+                else if (c == 0xED)
+                    hi_ = 0x9F; // no surrogates
+            } else if (c >= 0xF0 && c <= 0xF4) {
+                need_ = 3;
+                if (c == 0xF0)
+                    lo_ = 0x90;
+                else if (c == 0xF4)
+                    hi_ = 0x8F;
+            } else {
+                bad_ = true;
+            }
+        } else {
+            const unsigned char c = *p++;
+            if (c < lo_ || c > hi_) {
+                bad_ = true;
+                break;
+            }
+            lo_ = 0x80;
+            hi_ = 0xBF;
+            --need_;
+        }
+    }
+}
+
+bool isValidUtf8(std::string_view bytes)
+{
+    Utf8Validator v;
+    v.feed(bytes.data(), bytes.size());
+    return v.valid();
+}
+
+char32_t cp1252Char(unsigned char code)
+{
+    return (code >= 0x80 && code <= 0x9F) ? kHigh[code - 0x80] : char32_t(code);
+}
+
+std::optional<unsigned char> cp1252Code(char32_t cp)
+{
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<unsigned char>(cp);
+    for (unsigned i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == cp)
+            return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
+std::string cp1252ToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char ch : bytes)
+        appendUtf8(out, cp1252Char(static_cast<unsigned char>(ch)));
+    return out;
+}
+
+std::optional<std::string> utf8ToCp1252(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (char32_t cp : toCodePoints(utf8)) {
+        const auto code = cp1252Code(cp);
+        if (!code)
+            return std::nullopt;
+        out.push_back(static_cast<char>(*code));
+    }
+    return out;
+}
+
+std::string decode(std::string_view bytes, Encoding encoding)
+{
+    if (encoding == Encoding::Windows1252)
+        return cp1252ToUtf8(bytes);
+    return std::string(bytes);
+}
+
+std::optional<std::string> encode(std::string_view utf8, Encoding encoding)
+{
+    if (encoding == Encoding::Windows1252)
+        return utf8ToCp1252(utf8);
+    return std::string(utf8);
+}
+
+std::u32string toCodePoints(std::string_view utf8)
+{
+    std::u32string out;
+    out.reserve(utf8.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+    const auto* end = p + utf8.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        int len = c < 0x80 ? 1 : (c >= 0xC2 && c <= 0xDF) ? 2 : (c >= 0xE0 && c <= 0xEF) ? 3
+                            : (c >= 0xF0 && c <= 0xF4) ? 4 : 0;
+        if (len == 0 || end - p < len || !isValidUtf8({reinterpret_cast<const char*>(p),
+                                                       static_cast<std::size_t>(len)})) {
+            out.push_back(0xFFFD);
+            ++p;
+            continue;
+        }
+        char32_t cp = len == 1 ? c : len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
+        for (int i = 1; i < len; ++i)
+            cp = (cp << 6) | (p[i] & 0x3F);
+        out.push_back(cp);
+        p += len;
+    }
+    return out;
+}
+
+std::string fromCodePoints(std::u32string_view cps)
+{
+    std::string out;
+    out.reserve(cps.size());
+    for (char32_t cp : cps)
+        appendUtf8(out, cp);
+    return out;
+}
+
+} // namespace sentari::text

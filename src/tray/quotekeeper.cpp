@@ -1,0 +1,221 @@
+#include "quotekeeper.h"
+
+#include "datafile.h"
+#include "platform/apppaths.h"
+#include "platform/qtstring.h"
+#include "settings/keys.h"
+#include "settings/settingsstore.h"
+
+#include <QStringList>
+
+namespace sentari::tray {
+
+using platform::Answer;
+using platform::MessageStyle;
+
+namespace {
+
+const QString NoDataFileMessage =
+    QStringLiteral("Currently you have no active Sentari datafile. Choose a datafile.");
+const QString AddClipboardQuestion =
+    QStringLiteral("Do you want to add the current clipboard content to the Sentari datafile?");
+const QString DeleteQuestion = QStringLiteral("Are you sure you want to delete the current quote?");
+const QString CreateSignatureQuestion = QStringLiteral(
+    "Do you want to create/select an e-mail signature file?\n\n"
+    "- Your quotes will be automatically added to this file.\n"
+    "- You can always do this later by selecting 'Change Signature' from the Sentari menu "
+    "(right click the Sentari icon).");
+
+} // namespace
+
+QString joinLines(const QString& source)
+{
+    // The clipboard of this desktop separates lines with LF; Windows programs with CR LF.
+    QString normalised = source;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QStringList parts = normalised.split(QLatin1Char('\n'));
+    QString result;
+    bool collecting = false;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const bool final = i == parts.size() - 1;
+        if (!collecting) {
+            if (final) {
+                result = parts[i];
+            } else if (!parts[i].isEmpty()) {
+                result = parts[i];
+                collecting = true;
+            }
+            continue;
+        }
+        result += QLatin1Char(' ');
+        result += parts[i];
+    }
+    return result;
+}
+
+QuoteKeeper::QuoteKeeper(SettingsStore& store, platform::Desktop& desktop, AskOnce& askOnce)
+    : store_(store), desktop_(desktop), askOnce_(askOnce)
+{
+}
+
+void QuoteKeeper::showFailure(const QString& text)
+{
+    desktop_.message(text, MessageStyle::Warning);
+}
+
+QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag)
+{
+    QuoteResult quote;
+    try {
+        store_.prepare();
+        quote = store_.getQuote();
+    } catch (const StoreError& e) {
+        showFailure(QString::fromUtf8(e.what()));
+        return Outcome::Failed;
+    }
+    current_.text = qs(quote.text);
+    current_.index = quote.number;
+    current_.quoteFilePath = qs(quote.path);
+
+    if (quote.noDataFile) {
+        desktop_.message(NoDataFileMessage, MessageStyle::Question);
+        current_.quoteFilePath.clear();
+        changeQuoteFile();
+        if (current_.quoteFilePath.isEmpty())
+            return Outcome::Quit;
+        // The chosen file gives the quote at once instead of at the next change.
+        try {
+            quote = store_.getQuote();
+            if (!quote.noDataFile) {
+                current_.text = qs(quote.text);
+                current_.index = quote.number;
+            }
+        } catch (const StoreError& e) {
+            showFailure(QString::fromUtf8(e.what()));
+        }
+    }
+
+    // Signature pass: 1, 2, 3, ... until one is missing. A signature whose file cannot be
+    // written does not keep the later ones from getting the quote.
+    QStringList failures;
+    std::int64_t i = 1;
+    for (;; ++i) {
+        try {
+            const SignatureResult sig = store_.updateSignature(u8(current_.text), i, u8(QuoteTag));
+            if (!sig.exists)
+                break;
+            if (i == 1) {
+                current_.signatureText = qs(sig.text);
+                current_.signatureRtf = QByteArray::fromStdString(sig.rtf);
+            }
+        } catch (const StoreError& e) {
+            failures << QString::fromUtf8(e.what());
+        }
+    }
+    if (!failures.isEmpty())
+        showFailure(QStringLiteral("The new quote could not be put into every signature file.\n\n") +
+                    failures.join(QLatin1Char('\n')));
+    if (i == 1 && askFlag)
+        askCreateSignature();
+    return Outcome::Changed;
+}
+
+bool QuoteKeeper::changeQuoteFile()
+{
+    platform::FileDialogRequest request;
+    request.title = QStringLiteral("Choose the Sentari data file");
+    request.filter = QStringLiteral("Text (*.txt)|*.txt");
+    request.initialPath = defaultDataFile.isEmpty() ? platform::dataFile(QStringLiteral("wisdom.txt"))
+                                                    : defaultDataFile;
+    request.fileMustExist = false;
+    const auto chosen = desktop_.openFileName(request);
+    if (!chosen || chosen->isEmpty())
+        return false;
+    try {
+        store_.writeSetting(keys::QuoteFile, u8(*chosen));
+    } catch (const StoreError& e) {
+        showFailure(QString::fromUtf8(e.what()));
+        return false;
+    }
+    current_.quoteFilePath = *chosen;
+    return true;
+}
+
+bool QuoteKeeper::confirm(std::string_view key, const QString& question)
+{
+    // Only the exact word "ask" asks; anything else, empty included, means go ahead.
+    if (store_.readSetting(key) != keys::Ask)
+        return true;
+    return askOnce_.ask(qs(key), question);
+}
+
+void QuoteKeeper::addClipboard()
+{
+    try {
+        if (!confirm(keys::AddClipboard, AddClipboardQuestion))
+            return;
+        const QString source = desktop_.clipboardText();
+        if (source.isEmpty())
+            return;
+        if (current_.quoteFilePath.isEmpty()) {
+            desktop_.message(QStringLiteral("There is no active Sentari datafile to add the quote "
+                                            "to. Choose one with \"Change Sentari data file\"."),
+                             MessageStyle::Information);
+            return;
+        }
+        platform::BusyPointer busy(desktop_);
+        appendQuote(current_.quoteFilePath.toStdString(), joinLines(source),
+                    store_.locations().cacheDir);
+    } catch (const StoreError& e) {
+        showFailure(QString::fromUtf8(e.what()));
+    }
+}
+
+QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
+{
+    if (current_.text.isEmpty() || current_.quoteFilePath.isEmpty()) {
+        desktop_.message(QStringLiteral("There is no current quote to delete."),
+                         MessageStyle::Information);
+        return Outcome::Failed;
+    }
+    if (desktop_.message(DeleteQuestion, MessageStyle::QuestionYesNo) != Answer::Yes)
+        return Outcome::Failed;
+    {
+        platform::BusyPointer busy(desktop_);
+        try {
+            const DeleteOutcome done =
+                tray::deleteQuote(current_.quoteFilePath.toStdString(), current_.index, current_.text);
+            if (!done.deleted) {
+                desktop_.message(QStringLiteral("The current quote is no longer in the data file "
+                                                "\"%1\"; nothing was deleted.")
+                                     .arg(current_.quoteFilePath),
+                                 MessageStyle::Information);
+                return Outcome::Failed;
+            }
+            store_.writeSetting(keys::Regmax, std::to_string(done.remainingLines));
+        } catch (const StoreError& e) {
+            showFailure(QString::fromUtf8(e.what()));
+            return Outcome::Failed;
+        }
+    }
+    const Outcome next = nextQuote(false);
+    if (next != Outcome::Quit && quoteChanged)
+        quoteChanged();
+    return next;
+}
+
+void QuoteKeeper::askCreateSignature()
+{
+    try {
+        if (store_.readSetting(keys::CreateSignature) != keys::Ask)
+            return;
+    } catch (const StoreError& e) {
+        showFailure(QString::fromUtf8(e.what()));
+        return;
+    }
+    if (askOnce_.ask(qs(keys::CreateSignature), CreateSignatureQuestion) && openSignatureWindow)
+        openSignatureWindow();
+}
+
+} // namespace sentari::tray

@@ -1,0 +1,381 @@
+#include "settings/keys.h"
+#include "settings/settingsstore.h"
+#include "tempstore.h"
+
+#include <QProcess>
+#include <QSet>
+#include <QTest>
+
+using namespace sentari;
+using sentari::testing::TempStore;
+
+class SettingsStoreTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstValues_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("AddClipboard") << "AddClipboard" << "ask";
+        QTest::newRow("CreateSignature") << "CreateSignature" << "ask";
+        QTest::newRow("QuickShow") << "QuickShow" << "";
+        QTest::newRow("SignatureFile1") << "SignatureFile1" << "";
+        QTest::newRow("Intro12") << "Intro12" << "";
+        QTest::newRow("Fontcolor3") << "Fontcolor3" << "";
+        QTest::newRow("scrTransition") << "scrTransition" << "0";
+        QTest::newRow("scrTiming") << "scrTiming" << "1";
+        QTest::newRow("scrInterval") << "scrInterval" << "1";
+        QTest::newRow("scrForegroundColor") << "scrForegroundColor" << "16777215";
+        QTest::newRow("scrForeGroundColor as the dialog spells it") << "scrForeGroundColor"
+                                                                   << "16777215";
+        QTest::newRow("scrBackgroundColor") << "scrBackgroundColor" << "0";
+        QTest::newRow("Password") << "Password" << "";
+        QTest::newRow("unknown key") << "NoSuchKey" << "";
+        QTest::newRow("QuoteFile") << "QuoteFile" << "";
+    }
+    void firstValues()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        TempStore t;
+        QCOMPARE(QString::fromStdString(t.store->readSetting(key.toStdString())), expected);
+        // Reading writes nothing: the settings file does not even exist afterwards.
+        QVERIFY(!QFile::exists(QString::fromStdString(t.locations.settingsFile.string())));
+    }
+
+    void regmaxFirstValueIsTheLineCount()
+    {
+        TempStore t;
+        QCOMPARE(t.store->readSetting("Regmax"), std::string("0"));
+        t.useDataFile("one\r\n\r\nthree\r\nfour");
+        QCOMPARE(t.store->readSetting("Regmax"), std::string("4"));
+        t.store->writeSetting("Regmax", "9");
+        QCOMPARE(t.store->readSetting("regmax"), std::string("9"));
+    }
+
+    void saverFontIsAnInstalledOne()
+    {
+        TempStore t;
+        t.store->setFontFamiliesProvider([] { return std::vector<std::string>{"Noto Serif", "Liberation Sans"}; });
+        QCOMPARE(t.store->readSetting("scrFont"), std::string("Liberation Sans"));
+        t.store->setFontFamiliesProvider([] { return std::vector<std::string>{"Noto Serif"}; });
+        QCOMPARE(t.store->readSetting("scrFont"), std::string("Noto Serif"));
+    }
+
+    void valuesReadBackExactly_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("password of ! and $ codes to LF and CR") << QByteArray("\n\r\n\r");
+        QTest::newRow("template with CR LF") << QByteArray("Regards,\r\n<Quote will be inserted here>");
+        QTest::newRow("commas") << QByteArray("a,b,,c");
+        QTest::newRow("every control character") << [] {
+            QByteArray b;
+            for (int c = 1; c < 32; ++c)
+                b += char(c);
+            return b;
+        }();
+    }
+    void valuesReadBackExactly()
+    {
+        QFETCH(QByteArray, value);
+        TempStore t;
+        t.store->writeSetting("Password", value.toStdString());
+        QCOMPARE(QByteArray::fromStdString(t.store->readSetting("password")), value);
+        QCOMPARE(QByteArray::fromStdString(t.another()->readSetting("PASSWORD")), value);
+    }
+
+    void keysMatchWithoutRegardToCase()
+    {
+        TempStore t;
+        t.store->writeSetting("scrForeGroundColor", "255");
+        t.store->writeSetting("scrBackGroundColor", "65280");
+        QCOMPARE(t.store->readSetting("scrForegroundColor"), std::string("255"));
+        QCOMPARE(t.store->readSetting("scrBackgroundColor"), std::string("65280"));
+        t.store->writeSetting("SCRFOREGROUNDCOLOR", "random");
+        QCOMPARE(t.store->readSetting("scrForegroundColor"), std::string("random"));
+        // One line per key in the file, whatever spelling wrote it.
+        QCOMPARE(t.settingsText().toLower().count("scrforegroundcolor="), 1);
+    }
+
+    void handEditedFileIsRead()
+    {
+        TempStore t;
+        std::filesystem::create_directories(t.locations.settingsFile.parent_path());
+        t.writeFile("config/Sentari/Sentari.ini",
+                    "[General]\nquotefile=/x/quotes.txt\nintro1=Hi, there\n");
+        QCOMPARE(t.store->readSetting("QuoteFile"), std::string("/x/quotes.txt"));
+        QCOMPARE(t.store->readSetting("Intro1"), std::string("Hi, there"));
+    }
+
+    void deletedKeysReadAsNeverWritten()
+    {
+        TempStore t;
+        const char* words[] = {"SignatureFile", "Intro", "Fontname", "Fontsize", "Fontcolor"};
+        for (auto w : words)
+            t.store->writeSetting(keys::numbered(w, 2), "value");
+        t.store->writeSetting("AddClipboard", "don't ask");
+        for (auto w : words)
+            t.store->deleteSetting(keys::numbered(w, 2));
+        t.store->deleteSetting("addclipboard");
+        for (auto w : words)
+            QCOMPARE(t.store->readSetting(keys::numbered(w, 2)), std::string());
+        QCOMPARE(t.store->readSetting("AddClipboard"), std::string("ask"));
+    }
+
+    void eachReadSeesTheOtherProgramsLatestWrite()
+    {
+        TempStore t;
+        auto saver = t.another();
+        QCOMPARE(saver->readSetting("scrTiming"), std::string("1"));
+        for (int i = 0; i < 50; ++i) {
+            t.store->writeSetting("scrTiming", std::to_string(i % 3));
+            QCOMPARE(saver->readSetting("scrTiming"), std::to_string(i % 3));
+            saver->writeSetting("QuoteFile", "/q" + std::to_string(i));
+            QCOMPARE(t.store->readSetting("QuoteFile"), "/q" + std::to_string(i));
+        }
+    }
+
+    void concurrentWritersLoseNothing()
+    {
+        TempStore t;
+        const QString writer = qEnvironmentVariable("SENTARI_STORE_WRITER");
+        QVERIFY2(QFile::exists(writer), "SENTARI_STORE_WRITER names the writer program");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QList<QProcess*> procs;
+        for (const char* prefix : {"A", "B", "C"}) {
+            auto* p = new QProcess(this);
+            p->setProcessEnvironment(env);
+            p->start(writer, {QString::fromStdString(t.locations.settingsFile.string()),
+                              QString::fromStdString(t.locations.cacheDir.string()),
+                              QString::fromLatin1(prefix), QStringLiteral("200")});
+            procs << p;
+        }
+        for (auto* p : procs) {
+            QVERIFY(p->waitForFinished(60000));
+            QCOMPARE(p->exitCode(), 0);
+        }
+        for (const char* prefix : {"A", "B", "C"})
+            for (int i = 0; i < 200; ++i)
+                QCOMPARE(t.store->readSetting(std::string(prefix) + "key" + std::to_string(i)),
+                         std::to_string(i));
+    }
+
+    void noDataFile_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::newRow("QuoteFile unset") << "unset";
+        QTest::newRow("missing file") << "missing";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("empty file") << "empty";
+        QTest::newRow("only empty and blank lines") << "blank";
+    }
+    void noDataFile()
+    {
+        QFETCH(QString, setup);
+        TempStore t;
+        QString path;
+        if (setup == "missing") {
+            path = t.path("gone.txt");
+        } else if (setup == "folder") {
+            path = t.path("sub");
+            QDir().mkpath(path);
+        } else if (setup == "empty") {
+            path = t.writeFile("empty.txt", "");
+        } else if (setup == "blank") {
+            path = t.writeFile("blank.txt", "\r\n  \r\n\t\r\n\n");
+        }
+        if (!path.isEmpty())
+            t.store->writeSetting("QuoteFile", path.toStdString());
+        const auto q = t.store->getQuote();
+        QVERIFY(q.noDataFile);
+        QCOMPARE(QString::fromStdString(q.path), path);
+        QVERIFY(q.text.empty());
+    }
+
+    void quoteIsAWholeLineWithItsNumber_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("quote");
+        QTest::addColumn<qint64>("number");
+        QTest::newRow("CR LF") << QByteArray("\r\n\r\nThe only quote\r\n\r\n") << "The only quote"
+                               << qint64(3);
+        QTest::newRow("LF") << QByteArray("\n\nLF only\n") << "LF only" << qint64(3);
+        QTest::newRow("no final line break") << QByteArray("\r\n\r\n\r\nlast") << "last" << qint64(4);
+        QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF" "Caf\xC3\xA9 au lait\r\n")
+                                   << QString::fromUtf8("Caf\xC3\xA9 au lait") << qint64(1);
+        QTest::newRow("Windows-1252") << QByteArray("\r\n\x93Quoted\x94 \x80 5 \xE9t\xE9\r\n")
+                                      << QString::fromUtf8("\xE2\x80\x9CQuoted\xE2\x80\x9D \xE2\x82\xAC 5 \xC3\xA9t\xC3\xA9")
+                                      << qint64(2);
+        QTest::newRow("blanks kept inside") << QByteArray("\n  indented, trailing  \r\n")
+                                            << "  indented, trailing  " << qint64(2);
+    }
+    void quoteIsAWholeLineWithItsNumber()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, quote);
+        QFETCH(qint64, number);
+        TempStore t;
+        const QString path = t.useDataFile(file);
+        for (int round = 0; round < 2; ++round) { // built, then from the cache
+            auto store = t.another();
+            const auto q = store->getQuote();
+            QVERIFY(!q.noDataFile);
+            QCOMPARE(QString::fromStdString(q.path), path);
+            QCOMPARE(QString::fromStdString(q.text), quote);
+            QCOMPARE(q.number, number);
+        }
+    }
+
+    void picksUniformlyAndNeverTheSameTwiceInARow()
+    {
+        TempStore t;
+        t.useDataFile("a\r\nb\r\n\r\nc\r\nd\r\n");
+        QMap<QString, int> seen;
+        std::string last;
+        auto other = t.another(); // the saver picking in between
+        for (int i = 0; i < 4000; ++i) {
+            const auto q = (i % 3 == 2 ? other : t.store)->getQuote();
+            QVERIFY(q.text != last);
+            last = q.text;
+            ++seen[QString::fromStdString(q.text)];
+        }
+        QCOMPARE(seen.size(), 4);
+        for (int n : seen) // 1000 expected each; 6 sigma is about 170
+            QVERIFY2(n > 800 && n < 1200, qPrintable(QString::number(n)));
+    }
+
+    void aSingleQuoteRepeats()
+    {
+        TempStore t;
+        t.useDataFile("\r\nalone\r\n");
+        QCOMPARE(t.store->getQuote().text, std::string("alone"));
+        QCOMPARE(t.store->getQuote().text, std::string("alone"));
+    }
+
+    void changedFileIsIndexedAgain()
+    {
+        TempStore t;
+        const QString path = t.useDataFile("first\r\n");
+        QCOMPARE(t.store->getQuote().text, std::string("first"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("second\r\n");
+        f.close();
+        QCOMPARE(t.store->readSetting("Regmax"), std::string("2"));
+        // "first" was picked last, so the only other line must come now.
+        const auto q = t.store->getQuote();
+        QCOMPARE(q.text, std::string("second"));
+        QCOMPARE(q.number, 2);
+        QCOMPARE(t.store->getQuote().text, std::string("first"));
+    }
+
+    void updateSignature_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("intro");
+        QTest::addColumn<QByteArray>("quote");
+        QTest::addColumn<QByteArray>("expectedFile"); // "" means: an RTF document
+        QTest::addColumn<QByteArray>("expectedText");
+        QTest::newRow("plain text, tag twice")
+            << "sig.txt" << QByteArray("Bye\r\n<Quote will be inserted here>\r\n-- <Quote will be inserted here>")
+            << QByteArray("A & B") << QByteArray("Bye\r\nA & B\r\n-- A & B")
+            << QByteArray("Bye\r\nA & B\r\n-- A & B");
+        QTest::newRow("HTML gets an escaped quote")
+            << "sig.htm" << QByteArray("<p><Quote will be inserted here></p>")
+            << QByteArray("1 < 2 & \"so\"") << QByteArray("<p>1 &lt; 2 &amp; &quot;so&quot;</p>")
+            << QByteArray("<p>1 &lt; 2 &amp; &quot;so&quot;</p>");
+        QTest::newRow(".HTML in capitals") << "sig.HTML" << QByteArray("<Quote will be inserted here>")
+                                           << QByteArray("<b>") << QByteArray("&lt;b&gt;")
+                                           << QByteArray("&lt;b&gt;");
+        QTest::newRow("no tag: the template as it is") << "sig.txt" << QByteArray("Just me")
+                                                       << QByteArray("q") << QByteArray("Just me")
+                                                       << QByteArray("Just me");
+        QTest::newRow("RTF by the last three letters") << "mysig.RtF"
+                                                       << QByteArray("Hi <Quote will be inserted here>")
+                                                       << QByteArray("{x}") << QByteArray()
+                                                       << QByteArray("Hi {x}");
+        QTest::newRow("rtf without a dot") << "myrtf" << QByteArray("<Quote will be inserted here>")
+                                           << QByteArray("q") << QByteArray() << QByteArray("q");
+    }
+    void updateSignature()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, intro);
+        QFETCH(QByteArray, quote);
+        QFETCH(QByteArray, expectedFile);
+        QFETCH(QByteArray, expectedText);
+        TempStore t;
+        t.store->writeSetting("SignatureFile1", t.spath(fileName));
+        t.store->writeSetting("Intro1", intro.toStdString());
+        t.store->writeSetting("Fontname1", "Liberation Serif");
+        t.store->writeSetting("Fontsize1", "10.5");
+        t.store->writeSetting("Fontcolor1", std::to_string(0x0000FF));
+        const auto r = t.store->updateSignature(quote.toStdString(), 1, "<Quote will be inserted here>");
+        QVERIFY(r.exists);
+        QCOMPARE(QByteArray::fromStdString(r.text), expectedText);
+        QVERIFY(r.rtf.starts_with("{\\rtf1"));
+        const QByteArray onDisk = t.readFile(fileName);
+        if (expectedFile.isEmpty()) {
+            QCOMPARE(onDisk, QByteArray::fromStdString(r.rtf));
+            QVERIFY(onDisk.contains("Liberation Serif;"));
+            QVERIFY(onDisk.contains("\\fs20")); // 10.5 points: the even neighbour, 10
+            QVERIFY(onDisk.contains("\\red255\\green0\\blue0"));
+        } else {
+            QCOMPARE(onDisk, expectedFile);
+        }
+    }
+
+    void missingSignatureWritesNothing_data()
+    {
+        QTest::addColumn<bool>("withFile");
+        QTest::addColumn<bool>("withIntro");
+        QTest::newRow("neither") << false << false;
+        QTest::newRow("no template") << true << false;
+        QTest::newRow("no file") << false << true;
+    }
+    void missingSignatureWritesNothing()
+    {
+        QFETCH(bool, withFile);
+        QFETCH(bool, withIntro);
+        TempStore t;
+        if (withFile)
+            t.store->writeSetting("SignatureFile3", t.spath("s.txt"));
+        if (withIntro)
+            t.store->writeSetting("Intro3", "x <Quote will be inserted here>");
+        const auto r = t.store->updateSignature("q", 3, "<Quote will be inserted here>");
+        QVERIFY(!r.exists);
+        QVERIFY(r.text.empty() && r.rtf.empty());
+        QVERIFY(!QFile::exists(t.path("s.txt")));
+    }
+
+    void signatureFileThatCannotBeWrittenSaysWhichAndWhy()
+    {
+        TempStore t;
+        QDir().mkpath(t.path("adir"));
+        t.store->writeSetting("SignatureFile1", t.spath("adir"));
+        t.store->writeSetting("Intro1", "<Quote will be inserted here>");
+        try {
+            t.store->updateSignature("q", 1, "<Quote will be inserted here>");
+            QFAIL("no error");
+        } catch (const StoreError& e) {
+            const QString msg = QString::fromUtf8(e.what());
+            QVERIFY2(msg.contains(t.path("adir")) && msg.contains("signature file") &&
+                         msg.contains("directory"),
+                     qPrintable(msg));
+        }
+    }
+
+    void writeTextFileHoldsExactlyTheText()
+    {
+        TempStore t;
+        const std::string text = "line 1\r\nl\xC3\xADne 2\n\n";
+        t.store->writeTextFile(t.spath("out/sig.txt"), text);
+        QCOMPARE(t.readFile("out/sig.txt"), QByteArray::fromStdString(text));
+        t.store->writeTextFile(t.spath("out/sig.txt"), "short");
+        QCOMPARE(t.readFile("out/sig.txt"), QByteArray("short"));
+        QCOMPARE(QDir(t.path("out")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsStoreTest)
+#include "tst_settingsstore.moc"

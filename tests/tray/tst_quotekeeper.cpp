@@ -1,0 +1,336 @@
+#include "fakedesktop.h"
+#include "settings/settingsstore.h"
+#include "tempstore.h"
+#include "tray/quotekeeper.h"
+
+#include <QTest>
+
+using namespace sentari;
+using namespace sentari::tray;
+using platform::Answer;
+using platform::MessageStyle;
+using testing::FakeDesktop;
+using testing::TempStore;
+
+namespace {
+
+struct FakeAskOnce : AskOnce {
+    QStringList askedKeys;
+    QStringList questions;
+    bool answer = true;
+    bool ask(const QString& key, const QString& question) override
+    {
+        askedKeys << key;
+        questions << question;
+        return answer;
+    }
+};
+
+struct Fixture {
+    TempStore t;
+    FakeDesktop desktop;
+    FakeAskOnce askOnce;
+    QuoteKeeper keeper{*t.store, desktop, askOnce};
+    int signatureWindows = 0;
+    int quoteChanges = 0;
+    Fixture()
+    {
+        keeper.openSignatureWindow = [this] { ++signatureWindows; };
+        keeper.quoteChanged = [this] { ++quoteChanges; };
+    }
+};
+
+} // namespace
+
+class QuoteKeeperTest : public QObject {
+    Q_OBJECT
+private slots:
+    void joinLines_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("joined");
+        QTest::newRow("three one-word lines") << "one\r\ntwo\r\nthree" << "one two three";
+        QTest::newRow("empty line between") << "one\r\n\r\ntwo" << "one  two";
+        QTest::newRow("trailing CR LF leaves a space") << "word\r\n" << "word ";
+        QTest::newRow("leading empty lines vanish") << "\r\none\r\ntwo" << "one two";
+        QTest::newRow("no line break: unchanged") << "  as it is  " << "  as it is  ";
+        QTest::newRow("only line breaks") << "\r\n\r\n" << "";
+        QTest::newRow("LF as this desktop writes it") << "one\ntwo\n" << "one two ";
+        QTest::newRow("lone CR") << "one\rtwo" << "one two";
+        const QString longLine(100000, QLatin1Char('x'));
+        QTest::newRow("beyond 32767 characters") << longLine + "\r\n" + longLine
+                                                 << longLine + " " + longLine;
+    }
+    void joinLines()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, joined);
+        QCOMPARE(tray::joinLines(source), joined);
+    }
+
+    void noDataFileAsksForOneAndEndsWhenCancelled()
+    {
+        Fixture f;
+        QCOMPARE(f.keeper.nextQuote(true), QuoteKeeper::Outcome::Quit);
+        QCOMPARE(f.desktop.messageTexts(),
+                 QStringList{"Currently you have no active Sentari datafile. Choose a datafile."});
+        QCOMPARE(f.desktop.messages[0].style, MessageStyle::Question);
+        QCOMPARE(f.desktop.fileDialogs.size(), 1);
+        QCOMPARE(f.desktop.fileDialogs[0].filter, QStringLiteral("Text (*.txt)|*.txt"));
+        QVERIFY(f.desktop.fileDialogs[0].initialPath.endsWith("/wisdom.txt"));
+        QCOMPARE(f.t.store->readSetting("QuoteFile"), std::string());
+    }
+
+    void chosenDataFileIsStoredAndUsed()
+    {
+        Fixture f;
+        const QString path = f.t.writeFile("mine.txt", "\r\nmy quote\r\n");
+        f.desktop.fileAnswers.push_back(path);
+        f.askOnce.answer = false;
+        QCOMPARE(f.keeper.nextQuote(true), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(f.t.store->readSetting("QuoteFile"), path.toStdString());
+        QCOMPARE(f.keeper.current().quoteFilePath, path);
+        QCOMPARE(f.keeper.current().text, QStringLiteral("my quote"));
+        QCOMPARE(f.keeper.current().index, 2);
+    }
+
+    void signatureOfferOnlyAtStartUp_data()
+    {
+        QTest::addColumn<bool>("askFlag");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("windows");
+        QTest::newRow("start-up, first time, yes") << true << "" << true << 1 << 1;
+        QTest::newRow("start-up, no") << true << "" << false << 1 << 0;
+        QTest::newRow("start-up, don't ask") << true << "don't ask" << true << 0 << 0;
+        QTest::newRow("start-up, 'Ask' is not ask") << true << "Ask" << true << 0 << 0;
+        QTest::newRow("later change never offers") << false << "" << true << 0 << 0;
+    }
+    void signatureOfferOnlyAtStartUp()
+    {
+        QFETCH(bool, askFlag);
+        QFETCH(QString, stored);
+        QFETCH(bool, answer);
+        QFETCH(int, asked);
+        QFETCH(int, windows);
+        Fixture f;
+        f.t.useDataFile("q1\r\nq2\r\n");
+        if (!stored.isEmpty())
+            f.t.store->writeSetting("CreateSignature", stored.toStdString());
+        f.askOnce.answer = answer;
+        QCOMPARE(f.keeper.nextQuote(askFlag), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(f.askOnce.askedKeys.size(), asked);
+        if (asked)
+            QVERIFY(f.askOnce.questions[0].startsWith(
+                "Do you want to create/select an e-mail signature file?\n\n- Your quotes"));
+        QCOMPARE(f.signatureWindows, windows);
+        QVERIFY(f.desktop.messages.isEmpty());
+    }
+
+    void everySignatureGetsTheQuote()
+    {
+        Fixture f;
+        f.t.useDataFile("only quote\r\n");
+        for (int i = 1; i <= 3; ++i) {
+            f.t.store->writeSetting("SignatureFile" + std::to_string(i),
+                                    f.t.spath(QString("sig%1.txt").arg(i)));
+            f.t.store->writeSetting("Intro" + std::to_string(i),
+                                    "Sig " + std::to_string(i) + ": <Quote will be inserted here>");
+        }
+        // Index 4 has a file but no template: the list ends before it.
+        f.t.store->writeSetting("SignatureFile4", f.t.spath("sig4.txt"));
+        QCOMPARE(f.keeper.nextQuote(true), QuoteKeeper::Outcome::Changed);
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(f.t.readFile(QString("sig%1.txt").arg(i)),
+                     QString("Sig %1: only quote").arg(i).toUtf8());
+        QVERIFY(!QFile::exists(f.t.path("sig4.txt")));
+        QCOMPARE(f.keeper.current().signatureText, QStringLiteral("Sig 1: only quote"));
+        QVERIFY(f.keeper.current().signatureRtf.startsWith("{\\rtf1"));
+        QVERIFY(f.askOnce.askedKeys.isEmpty());
+    }
+
+    void unwritableSignatureDoesNotStopTheOthers()
+    {
+        Fixture f;
+        f.t.useDataFile("q\r\n");
+        QDir().mkpath(f.t.path("folder"));
+        f.t.store->writeSetting("SignatureFile1", f.t.spath("folder"));
+        f.t.store->writeSetting("Intro1", "<Quote will be inserted here>");
+        f.t.store->writeSetting("SignatureFile2", f.t.spath("ok.txt"));
+        f.t.store->writeSetting("Intro2", "<Quote will be inserted here>");
+        QCOMPARE(f.keeper.nextQuote(false), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(f.t.readFile("ok.txt"), QByteArray("q"));
+        QCOMPARE(f.desktop.messages.size(), 1);
+        QCOMPARE(f.desktop.messages[0].style, MessageStyle::Warning);
+        QVERIFY(f.desktop.messages[0].text.contains(f.t.path("folder")));
+    }
+
+    void addClipboard_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("ask, yes") << "ask" << true << "one\r\ntwo" << QByteArray("a\r\n")
+                                  << QByteArray("a\r\none two\r\n") << true;
+        QTest::newRow("ask, no") << "ask" << false << "one" << QByteArray("a\r\n")
+                                 << QByteArray("a\r\n") << true;
+        QTest::newRow("don't ask") << "don't ask" << false << "one" << QByteArray("a\r\n")
+                                   << QByteArray("a\r\none\r\n") << false;
+        QTest::newRow("empty setting adds without asking")
+            << "" << false << "one" << QByteArray("a\r\n") << QByteArray("a\r\none\r\n") << false;
+        QTest::newRow("empty clipboard adds nothing") << "don't ask" << true << ""
+                                                      << QByteArray("a\r\n") << QByteArray("a\r\n")
+                                                      << false;
+        QTest::newRow("last line without a break gets one")
+            << "don't ask" << true << "new" << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\nnew\r\n")
+            << false;
+        QTest::newRow("LF file stays LF") << "don't ask" << true << "new" << QByteArray("a\nb\n")
+                                          << QByteArray("a\nb\nnew\n") << false;
+        QTest::newRow("Windows-1252 file stays Windows-1252")
+            << "don't ask" << true << QString::fromUtf8("\xE2\x80\x9Cna\xC3\xAFve\xE2\x80\x9D")
+            << QByteArray("caf\xE9\r\n") << QByteArray("caf\xE9\r\n\x93na\xEFve\x94\r\n") << false;
+        QTest::newRow("UTF-8 file with BOM") << "don't ask" << true << QString::fromUtf8("\xE2\x98\xBA")
+                                             << QByteArray("\xEF\xBB\xBFx\r\n")
+                                             << QByteArray("\xEF\xBB\xBFx\r\n\xE2\x98\xBA\r\n") << false;
+    }
+    void addClipboard()
+    {
+        QFETCH(QString, setting);
+        QFETCH(bool, answer);
+        QFETCH(QString, clipboard);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(bool, asked);
+        Fixture f;
+        const QString path = f.t.useDataFile(before);
+        f.t.store->writeSetting("AddClipboard", setting.toStdString());
+        QCOMPARE(f.keeper.nextQuote(false), QuoteKeeper::Outcome::Changed);
+        const QString quoteBefore = f.keeper.current().text;
+        f.askOnce.answer = answer;
+        f.desktop.clipboard = clipboard;
+        f.keeper.addClipboard();
+        QCOMPARE(f.t.readFile(path), after);
+        QCOMPARE(f.askOnce.askedKeys, asked ? QStringList{"AddClipboard"} : QStringList{});
+        if (asked)
+            QCOMPARE(f.askOnce.questions[0],
+                     "Do you want to add the current clipboard content to the Sentari datafile?");
+        QCOMPARE(f.keeper.current().text, quoteBefore);
+        QVERIFY(f.desktop.messages.isEmpty());
+        QCOMPARE(f.desktop.busyDepth, 0);
+    }
+
+    void addingWhatTheEncodingCannotHoldChangesNothing()
+    {
+        Fixture f;
+        const QString path = f.t.useDataFile("caf\xE9\r\n");
+        f.t.store->writeSetting("AddClipboard", "don't ask");
+        f.keeper.nextQuote(false);
+        f.desktop.clipboard = QString::fromUtf8("\xE2\x98\xBA smile");
+        f.keeper.addClipboard();
+        QCOMPARE(f.t.readFile(path), QByteArray("caf\xE9\r\n"));
+        QCOMPARE(f.desktop.messages.size(), 1);
+        QVERIFY(f.desktop.messages[0].text.contains("Windows-1252"));
+        QVERIFY(f.desktop.messages[0].text.contains(path));
+    }
+
+    void addingToAMissingFileCreatesIt()
+    {
+        Fixture f;
+        f.t.store->writeSetting("QuoteFile", f.t.spath("new.txt"));
+        f.t.store->writeSetting("AddClipboard", "don't ask");
+        f.desktop.fileAnswers.push_back(f.t.path("new.txt")); // the start-up choice
+        f.keeper.nextQuote(false);
+        f.desktop.clipboard = QStringLiteral("first quote");
+        f.keeper.addClipboard();
+        QCOMPARE(f.t.readFile("new.txt"), QByteArray("first quote\r\n"));
+    }
+
+    void deleteQuote_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("regmax");
+        QTest::newRow("line 3 of 5") << QByteArray("1\r\n2\r\nthree\r\n4\r\n5\r\n")
+                                     << QByteArray("1\r\n2\r\n4\r\n5\r\n") << "4";
+        QTest::newRow("last line without a break") << QByteArray("1\r\n\r\nthree")
+                                                   << QByteArray("1\r\n\r\n") << "2";
+        QTest::newRow("LF and BOM kept") << QByteArray("\xEF\xBB\xBFthree\nx\n")
+                                         << QByteArray("\xEF\xBB\xBFx\n") << "1";
+        QTest::newRow("Windows-1252") << QByteArray("caf\xE9\r\nthree \xE9t\xE9\r\n")
+                                      << QByteArray("caf\xE9\r\n") << "1";
+    }
+    void deleteQuote()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, regmax);
+        Fixture f;
+        const QString path = f.t.useDataFile(before);
+        // Pick until the quote to delete (the one starting with "three") is current.
+        for (int i = 0; i < 200 && !f.keeper.current().text.startsWith("three"); ++i)
+            f.keeper.nextQuote(false);
+        QVERIFY(f.keeper.current().text.startsWith("three"));
+        QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(f.t.readFile(path), after);
+        QCOMPARE(QString::fromStdString(f.t.store->readSetting("Regmax")), regmax);
+        QCOMPARE(f.desktop.messageTexts(),
+                 QStringList{"Are you sure you want to delete the current quote?"});
+        QCOMPARE(f.desktop.messages[0].style, MessageStyle::QuestionYesNo);
+        QCOMPARE(f.quoteChanges, 1);
+        QVERIFY(!f.keeper.current().text.startsWith("three"));
+        QCOMPARE(f.desktop.busyDepth, 0);
+    }
+
+    void deleteAnsweredNoChangesNothing()
+    {
+        Fixture f;
+        const QString path = f.t.useDataFile("a\r\nb\r\n");
+        f.keeper.nextQuote(false);
+        const auto current = f.keeper.current().text;
+        f.desktop.answers.push_back(Answer::No);
+        QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Failed);
+        QCOMPARE(f.t.readFile(path), QByteArray("a\r\nb\r\n"));
+        QCOMPARE(f.keeper.current().text, current);
+        QCOMPARE(f.quoteChanges, 0);
+    }
+
+    void deleteAfterTheFileWasEdited()
+    {
+        Fixture f;
+        const QString path = f.t.useDataFile("x\r\n");
+        f.keeper.nextQuote(false);
+        QCOMPARE(f.keeper.current().index, 1);
+        // Someone put two lines in front: the quote is now line 3.
+        f.t.writeFile("quotes.txt", "new 1\r\nnew 2\r\nx\r\nx\r\n");
+        QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(f.t.readFile(path), QByteArray("new 1\r\nnew 2\r\nx\r\n"));
+        QCOMPARE(f.t.store->readSetting("Regmax"), std::string("3"));
+    }
+
+    void deleteWhenTheQuoteIsGone()
+    {
+        Fixture f;
+        const QString path = f.t.useDataFile("x\r\n");
+        f.keeper.nextQuote(false);
+        f.t.writeFile("quotes.txt", "y\r\nz\r\n");
+        QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Failed);
+        QCOMPARE(f.t.readFile(path), QByteArray("y\r\nz\r\n"));
+        QCOMPARE(f.desktop.messages.size(), 2);
+        QVERIFY(f.desktop.messages[1].text.startsWith("The current quote is no longer in the data file"));
+        QCOMPARE(f.t.store->readSetting("Regmax"), std::string("2")); // still the line count
+    }
+
+    void deleteWithNoCurrentQuote()
+    {
+        Fixture f;
+        QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Failed);
+        QCOMPARE(f.desktop.messageTexts(), QStringList{"There is no current quote to delete."});
+    }
+};
+
+QTEST_GUILESS_MAIN(QuoteKeeperTest)
+#include "tst_quotekeeper.moc"
