@@ -34,6 +34,8 @@ public:
     void begin();
     void endSaver();
 
+    QPoint startCursor() const { return startCursor_; }
+    bool ended() const { return ended_; }
     bool passwordPending() const { return passwordPending_; }
     bool unlocked() const { return unlocked_; }
     QFrame* panel() const { return panel_; }
