@@ -50,15 +50,15 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop, Q
     setFixedSize(t.x(5115), t.y(5520));
 
     auto* frame = new QGroupBox(QStringLiteral("Styles"), this);
-    frame->setGeometry(t.rect(120, 60, 4875, 4800));
+    frame->setGeometry(t.rect(120, 90, 4875, 4800));
 
     // One row per setting, caption on the left, control on the right.
     const int rowTop = 330;
     const int rowStep = 495;
     auto rowRect = [&](int row, int left, int width) { return t.rect(left, rowTop + row * rowStep, width, 315); };
-    auto caption = [&](int row, const QString& text, int left) {
+    auto caption = [&](int row, const QString& text, int left, int width = 0) {
         auto* l = new QLabel(text, frame);
-        l->setGeometry(rowRect(row, left, 2040 - left + 120));
+        l->setGeometry(rowRect(row, left, width > 0 ? width : 2160 - left));
         return l;
     };
     auto combo = [&](int row, const QString& name, const QStringList& items) {
@@ -105,7 +105,7 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop, Q
         connect(b, &QPushButton::clicked, this, [this, i] { colorClick(i + 1); });
     }
     colorCheck_[2] = radio(5, 2);
-    label_[2] = caption(5, QStringLiteral("Random foreground colors"), 480);
+    label_[2] = caption(5, QStringLiteral("Random foreground colors"), 480, 4200);
 
     caption(6, QStringLiteral("Wait for new Quote"), 150);
     timing_ = combo(6, QStringLiteral("Timing"), {"Short", "Medium", "Long"});

@@ -171,6 +171,19 @@ configure | bare_start)
     grep -qi '^scrBackGroundColor=0$' "$ini" || fail "background not written"
     grep -qi '^scrFont=.' "$ini" || fail "font not written"
     ;;
+hosted_root)
+    # The xscreensaver way: draw into the root window; the host ends us with a signal.
+    write_ini scrTransition=6 scrTiming=0
+    start_saver -root
+    sleep 2.5
+    kill -0 "$saver_pid" 2>/dev/null || fail "hosted saver ended by itself: $(cat "$work/saver.log")"
+    lit=$(lit_fraction) || fail "no screenshot"
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.0002) }' || fail "nothing drawn into the root window (lit $lit)"
+    [[ -z $(xdotool search --onlyvisible --name '^Sentarisaver$' 2>/dev/null) ]] || fail "opened a window of its own"
+    kill -TERM "$saver_pid"
+    wait_exit "$saver_pid" 2
+    saver_pid=
+    ;;
 *)
     fail "unknown case"
     ;;
