@@ -14,10 +14,14 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 measure() { # label, command...
     local label=$1; shift
     local work; work=$(mktemp -d)
-    exec 5<> <(:)
-    Xvfb -displayfd 5 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-    local xpid=$!
-    local display; read -r -t 10 display <&5
+    local display xpid
+    for display in $(shuf -i 100-899 -n 40); do
+        [[ -e /tmp/.X$display-lock ]] && continue
+        Xvfb :$display -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+        xpid=$!
+        for _ in $(seq 50); do xdpyinfo -display :$display >/dev/null 2>&1 && break 2; sleep 0.1; done
+        kill "$xpid" 2>/dev/null
+    done
     export DISPLAY=:$display XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
     mkdir -p "$XDG_CONFIG_HOME/Sentari" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
     printf 'The only way to do great work is to love what you do.\nSimplicity is the ultimate sophistication.\nStay hungry, stay foolish.\n' >"$work/quotes.txt"

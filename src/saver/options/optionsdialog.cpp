@@ -48,6 +48,8 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop, Q
     const Twips t;
     setWindowTitle(QStringLiteral("Sentarisaver options"));
     setFixedSize(t.x(5115), t.y(5520));
+    if (!parent)
+        Twips::centre(this);
 
     auto* frame = new QGroupBox(QStringLiteral("Styles"), this);
     frame->setGeometry(t.rect(120, 90, 4875, 4800));

@@ -35,17 +35,19 @@ PasswordDialog::PasswordDialog(SettingsStore& store, platform::Desktop& desktop,
     const Twips t;
     setWindowTitle(QStringLiteral("Password protection"));
     setFixedSize(t.x(4470), t.y(2175));
+    if (!parent)
+        Twips::centre(this);
 
     auto* frame = new QGroupBox(QStringLiteral("Change password"), this);
     frame->setGeometry(t.rect(120, 120, 4215, 1395));
     auto* label1 = new QLabel(QStringLiteral("Password"), frame);
-    label1->setGeometry(t.rect(120, 360, 1560, 285));
+    label1->setGeometry(t.rect(120, 360, 1800, 285));
     password1_ = maskedEdit(frame, QStringLiteral("password1"));
-    password1_->setGeometry(t.rect(1800, 330, 2235, 345));
+    password1_->setGeometry(t.rect(1950, 330, 2115, 345));
     auto* label2 = new QLabel(QStringLiteral("Confirm password"), frame);
-    label2->setGeometry(t.rect(120, 855, 1560, 285));
+    label2->setGeometry(t.rect(120, 855, 1800, 285));
     password2_ = maskedEdit(frame, QStringLiteral("password2"));
-    password2_->setGeometry(t.rect(1800, 825, 2235, 345));
+    password2_->setGeometry(t.rect(1950, 825, 2115, 345));
     label1->setBuddy(password1_);
     label2->setBuddy(password2_);
 

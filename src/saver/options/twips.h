@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
+#include <QWidget>
 
 namespace sentari::saver {
 
@@ -22,6 +23,16 @@ public:
     QRect rect(int left, int top, int width, int height) const
     {
         return QRect(x(left), y(top), x(width), y(height));
+    }
+
+    // Centres a top-level window on the primary screen.
+    static void centre(QWidget* w)
+    {
+        if (const QScreen* s = QGuiApplication::primaryScreen()) {
+            QRect r(QPoint(0, 0), w->size());
+            r.moveCenter(s->availableGeometry().center());
+            w->move(r.topLeft());
+        }
     }
 
 private:

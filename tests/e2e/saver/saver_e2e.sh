@@ -14,13 +14,30 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL ($case_name): $*" >&2; exit 1; }
+fail() {
+    echo "FAIL ($case_name): $*" >&2
+    [[ -s $work/saver.log ]] && sed 's/^/saver: /' "$work/saver.log" >&2
+    xdotool search --name . getwindowname %@ 2>/dev/null | sort | uniq -c | sed 's/^/window: /' >&2
+    exit 1
+}
 
-# A free display, chosen by the server itself.
-exec 5<> <(:)
-Xvfb -displayfd 5 -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 10 display <&5 || fail "Xvfb did not start"
+# A free display: try numbers until a server starts there and answers.
+start_xvfb() {
+    local n
+    for n in $(shuf -i 100-899 -n 40); do
+        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+        Xvfb :$n -screen 0 1920x1080x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        for _ in $(seq 50); do
+            if xdpyinfo -display :$n >/dev/null 2>&1; then display=$n; return 0; fi
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; xvfb_pid=
+    done
+    return 1
+}
+start_xvfb || fail "Xvfb did not start"
 export DISPLAY=:$display
 export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/run
 mkdir -p "$XDG_CONFIG_HOME/Sentari" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
