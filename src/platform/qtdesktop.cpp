@@ -70,11 +70,15 @@ Answer QtDesktop::message(const QString& text, MessageStyle style)
     return Answer::Ok;
 }
 
-std::optional<QString> QtDesktop::openFileName(const FileDialogRequest& request)
+namespace {
+
+std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(nullptr, request.title, request.initialPath, qtFileFilter(request.filter));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen && request.fileMustExist
+                           ? QFileDialog::ExistingFile
+                           : QFileDialog::AnyFile);
     const QFileInfo initial(request.initialPath);
     dialog.setDirectory(initial.absolutePath());
     dialog.selectFile(initial.fileName());
@@ -83,17 +87,16 @@ std::optional<QString> QtDesktop::openFileName(const FileDialogRequest& request)
     return dialog.selectedFiles().constFirst();
 }
 
+} // namespace
+
+std::optional<QString> QtDesktop::openFileName(const FileDialogRequest& request)
+{
+    return runFileDialog(request, QFileDialog::AcceptOpen);
+}
+
 std::optional<QString> QtDesktop::saveFileName(const FileDialogRequest& request)
 {
-    QFileDialog dialog(nullptr, request.title, request.initialPath, qtFileFilter(request.filter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    const QFileInfo initial(request.initialPath);
-    dialog.setDirectory(initial.absolutePath());
-    dialog.selectFile(initial.fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return runFileDialog(request, QFileDialog::AcceptSave);
 }
 
 std::optional<FontChoice> QtDesktop::chooseFont(const FontChoice& initial)

@@ -1,6 +1,7 @@
 #include "inifile.h"
 
 #include "keys.h"
+#include "textcodec.h"
 
 #include <cstdio>
 
@@ -26,21 +27,6 @@ int hexValue(char c)
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     return -1;
-}
-
-void appendCodePoint(std::string& out, unsigned cp)
-{
-    // Escapes only ever stand for single code units below 0x10000.
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
 }
 
 } // namespace
@@ -113,7 +99,7 @@ std::string IniDocument::unescapeValue(std::string_view raw)
                 if (digits == 0)
                     out.push_back('x');
                 else
-                    appendCodePoint(out, cp);
+                    out += text::fromCodePoints(std::u32string(1, static_cast<char32_t>(cp)));
                 break;
             }
             default: out.push_back(n); // \\ \" \; \, and anything else stand for themselves
