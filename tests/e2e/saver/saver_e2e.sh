@@ -26,7 +26,7 @@ start_xvfb() {
     local n
     for n in $(shuf -i 100-899 -n 40); do
         [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-        Xvfb :$n -screen 0 1920x1080x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+        Xvfb :$n -screen 0 "${screen_size:-1920x1080}x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
         xvfb_pid=$!
         for _ in $(seq 50); do
             if xdpyinfo -display :$n >/dev/null 2>&1; then display=$n; return 0; fi
@@ -37,6 +37,7 @@ start_xvfb() {
     done
     return 1
 }
+[[ $case_name == two_screens ]] && screen_size=2720x1080
 start_xvfb || fail "Xvfb did not start"
 export DISPLAY=:$display
 export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/run
@@ -199,6 +200,24 @@ hosted_root)
     [[ -z $(xdotool search --onlyvisible --name '^Sentarisaver$' 2>/dev/null) ]] || fail "opened a window of its own"
     kill -TERM "$saver_pid"
     wait_exit "$saver_pid" 2
+    saver_pid=
+    ;;
+two_screens)
+    # Two monitors side by side: quotes on the first, the second filled with the background.
+    command -v xrandr >/dev/null || { echo "SKIP: xrandr missing (x11-xserver-utils)"; exit 77; }
+    xrandr --setmonitor A 1920/508x1080/286+0+0 screen >/dev/null || fail "no first monitor"
+    xrandr --setmonitor B 800/211x600/158+1920+0 none >/dev/null || fail "no second monitor"
+    write_ini scrTransition=5 scrBackgroundColor=255
+    start_saver /s
+    sleep 2
+    import -window root "$work/shot.png" || fail "no screenshot"
+    pixel() { convert "$work/shot.png" -crop "1x1+$1+$2" -format '%[hex:p{0,0}]' info:; }
+    [[ $(pixel 100 900) == FF0000 ]] || fail "first monitor not red: $(pixel 100 900)"
+    [[ $(pixel 2300 300) == FF0000 ]] || fail "second monitor not red: $(pixel 2300 300)"
+    lit=$(convert "$work/shot.png" -crop 1920x120+0+0 -colorspace Gray -threshold 90% -format '%[fx:mean]' info:)
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.001) }' || fail "no quote on the first monitor (lit $lit)"
+    xdotool key x
+    wait_exit "$saver_pid" 1 || fail "did not end on a key"
     saver_pid=
     ;;
 *)
