@@ -22,6 +22,12 @@ public:
             now_ = *lastPace_ + PaceMicros;
         lastPace_ = now_;
     }
+    // Starts a new animation at this time, whatever the old one was up to.
+    void restartAt(std::int64_t micros)
+    {
+        now_ = micros;
+        lastPace_.reset();
+    }
     // Drops time the animation could not keep up with, so a stall slows it down
     // instead of making it race to catch up.
     void skipTo(std::int64_t micros)

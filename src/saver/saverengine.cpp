@@ -74,7 +74,8 @@ void SaverEngine::showUnlockMessage()
     const std::int64_t now = real_.isValid() ? real_.nsecsElapsed() / 1000 : 0;
     if (!real_.isValid())
         real_.start();
-    clock_.skipTo(now - origin_);
+    // The interrupted quote may be far ahead in a pause; the message starts now.
+    clock_.restartAt(now - origin_);
     animator_.start(unlockMessage(*scene_));
     emit frameReady(canvas_->takeDirty());
     schedule(0);

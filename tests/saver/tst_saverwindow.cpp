@@ -148,6 +148,22 @@ private slots:
         QVERIFY(w.ended());
     }
 
+    void unlockMessageStartsAtOnceDuringAPause()
+    {
+        Services services;
+        services.password = *encodePassword(QStringLiteral("123"));
+        SaverSettings settings;
+        settings.transition = 5; // the line at once, a second of stillness, then the pause
+        SaverWindow w(settings, services.make());
+        w.begin();
+        QTest::qWait(1100);
+        QSignalSpy frames(w.engine(), &SaverEngine::frameReady);
+        QTest::keyClick(&w, Qt::Key_A);
+        QVERIFY(w.panel()->isVisible());
+        // The scrambled message keeps changing the picture from the first frames on.
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 5, 700);
+    }
+
     void undecodablePasswordNeverUnlocks()
     {
         Services services;
