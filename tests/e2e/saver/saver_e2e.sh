@@ -108,7 +108,10 @@ password_unlock)
     xdotool mousemove_relative 40 40
     sleep 1
     kill -0 "$saver_pid" 2>/dev/null || fail "ended although a password is set"
+    # The panel sits a third down the screen, centred: its frame and caption show there.
     import -window root "$work/panel.png"
+    lit=$(convert "$work/panel.png" -crop 440x70+740+325 -colorspace Gray -threshold 50% -format '%[fx:mean]' info:)
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.01) }' || fail "no unlock panel (lit $lit)"
     xdotool mousemove_relative 200 200
     sleep 0.3
     kill -0 "$saver_pid" 2>/dev/null || fail "mouse movement ended the unlock panel"
