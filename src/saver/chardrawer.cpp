@@ -1,0 +1,48 @@
+#include "chardrawer.h"
+
+#include <QChar>
+
+#include <cmath>
+
+namespace sentari::saver {
+
+std::int32_t CharDrawer::paceSpan(std::int32_t interval)
+{
+    switch (interval) {
+    case 0:
+        return 30;
+    case 2:
+        return 180;
+    default:
+        return 90;
+    }
+}
+
+void CharDrawer::setInterval(std::int32_t interval)
+{
+    span_ = paceSpan(interval);
+    counter_ = 0;
+}
+
+bool CharDrawer::drawable(char32_t ch)
+{
+    if (ch >= 32 && ch <= 127)
+        return true;
+    return ch > 127 && QChar::isPrint(static_cast<char32_t>(ch));
+}
+
+void CharDrawer::drawChar(double x, double y, char32_t ch)
+{
+    if (ch != 0 && drawable(ch)) {
+        // Round half to even, like the block copy's integer conversion.
+        const auto px = static_cast<std::int32_t>(std::nearbyint(x));
+        const auto py = static_cast<std::int32_t>(std::nearbyint(y));
+        canvas_.drawCell(ch, px, py);
+    }
+    if (counter_ == 1)
+        clock_.pacePoint();
+    if (++counter_ > span_)
+        counter_ = 0;
+}
+
+} // namespace sentari::saver

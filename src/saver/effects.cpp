@@ -1,0 +1,314 @@
+#include "effects.h"
+
+#include <cmath>
+#include <vector>
+
+namespace sentari::saver {
+
+namespace {
+
+// Character i (from 1) of a line, 0 past its end: drawing it only takes a pace step.
+char32_t charAt(const std::u32string& s, std::int64_t i)
+{
+    if (i < 1 || i > static_cast<std::int64_t>(s.size()))
+        return 0;
+    return s[static_cast<std::size_t>(i - 1)];
+}
+
+void startAtTop(Scene& scene)
+{
+    if (scene.y == 0)
+        scene.y = 30;
+}
+
+} // namespace
+
+Steps waitLoop(std::int64_t count)
+{
+    co_yield count + 1;
+}
+
+Steps nextLine(Scene& scene, double step)
+{
+    scene.y += step != 0 ? Scene::LineHeight * step : Scene::LineHeight;
+    if (static_cast<float>(scene.geometry.screenHeight) < scene.y + 30) {
+        scene.y = 0;
+        co_await waitLoop(scene.quotePause);
+        scene.drawer.canvas().clear();
+    }
+}
+
+Steps waves(Scene& scene, std::int32_t n, std::int32_t spacing)
+{
+    const auto s = scene.layout.lineText(n);
+    if (!s.empty()) {
+        const std::int32_t length = scene.layout.lineLength(n);
+        const double x0 = scene.centredStart(n);
+        startAtTop(scene);
+        double amplitude = 20;
+        double phase = 0;
+        double increment = 0.0009;
+        for (std::int32_t frame = 0;;) {
+            for (std::int32_t i = 1; i <= length; ++i) {
+                phase += increment;
+                scene.draw(x0 + (i - 1) * 30.0,
+                           scene.y + amplitude * std::sin(double(i) * spacing + phase), charAt(s, i));
+            }
+            if (frame > 700) {
+                amplitude *= 0.993;
+                increment *= 1.007;
+            }
+            ++frame;
+            if (frame <= 1000) {
+                co_yield 1;
+                continue;
+            }
+            // Settle: wipe the last crest and trough, then the line on its base line.
+            for (std::int32_t j = 1; j <= length; ++j) {
+                const double x = x0 + (j - 1) * 30.0;
+                scene.draw(x, scene.y - amplitude, U' ');
+                scene.draw(x, scene.y + amplitude, U' ');
+                scene.draw(x, scene.y, charAt(s, j));
+            }
+            co_yield 1;
+            break;
+        }
+    }
+    co_await nextLine(scene, 1.5);
+}
+
+Steps horizontalBounce(Scene& scene, std::int32_t n)
+{
+    const auto s = scene.layout.lineText(n);
+    if (!s.empty()) {
+        const std::int32_t length = scene.layout.lineLength(n);
+        const double free = scene.freeWidth(n);
+        double p = 0;
+        double v = 0.5;
+        bool right = true;
+        for (bool done = false; !done;) {
+            if (right) {
+                if (p > free) {
+                    right = false;
+                } else {
+                    v *= p < free / 2 ? 1.01 : 0.99;
+                    p += v;
+                    scene.draw(p - 30, scene.y, U' ');
+                    for (std::int32_t i = 1; i <= length; ++i)
+                        scene.draw(p + (i - 1) * 30.0, scene.y, charAt(s, i));
+                }
+            } else {
+                if (p < 0) {
+                    right = true;
+                    done = true;
+                } else {
+                    v *= p < free / 2 ? 0.99 : 1.01;
+                    p -= v;
+                    for (std::int32_t i = 1; i <= length; ++i)
+                        scene.draw(p + (i - 1) * 30.0, scene.y, charAt(s, i));
+                    scene.draw(p + double(length) * 30, scene.y, U' ');
+                }
+            }
+            co_yield 1;
+        }
+    }
+    co_await nextLine(scene, 0);
+}
+
+Steps shoot(Scene& scene, std::int32_t n)
+{
+    const auto s = scene.layout.lineText(n);
+    if (s.empty())
+        co_return; // an empty line takes no room here
+    const std::int32_t length = scene.layout.lineLength(n);
+    const double free = scene.freeWidth(n);
+    for (std::int32_t b = length; b >= 1; --b) {
+        double p = 0;
+        while (!(p > free)) {
+            p += 0.6;
+            scene.draw((b - 1) * 30.0 + p, scene.y, charAt(s, b));
+            co_yield 1;
+        }
+    }
+    co_await nextLine(scene, 0);
+}
+
+Steps trampoline(Scene& scene, std::int32_t n)
+{
+    const auto s = scene.layout.lineText(n);
+    if (!s.empty()) {
+        const std::int32_t length = scene.layout.lineLength(n);
+        double p = 0;
+        double v = 3.0;
+        bool right = true;
+        std::int32_t ceiling = 310;
+        for (bool done = false; !done;) {
+            if (right) {
+                if (p > ceiling) {
+                    right = false;
+                } else {
+                    v *= 0.99;
+                    if (v < 0.1)
+                        right = false;
+                    p += v;
+                    scene.draw(p - 30, scene.y, U' ');
+                    for (std::int32_t i = 1; i <= length; ++i)
+                        scene.draw(p + (i - 1) * 30.0, scene.y, charAt(s, i));
+                }
+            } else {
+                if (p < 2) {
+                    right = true;
+                    v = 3.0;
+                    ceiling -= 50;
+                    if (ceiling < 200)
+                        done = true;
+                } else {
+                    v *= 1.01;
+                    p -= v;
+                    for (std::int32_t i = 1; i <= length; ++i)
+                        scene.draw(p + (i - 1) * 30.0, scene.y, charAt(s, i));
+                    scene.draw(p + double(length) * 30, scene.y, U' ');
+                }
+            }
+            co_yield 1;
+        }
+    }
+    co_await nextLine(scene, 0);
+}
+
+Steps appear(Scene& scene, std::int32_t n)
+{
+    const auto s = scene.layout.lineText(n);
+    if (!s.empty()) {
+        const std::int32_t length = scene.layout.lineLength(n);
+        const double x0 = scene.centredStart(n);
+        startAtTop(scene);
+        for (std::int32_t t = 0;;) {
+            if (t < 1) {
+                for (std::int32_t i = 1; i <= length; ++i)
+                    scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
+            }
+            ++t;
+            const bool done = t > 40000;
+            co_yield 1;
+            if (done)
+                break;
+        }
+    }
+    co_await nextLine(scene, 0);
+}
+
+Steps typing(Scene& scene, std::int32_t n)
+{
+    const auto s = scene.layout.lineText(n);
+    if (!s.empty()) {
+        const std::int32_t length = scene.layout.lineLength(n);
+        const double x0 = scene.centredStart(n);
+        startAtTop(scene);
+        for (std::int32_t t = 0;;) {
+            if (t < 1) {
+                for (std::int32_t i = 1; i <= length; ++i) {
+                    co_yield 5001;
+                    scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
+                }
+            }
+            ++t;
+            const bool done = t > 2000;
+            co_yield 1;
+            if (done)
+                break;
+        }
+    }
+    co_await nextLine(scene, 0);
+}
+
+Steps insideOut(Scene& scene, std::int32_t n)
+{
+    auto s = scene.layout.lineText(n);
+    if (!s.empty()) {
+        std::int32_t length = scene.layout.lineLength(n);
+        const double x0 = scene.centredStart(n);
+        startAtTop(scene);
+        if (length % 2 != 0) {
+            s += U' ';
+            ++length;
+        }
+        for (std::int32_t t = 0;;) {
+            if (t < 1) {
+                for (std::int32_t i = length / 2 + 1; i <= length; ++i) {
+                    co_yield 7001;
+                    scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
+                    scene.draw(x0 + double(length - i) * 30, scene.y, charAt(s, length - i + 1));
+                }
+            }
+            ++t;
+            const bool done = t > 25000;
+            co_yield 1;
+            if (done)
+                break;
+        }
+    }
+    co_await nextLine(scene, 0);
+}
+
+Steps scramble(Scene& scene, std::int32_t n)
+{
+    const auto s = scene.layout.lineText(n);
+    if (!s.empty()) {
+        const std::int32_t length = scene.layout.lineLength(n);
+        const double x0 = scene.centredStart(n);
+        startAtTop(scene);
+        std::vector<bool> settled(static_cast<std::size_t>(std::max<std::int64_t>(length, s.size())) + 1);
+        const auto count = static_cast<std::int32_t>(s.size());
+        for (std::int32_t t = 0;;) {
+            for (std::int32_t i = 1; i <= count; ++i) {
+                co_yield 21;
+                const auto r = static_cast<std::int32_t>(scene.random01() * 70 + 1) + 1;
+                const double x = x0 + (i - 1) * 30.0;
+                if (settled[i] || r == 2) {
+                    settled[i] = true;
+                    scene.draw(x, scene.y, charAt(s, i));
+                } else {
+                    const auto code = static_cast<char32_t>(static_cast<std::int32_t>(scene.random01() * 95 + 1) + 32);
+                    scene.draw(x, scene.y, code);
+                }
+            }
+            ++t;
+            bool done = false;
+            if (t > 150) {
+                for (std::int32_t i = 1; i <= length; ++i)
+                    scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
+                done = true;
+            }
+            co_yield 1;
+            if (scene.unlocked || done)
+                break;
+        }
+    }
+    co_await nextLine(scene, 0);
+}
+
+Steps runEffect(Scene& scene, std::int32_t index, std::int32_t n)
+{
+    switch (static_cast<Effect>(index)) {
+    case Effect::HorizontalBounce:
+        return horizontalBounce(scene, n);
+    case Effect::Shoot:
+        return shoot(scene, n);
+    case Effect::Trampoline:
+        return trampoline(scene, n);
+    case Effect::Appear:
+        return appear(scene, n);
+    case Effect::Typing:
+        return typing(scene, n);
+    case Effect::InsideOut:
+        return insideOut(scene, n);
+    case Effect::Scramble:
+        return scramble(scene, n);
+    case Effect::Waves:
+    default:
+        return waves(scene, n);
+    }
+}
+
+} // namespace sentari::saver

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "chardrawer.h"
+#include "linelayout.h"
+#include "steps.h"
+
+#include <cstdint>
+#include <random>
+
+namespace sentari::saver {
+
+enum class Effect : std::int32_t {
+    Waves = 1,
+    HorizontalBounce,
+    Shoot,
+    Trampoline,
+    Appear,
+    Typing,
+    InsideOut,
+    Scramble,
+};
+
+struct SceneGeometry {
+    double screenWidth = 1024;  // pixels
+    double screenHeight = 768;  // pixels
+    std::int32_t clientWidth = 1024;
+    std::int32_t cellWidth = 32;
+};
+
+// What the effects share while a quote is drawn: the lines, the drawer, the running
+// vertical position and the pause that a full screen takes.
+class Scene {
+public:
+    static constexpr std::int32_t LineHeight = 35;
+    static constexpr std::int32_t Pitch = 30;
+
+    Scene(CharDrawer& drawer, SceneGeometry geometry, std::uint32_t seed = std::random_device{}())
+        : drawer(drawer), geometry(geometry), rng(seed)
+    {
+    }
+
+    CharDrawer& drawer;
+    SceneGeometry geometry;
+    LineLayout layout;
+    double y = 0;
+    std::int64_t quotePause = 600000; // passes of message processing after a quote
+    bool unlocked = false;            // stops "Scramble" under the unlock panel
+    std::mt19937 rng;
+
+    double random01() { return std::generate_canonical<double, 53>(rng); }
+    void draw(double x, double yy, char32_t ch) { drawer.drawChar(x, yy, ch); }
+    double centredStart(std::int32_t n) const
+    {
+        return (geometry.screenWidth - double(Pitch) * layout.lineLength(n)) / 2;
+    }
+    std::int32_t freeWidth(std::int32_t n) const
+    {
+        return layout.lineFreeWidth(n, geometry.clientWidth, geometry.cellWidth);
+    }
+};
+
+// Moves y on by a line (times step when not 0); a full screen pauses, clears and
+// starts again at the top.
+Steps nextLine(Scene& scene, double step);
+// Lets pending input through count + 1 times.
+Steps waitLoop(std::int64_t count);
+
+Steps waves(Scene& scene, std::int32_t n, std::int32_t spacing = 56);
+Steps horizontalBounce(Scene& scene, std::int32_t n);
+Steps shoot(Scene& scene, std::int32_t n);
+Steps trampoline(Scene& scene, std::int32_t n);
+Steps appear(Scene& scene, std::int32_t n);
+Steps typing(Scene& scene, std::int32_t n);
+Steps insideOut(Scene& scene, std::int32_t n);
+Steps scramble(Scene& scene, std::int32_t n);
+
+// The effect with this list index; anything outside 1..8 is "Waves".
+Steps runEffect(Scene& scene, std::int32_t index, std::int32_t n);
+
+} // namespace sentari::saver

@@ -1,0 +1,119 @@
+#include "glyphcache.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstring>
+
+namespace sentari::saver {
+
+QColor fromBgr(std::uint32_t bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+GlyphCache::GlyphCache(const QString& family, std::uint32_t background,
+                       std::optional<std::uint32_t> foreground, std::uint32_t seed)
+    : background_(background), foreground_(foreground), rng_(seed)
+{
+    font_.setFamily(family);
+    font_.setWeight(QFont::Normal);
+    font_.setStyleStrategy(QFont::PreferQuality);
+    // 23 pixels is the height of the whole character cell, ascent plus descent.
+    font_.setPixelSize(FontHeight);
+    const int height = QFontMetrics(font_).height();
+    if (height > 0 && height != FontHeight)
+        font_.setPixelSize(std::max(8, FontHeight * FontHeight / height));
+    ascent_ = QFontMetrics(font_).ascent();
+
+    for (char32_t ch = 32; ch < 128; ++ch) {
+        asciiColour_[ch] = pickColour();
+        ascii_[ch] = render(ch, asciiColour_[ch]);
+    }
+}
+
+std::uint32_t GlyphCache::pickColour()
+{
+    if (foreground_)
+        return *foreground_;
+    // Packed RGB(170,170,170) up to RGB(255,255,255), drawn anew for each character.
+    constexpr std::uint32_t low = 0xAAAAAA;
+    constexpr std::uint32_t high = 0xFFFFFF;
+    const double r = std::generate_canonical<double, 53>(rng_);
+    return static_cast<std::uint32_t>(r * double(high - low + 1) + low);
+}
+
+QImage GlyphCache::render(char32_t ch, std::uint32_t colour) const
+{
+    QImage cell(CellSize, CellSize, QImage::Format_RGB32);
+    cell.fill(fromBgr(background_));
+    QPainter p(&cell);
+    p.setFont(font_);
+    p.setPen(fromBgr(colour));
+    p.drawText(QPoint(2, 5 + ascent_), QString::fromUcs4(&ch, 1));
+    return cell;
+}
+
+const QImage& GlyphCache::cell(char32_t ch)
+{
+    if (ch < 128)
+        return ascii_[ch < 32 ? 32 : ch];
+    auto it = other_.find(ch);
+    if (it == other_.end()) {
+        const auto colour = pickColour();
+        it = other_.emplace(ch, std::make_pair(render(ch, colour), colour)).first;
+    }
+    return it->second.first;
+}
+
+std::uint32_t GlyphCache::colourOf(char32_t ch)
+{
+    if (ch < 128)
+        return asciiColour_[ch < 32 ? 32 : ch];
+    cell(ch);
+    return other_.at(ch).second;
+}
+
+std::size_t GlyphCache::size() const
+{
+    return 96 + other_.size();
+}
+
+ImageCanvas::ImageCanvas(QImage& image, GlyphCache& cache, QSize cellRect, QRgb background)
+    : image_(image), cache_(cache),
+      cellRect_(cellRect.boundedTo(QSize(GlyphCache::CellSize, GlyphCache::CellSize))),
+      background_(background)
+{
+}
+
+void ImageCanvas::drawCell(char32_t ch, std::int32_t x, std::int32_t y)
+{
+    const QRect target = QRect(QPoint(x, y), cellRect_).intersected(image_.rect());
+    if (target.isEmpty())
+        return;
+    const QImage& cell = cache_.cell(ch);
+    const int sx = target.x() - x;
+    const int sy = target.y() - y;
+    const auto bytes = static_cast<std::size_t>(target.width()) * 4;
+    for (int row = 0; row < target.height(); ++row) {
+        const auto* src = reinterpret_cast<const QRgb*>(cell.constScanLine(sy + row)) + sx;
+        auto* dst = reinterpret_cast<QRgb*>(image_.scanLine(target.y() + row)) + target.x();
+        std::memcpy(dst, src, bytes);
+    }
+    dirty_ |= target;
+    ++drawn_;
+}
+
+void ImageCanvas::clear()
+{
+    image_.fill(background_);
+    dirty_ = image_.rect();
+}
+
+QRect ImageCanvas::takeDirty()
+{
+    return std::exchange(dirty_, QRect());
+}
+
+} // namespace sentari::saver

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "chardrawer.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <unordered_map>
+
+namespace sentari::saver {
+
+// Colours as the settings hold them (0x00BBGGRR).
+QColor fromBgr(std::uint32_t bgr);
+
+// Pre-rendered character cells: printable ASCII at start, anything else printable the
+// first time it is drawn. Each cell is 40 x 40 with the character at (2, 5) in a face
+// 23 pixels high; drawing copies only the cell rectangle's part.
+class GlyphCache {
+public:
+    static constexpr int CellSize = 40;
+    static constexpr int FontHeight = 23;
+
+    // foreground nothing: a random light colour per character code.
+    GlyphCache(const QString& family, std::uint32_t background, std::optional<std::uint32_t> foreground,
+               std::uint32_t seed);
+
+    const QImage& cell(char32_t ch);
+    std::uint32_t colourOf(char32_t ch);
+    const QFont& font() const { return font_; }
+    std::size_t size() const;
+
+private:
+    QImage render(char32_t ch, std::uint32_t colour) const;
+    std::uint32_t pickColour();
+
+    QFont font_;
+    int ascent_ = 0;
+    std::uint32_t background_;
+    std::optional<std::uint32_t> foreground_;
+    std::mt19937 rng_;
+    std::array<QImage, 128> ascii_;
+    std::array<std::uint32_t, 128> asciiColour_{};
+    std::unordered_map<char32_t, std::pair<QImage, std::uint32_t>> other_;
+};
+
+// Draws cells into an image and remembers what changed since the last frame.
+class ImageCanvas : public Canvas {
+public:
+    ImageCanvas(QImage& image, GlyphCache& cache, QSize cellRect, QRgb background);
+
+    void drawCell(char32_t ch, std::int32_t x, std::int32_t y) override;
+    void clear() override;
+
+    QRect takeDirty();
+    std::int64_t cellsDrawn() const { return drawn_; }
+
+private:
+    QImage& image_;
+    GlyphCache& cache_;
+    QSize cellRect_;
+    QRgb background_;
+    QRect dirty_;
+    std::int64_t drawn_ = 0;
+};
+
+} // namespace sentari::saver

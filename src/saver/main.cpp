@@ -1,0 +1,212 @@
+#include "hostedsaver.h"
+#include "options/optionsdialog.h"
+#include "saversettings.h"
+#include "saverwindow.h"
+#include "switches.h"
+
+#include "platform/desktop.h"
+#include "platform/foreignwindow.h"
+#include "platform/qtdesktop.h"
+#include "platform/qtstring.h"
+#include "settings/keys.h"
+#include "settings/settingsstore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLockFile>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include <cstdio>
+
+#include <unistd.h>
+
+using namespace sentari;
+using namespace sentari::saver;
+
+namespace {
+
+constexpr auto ActivateMessage = "Activate password protection in Sentarisaver settings.";
+
+std::vector<std::string> fontFamilies()
+{
+    std::vector<std::string> out;
+    for (const QString& family : platform::installedFontFamilies())
+        out.push_back(u8(family));
+    return out;
+}
+
+QPointF twipsPerPixel()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dx = screen ? screen->logicalDotsPerInchX() : 96;
+    const double dy = screen ? screen->logicalDotsPerInchY() : 96;
+    return {1440 / (dx > 0 ? dx : 96), 1440 / (dy > 0 ? dy : 96)};
+}
+
+SaverSettings readSettings(SettingsStore& store)
+{
+    return SaverSettings::read([&](std::string_view key) {
+        try {
+            return store.readSetting(key);
+        } catch (const StoreError&) {
+            return std::string(); // the defaults stand in
+        }
+    });
+}
+
+CycleHooks cycleHooks(SettingsStore& store)
+{
+    CycleHooks hooks;
+    hooks.fetchQuote = [&store] {
+        const auto quote = store.getQuote();
+        return FetchedQuote{quote.noDataFile, qs(quote.text)};
+    };
+    return hooks;
+}
+
+// How long the process ran before main(), in milliseconds (10 ms steps), for the stats.
+qint64 runBeforeMain()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    QFile uptime(QStringLiteral("/proc/uptime"));
+    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray s = stat.readAll();
+    const auto fields = s.mid(s.lastIndexOf(')') + 2).split(' ');
+    const double up = uptime.readAll().split(' ').value(0).toDouble();
+    if (fields.size() < 20)
+        return 0;
+    const double startedAt = fields[19].toDouble() / double(sysconf(_SC_CLK_TCK));
+    return qint64((up - startedAt) * 1000);
+}
+
+qint64 beforeMain = 0;
+
+// With SENTARISAVER_STATS set, the speed figures go to standard error at the end.
+void reportStats(const SaverEngine& engine, qint64 startedToShown)
+{
+    if (qEnvironmentVariableIsEmpty("SENTARISAVER_STATS"))
+        return;
+    std::fprintf(stderr, "sentarisaver: start to first character %lld ms (window shown after %lld ms, "
+                         "%lld ms before main); worst frame late %lld ms; frames %lld\n",
+                 static_cast<long long>(engine.firstDrawMicros() / 1000 + startedToShown + beforeMain),
+                 static_cast<long long>(startedToShown + beforeMain), static_cast<long long>(beforeMain),
+                 static_cast<long long>(engine.worstFrameLateMicros() / 1000),
+                 static_cast<long long>(engine.framesPresented()));
+}
+
+int runSaver(QElapsedTimer& started)
+{
+    // One saver per user: a second start ends at once.
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        runtime = QDir::tempPath();
+    QLockFile lock(runtime + QStringLiteral("/sentarisaver.lock"));
+    if (!lock.tryLock(0))
+        return 0;
+
+    SettingsStore store;
+    store.setFontFamiliesProvider(fontFamilies);
+    SaverSettings settings;
+    try {
+        store.prepare();
+        (void)store.getInfo();
+    } catch (const StoreError&) {
+    }
+    settings = readSettings(store);
+
+    platform::QtDesktop desktop;
+    SaverServices services;
+    services.fetchQuote = cycleHooks(store).fetchQuote;
+    services.readPassword = [&store, fallback = settings.password] {
+        try {
+            return qs(store.readSetting(keys::Password));
+        } catch (const StoreError&) {
+            return fallback; // never unlock just because the file could not be read
+        }
+    };
+    services.message = [&desktop](const QString& text) {
+        desktop.message(text, platform::MessageStyle::Information);
+    };
+    SaverWindow window(settings, services);
+    window.begin();
+    const qint64 shown = started.elapsed();
+    const int rc = QApplication::exec();
+    reportStats(*window.engine(), shown);
+    return rc;
+}
+
+int runHosted(const Launch& launch)
+{
+    auto target = platform::ForeignWindow::open(launch.window);
+    if (!target) {
+        std::fprintf(stderr, "sentarisaver: cannot draw into that window\n");
+        return 1;
+    }
+    SettingsStore store;
+    store.setFontFamiliesProvider(fontFamilies);
+    try {
+        store.prepare();
+    } catch (const StoreError&) {
+    }
+    const auto settings = readSettings(store);
+    auto hooks = cycleHooks(store);
+    hooks.noDataFile = [] { QCoreApplication::exit(0); };
+    HostedSaver saver(std::move(target), settings, twipsPerPixel(), hooks);
+    saver.start();
+    const int rc = QApplication::exec();
+    reportStats(saver.engine(), 0);
+    return rc;
+}
+
+int runOptions(platform::Desktop& desktop)
+{
+    SettingsStore store;
+    store.setFontFamiliesProvider(fontFamilies);
+    try {
+        store.prepare();
+    } catch (const StoreError&) {
+    }
+    OptionsDialog dialog(store, desktop, platform::installedFontFamilies());
+    dialog.exec();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QElapsedTimer started;
+    started.start();
+    if (!qEnvironmentVariableIsEmpty("SENTARISAVER_STATS"))
+        beforeMain = runBeforeMain();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sentarisaver"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const Launch launch =
+        parseCommandLine(QApplication::arguments().mid(1), qEnvironmentVariable("XSCREENSAVER_WINDOW"));
+    switch (launch.mode) {
+    case SaverMode::Preview:
+    case SaverMode::Nothing:
+        return 0;
+    case SaverMode::Activate: {
+        platform::QtDesktop desktop;
+        desktop.message(QString::fromLatin1(ActivateMessage), platform::MessageStyle::Information);
+        return 0;
+    }
+    case SaverMode::Configure: {
+        platform::QtDesktop desktop;
+        return runOptions(desktop);
+    }
+    case SaverMode::Run:
+        return runSaver(started);
+    case SaverMode::Hosted:
+        return runHosted(launch);
+    }
+    return 0;
+}

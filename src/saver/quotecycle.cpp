@@ -1,0 +1,62 @@
+#include "quotecycle.h"
+
+namespace sentari::saver {
+
+std::u32string codePoints(const QString& text)
+{
+    std::u32string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (char32_t c : text.toUcs4())
+        out.push_back(c);
+    return out;
+}
+
+Steps quoteCycles(Scene& scene, std::int32_t transition, CycleHooks hooks)
+{
+    std::u32string quote;
+    for (;;) {
+        try {
+            const auto fetched = hooks.fetchQuote();
+            if (fetched.noDataFile) {
+                if (hooks.noDataFile)
+                    hooks.noDataFile();
+                co_return;
+            }
+            quote = codePoints(fetched.text);
+        } catch (...) {
+            // A quote that cannot be fetched now is not worth stopping the saver for.
+        }
+        scene.layout.breakLines(quote, scene.geometry.screenWidth);
+        std::int32_t effect = transition;
+        if (transition == 0)
+            effect = static_cast<std::int32_t>(scene.random01() * 8) + 1;
+        scene.y = 0;
+        for (std::int32_t n = 1; n <= scene.layout.lineCount(); ++n)
+            co_await runEffect(scene, effect, n);
+        co_await waitLoop(scene.quotePause);
+        scene.drawer.canvas().clear();
+        scene.y = 0;
+    }
+}
+
+Steps unlockMessage(Scene& scene)
+{
+    scene.layout.breakLines(codePoints(QString::fromUtf16(UnlockMessage)), scene.geometry.screenWidth);
+    scene.y = 0;
+    for (std::int32_t n = 1; n <= scene.layout.lineCount(); ++n)
+        co_await scramble(scene, n);
+}
+
+void Animator::runUntil(std::int64_t target, const std::function<bool()>& outOfTime)
+{
+    std::uint32_t rounds = 0;
+    while (!steps_.done() && clock_.now() < target) {
+        const auto passes = steps_.resume();
+        if (passes > 0)
+            clock_.passes(passes);
+        if (outOfTime && (++rounds & 63) == 0 && outOfTime())
+            break;
+    }
+}
+
+} // namespace sentari::saver

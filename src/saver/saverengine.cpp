@@ -1,0 +1,127 @@
+#include "saverengine.h"
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+
+namespace sentari::saver {
+
+namespace {
+constexpr std::int64_t FrameMicros = 16667;  // presented at most at display rate
+constexpr std::int64_t WorkMicros = 10000;   // drawing work allowed per frame
+constexpr std::int64_t MaxLagMicros = 40000; // more behind than this is dropped, not raced
+} // namespace
+
+QSize cellRectFor(QPointF twipsPerPixel)
+{
+    const double tx = twipsPerPixel.x() > 0 ? twipsPerPixel.x() : 15;
+    const double ty = twipsPerPixel.y() > 0 ? twipsPerPixel.y() : 15;
+    return QSize(int(480 / tx), int(520 / ty));
+}
+
+SaverEngine::SaverEngine(const SaverSettings& settings, QSize area, QPointF twipsPerPixel,
+                         CycleHooks hooks, QObject* parent)
+    : QObject(parent), image_(area, QImage::Format_RGB32), background_(fromBgr(settings.background).rgb()),
+      animator_(clock_), transition_(settings.transition), hooks_(std::move(hooks))
+{
+    const auto seed = static_cast<std::uint32_t>(
+        std::chrono::system_clock::now().time_since_epoch().count() ^ std::random_device{}());
+    image_.fill(background_);
+    std::optional<std::uint32_t> fg;
+    if (!settings.randomForeground)
+        fg = settings.foreground;
+    cache_ = std::make_unique<GlyphCache>(settings.font, settings.background, fg, seed);
+    canvas_ = std::make_unique<ImageCanvas>(image_, *cache_, cellRectFor(twipsPerPixel), background_);
+    drawer_ = std::make_unique<CharDrawer>(*canvas_, clock_);
+    drawer_->setInterval(settings.interval);
+    SceneGeometry geometry;
+    geometry.screenWidth = area.width();
+    geometry.screenHeight = area.height();
+    geometry.clientWidth = area.width();
+    geometry.cellWidth = cellRectFor(twipsPerPixel).width();
+    scene_ = std::make_unique<Scene>(*drawer_, geometry, seed + 1);
+    scene_->quotePause = settings.quotePause();
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &SaverEngine::frame);
+}
+
+SaverEngine::~SaverEngine()
+{
+    // The running Steps refer to the scene; end them first.
+    animator_.stop();
+}
+
+void SaverEngine::start()
+{
+    real_.start();
+    origin_ = 0;
+    animator_.start(quoteCycles(*scene_, transition_, hooks_));
+    schedule(0);
+}
+
+void SaverEngine::stop()
+{
+    stopped_ = true;
+    scene_->unlocked = true;
+    timer_.stop();
+    animator_.stop();
+}
+
+void SaverEngine::showUnlockMessage()
+{
+    canvas_->clear();
+    const std::int64_t now = real_.isValid() ? real_.nsecsElapsed() / 1000 : 0;
+    if (!real_.isValid())
+        real_.start();
+    // The interrupted quote may be far ahead in a pause; the message starts now.
+    clock_.restartAt(now - origin_);
+    animator_.start(unlockMessage(*scene_));
+    emit frameReady(canvas_->takeDirty());
+    schedule(0);
+}
+
+void SaverEngine::setUnlocked()
+{
+    scene_->unlocked = true;
+}
+
+void SaverEngine::schedule(std::int64_t delayMicros)
+{
+    if (stopped_)
+        return;
+    const int ms = int(std::clamp<std::int64_t>((delayMicros + 999) / 1000, 0, 1000 * 60));
+    due_ = (real_.isValid() ? real_.nsecsElapsed() / 1000 : 0) + std::int64_t(ms) * 1000;
+    timer_.start(ms);
+}
+
+void SaverEngine::frame()
+{
+    if (stopped_)
+        return;
+    const std::int64_t started = real_.nsecsElapsed() / 1000;
+    std::int64_t target = started - origin_;
+    if (target - clock_.now() > MaxLagMicros) {
+        clock_.skipTo(target - MaxLagMicros / 2);
+    }
+    const auto drawnBefore = canvas_->cellsDrawn();
+    animator_.runUntil(target, [&] { return real_.nsecsElapsed() / 1000 - started > WorkMicros; });
+    const bool drew = canvas_->cellsDrawn() != drawnBefore;
+    const QRect dirty = canvas_->takeDirty();
+    if (!dirty.isEmpty()) {
+        emit frameReady(dirty);
+        ++frames_;
+        if (firstDraw_ < 0 && drew)
+            firstDraw_ = started;
+    }
+    if (drew)
+        worstLate_ = std::max(worstLate_, started - due_);
+    if (animator_.finished())
+        return;
+    // Sleep until the next frame, or longer while the animation pauses.
+    const std::int64_t now = real_.nsecsElapsed() / 1000;
+    const std::int64_t ahead = clock_.now() - (now - origin_);
+    schedule(std::max(FrameMicros - (now - started), ahead));
+}
+
+} // namespace sentari::saver

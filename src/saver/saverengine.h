@@ -1,0 +1,74 @@
+#pragma once
+
+#include "chardrawer.h"
+#include "effects.h"
+#include "glyphcache.h"
+#include "quotecycle.h"
+#include "saversettings.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QObject>
+#include <QPointF>
+#include <QTimer>
+
+#include <memory>
+
+namespace sentari::saver {
+
+// The character cell copied from each glyph: the 480 x 520 twip picture box in pixels.
+QSize cellRectFor(QPointF twipsPerPixel);
+
+// Quotes drawn into an image, advanced once per display frame: the effects run until the
+// animation clock reaches the real time, then the engine sleeps until the next frame or
+// until the animation has something to draw again.
+class SaverEngine : public QObject {
+    Q_OBJECT
+public:
+    SaverEngine(const SaverSettings& settings, QSize area, QPointF twipsPerPixel, CycleHooks hooks,
+                QObject* parent = nullptr);
+    ~SaverEngine() override;
+
+    const QImage& image() const { return image_; }
+    QRgb backgroundRgb() const { return background_; }
+
+    void start();
+    void stop();
+    // Clears the picture and scrambles the unlock message in; the quotes stop for good.
+    void showUnlockMessage();
+    void setUnlocked();
+
+    // Figures for the speed measurements.
+    std::int64_t firstDrawMicros() const { return firstDraw_; } // -1 before the first
+    // How much later than due the worst frame came while drawing went on.
+    std::int64_t worstFrameLateMicros() const { return worstLate_; }
+    std::int64_t framesPresented() const { return frames_; }
+
+signals:
+    void frameReady(const QRect& dirty);
+
+private:
+    void frame();
+    void schedule(std::int64_t delayMicros);
+
+    QImage image_;
+    QRgb background_;
+    AnimationClock clock_;
+    std::unique_ptr<GlyphCache> cache_;
+    std::unique_ptr<ImageCanvas> canvas_;
+    std::unique_ptr<CharDrawer> drawer_;
+    std::unique_ptr<Scene> scene_;
+    Animator animator_;
+    std::int32_t transition_;
+    CycleHooks hooks_;
+    QTimer timer_;
+    QElapsedTimer real_;
+    std::int64_t origin_ = 0;   // real time at clock zero
+    std::int64_t due_ = 0;
+    std::int64_t firstDraw_ = -1;
+    std::int64_t worstLate_ = 0;
+    std::int64_t frames_ = 0;
+    bool stopped_ = false;
+};
+
+} // namespace sentari::saver

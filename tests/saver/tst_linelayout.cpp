@@ -1,0 +1,226 @@
+#include "saver/chardrawer.h"
+#include "saver/linelayout.h"
+#include "saver/saversettings.h"
+
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+using namespace sentari::saver;
+
+Q_DECLARE_METATYPE(std::vector<std::int32_t>)
+
+namespace {
+std::u32string u32(const char* s)
+{
+    std::u32string out;
+    for (char32_t c : QString::fromUtf8(s).toUcs4())
+        out.push_back(c);
+    return out;
+}
+QString q(const std::u32string& s)
+{
+    return QString::fromUcs4(s.data(), qsizetype(s.size()));
+}
+
+class NullCanvas : public Canvas {
+public:
+    void drawCell(char32_t, std::int32_t, std::int32_t) override { ++cells; }
+    void clear() override {}
+    int cells = 0;
+};
+} // namespace
+
+class TestLineLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void widthFollowsScreen_data()
+    {
+        QTest::addColumn<double>("pixels");
+        QTest::addColumn<int>("chars");
+        QTest::newRow("640") << 640.0 << 13;
+        QTest::newRow("800") << 800.0 << 17;
+        QTest::newRow("1024") << 1024.0 << 20;
+        QTest::newRow("1152") << 1152.0 << 25;
+        QTest::newRow("1280 is not wider than 1152") << 1280.0 << 20;
+        QTest::newRow("1920") << 1920.0 << 20;
+        QTest::newRow("800.5") << 800.5 << 20;
+    }
+    void widthFollowsScreen()
+    {
+        QFETCH(double, pixels);
+        QFETCH(int, chars);
+        QCOMPARE(LineLayout::widthInCharacters(pixels), chars);
+    }
+
+    void breaksLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<std::vector<std::int32_t>>("ends");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<std::vector<std::int32_t>>("lengths");
+
+        QTest::newRow("seven words at 1024")
+            << "aaaa bbbb cccc dddd eeee ffff gggg" << 1024.0 << std::vector<std::int32_t>{0, 24, 34}
+            << QStringList{"aaaa bbbb cccc dddd eeee", "ffff gggg"} << std::vector<std::int32_t>{24, 10};
+        QTest::newRow("no space, any length")
+            << QString(70, 'x') << 640.0 << std::vector<std::int32_t>{0, 70} << QStringList{QString(70, 'x')}
+            << std::vector<std::int32_t>{70};
+        QTest::newRow("empty") << "" << 1024.0 << std::vector<std::int32_t>{0, 0} << QStringList{""}
+                               << std::vector<std::int32_t>{0};
+        // The long word keeps its line and leaves the next one empty.
+        QTest::newRow("long word empties a line")
+            << "aaaa " + QString(45, 'b') + " c d" << 1024.0 << std::vector<std::int32_t>{0, 50, 50, 54}
+            << QStringList{"aaaa " + QString(45, 'b'), "", "c d"} << std::vector<std::int32_t>{50, 0, 4};
+        // The limit counts from the start of the text: an overlong first line shortens the next.
+        QTest::newRow("long first word at 640")
+            << "abcdefghijklmno pqrstu vwxyz ab" << 640.0 << std::vector<std::int32_t>{0, 15, 28, 31}
+            << QStringList{"abcdefghijklmno", "pqrstu vwxyz", "ab"} << std::vector<std::int32_t>{15, 13, 3};
+        QTest::newRow("non-ASCII counts as one character")
+            << QString::fromUtf8("\u00e9t\u00e9 \u4e2d\u6587 \U0001F600 mmmmmmmmmmmmmm xy") << 1024.0
+            << std::vector<std::int32_t>{0, 23, 26}
+            << QStringList{QString::fromUtf8("\u00e9t\u00e9 \u4e2d\u6587 \U0001F600 mmmmmmmmmmmmmm"), "xy"}
+            << std::vector<std::int32_t>{23, 3};
+        QTest::newRow("three lines at 800")
+            << "one two three four five six seven eight nine ten" << 800.0
+            << std::vector<std::int32_t>{0, 18, 39, 48}
+            << QStringList{"one two three four", "five six seven eight", "nine ten"}
+            << std::vector<std::int32_t>{18, 21, 9};
+    }
+    void breaksLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, width);
+        QFETCH(std::vector<std::int32_t>, ends);
+        QFETCH(QStringList, lines);
+        QFETCH(std::vector<std::int32_t>, lengths);
+        LineLayout layout;
+        std::u32string t;
+        for (char32_t c : text.toUcs4())
+            t.push_back(c);
+        layout.breakLines(t, width);
+        QCOMPARE(layout.lineEnds(), ends);
+        QCOMPARE(layout.lineCount(), qsizetype(lines.size()));
+        for (int n = 1; n <= layout.lineCount(); ++n) {
+            // Every line but the first carries the character after it, if there is one.
+            QCOMPARE(q(layout.lineText(n)).trimmed(), lines[n - 1]);
+            QCOMPARE(layout.lineLength(n), lengths[size_t(n - 1)]);
+        }
+    }
+
+    void lineMeasures()
+    {
+        LineLayout layout;
+        layout.breakLines(u32("aaaa bbbb cccc dddd eeee ffff gggg"), 1024);
+        QCOMPARE(q(layout.lineText(1)), QStringLiteral("aaaa bbbb cccc dddd eeee"));
+        QCOMPARE(q(layout.lineText(2)), QStringLiteral("ffff gggg"));
+        QCOMPARE(layout.lineLength(2), 10); // one more than the nine visible
+        QCOMPARE(layout.lineFreeWidth(1, 1024, 32), 1024 - 24 * 32);
+        QCOMPARE(layout.lineFreeWidth(2, 1024, 32), 1024 - 9 * 32);
+
+        layout.breakLines(u32("one two three four five six seven eight nine ten"), 800);
+        // A middle line carries its separating space.
+        QCOMPARE(q(layout.lineText(2)), QStringLiteral("five six seven eight "));
+        QCOMPARE(layout.lineFreeWidth(2, 800, 32), 800 - 20 * 32);
+    }
+
+    void longQuotesNeedMoreThan16Bits()
+    {
+        std::u32string text;
+        for (int i = 0; i < 9000; ++i)
+            text += U"word ";
+        text += U"end";
+        LineLayout layout;
+        layout.breakLines(text, 1024);
+        QCOMPARE(layout.lineEnds().back(), std::int32_t(text.size()));
+        QVERIFY(layout.lineCount() > 2000);
+        QVERIFY(q(layout.lineText(layout.lineCount())).endsWith(QStringLiteral("word end")));
+    }
+
+    void pacingEveryS1Characters_data()
+    {
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("span");
+        QTest::newRow("slow") << 0 << 31;
+        QTest::newRow("medium") << 1 << 91;
+        QTest::newRow("fast") << 2 << 181;
+    }
+    void pacingEveryS1Characters()
+    {
+        QFETCH(int, interval);
+        QFETCH(int, span);
+        AnimationClock clock;
+        NullCanvas canvas;
+        CharDrawer drawer(canvas, clock);
+        drawer.setInterval(interval);
+        // Pacing points fall on the 2nd character and every span after; the first never waits.
+        const int draws = 1000;
+        for (int i = 0; i < draws; ++i)
+            drawer.drawChar(i, 0, i % 3 == 0 ? U'\t' : U'x');
+        const int points = (draws - 2) / span + 1;
+        QCOMPARE(clock.now(), std::int64_t(points - 1) * 8000);
+        QCOMPARE(canvas.cells, draws - (draws + 2) / 3); // tabs pace but are not drawn
+
+        // Passes in between shorten the wait; more than 8 ms of them need none.
+        AnimationClock c2;
+        CharDrawer d2(canvas, c2);
+        d2.setInterval(interval);
+        for (int i = 0; i < span + 2; ++i) {
+            d2.drawChar(0, 0, U'x');
+            c2.passes(100); // 2.5 ms each
+        }
+        QCOMPARE(c2.now(), std::int64_t(span + 2) * 2500);
+    }
+
+    void settingsFallBackToDefaults_data()
+    {
+        QTest::addColumn<QStringList>("values"); // transition, fg, bg, timing, interval
+        QTest::addColumn<int>("transition");
+        QTest::addColumn<bool>("random");
+        QTest::addColumn<quint32>("fg");
+        QTest::addColumn<quint32>("bg");
+        QTest::addColumn<int>("timing");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("valid") << QStringList{"4", "65535", "8388608", "2", "0"} << 4 << false << 65535u
+                               << 8388608u << 2 << 0;
+        QTest::newRow("random foreground") << QStringList{"8", "random", "0", "0", "2"} << 8 << true
+                                           << 16777215u << 0u << 0 << 2;
+        QTest::newRow("all empty") << QStringList{"", "", "", "", ""} << 0 << false << 16777215u << 0u
+                                   << 1 << 1;
+        QTest::newRow("garbage") << QStringList{"Waves", "white", "-1", "x", "1.5"} << 0 << false
+                                 << 16777215u << 0u << 1 << 1;
+        QTest::newRow("out of range") << QStringList{"9", "16777216", "99999999", "3", "-1"} << 0 << false
+                                      << 16777215u << 0u << 1 << 1;
+        QTest::newRow("Random in capitals is a colour") << QStringList{"0", "RANDOM", "255", "1", "1"}
+                                                        << 0 << false << 16777215u << 255u << 1 << 1;
+    }
+    void settingsFallBackToDefaults()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(int, transition);
+        QFETCH(bool, random);
+        QFETCH(quint32, fg);
+        QFETCH(quint32, bg);
+        QFETCH(int, timing);
+        QFETCH(int, interval);
+        const QStringList keys{"scrTransition", "scrForegroundColor", "scrBackgroundColor", "scrTiming",
+                               "scrInterval"};
+        const auto s = SaverSettings::read([&](std::string_view key) {
+            const int i = keys.indexOf(QString::fromUtf8(key.data(), qsizetype(key.size())));
+            return i < 0 ? std::string() : values[i].toStdString();
+        });
+        QCOMPARE(s.transition, transition);
+        QCOMPARE(s.randomForeground, random);
+        QCOMPARE(s.foreground, fg);
+        QCOMPARE(s.background, bg);
+        QCOMPARE(s.timing, timing);
+        QCOMPARE(s.interval, interval);
+        const std::int64_t pauses[] = {200000, 600000, 1200000};
+        QCOMPARE(s.quotePause(), pauses[timing]);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestLineLayout)
+#include "tst_linelayout.moc"

@@ -1,0 +1,293 @@
+#include "fakedesktop.h"
+
+#include "saver/options/optionsdialog.h"
+#include "saver/options/passworddialog.h"
+
+#include "platform/qtstring.h"
+#include "settings/settingsstore.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <map>
+
+using namespace sentari;
+using namespace sentari::saver;
+using Values = std::map<std::string, std::string>;
+Q_DECLARE_METATYPE(Values)
+
+namespace {
+
+constexpr std::uint32_t bgr(int r, int g, int b)
+{
+    return std::uint32_t(r) | (std::uint32_t(g) << 8) | (std::uint32_t(b) << 16);
+}
+
+const QStringList Fonts{"Alpha Sans", "Beta Serif", "Gamma Mono"};
+
+struct Fixture {
+    QTemporaryDir dir;
+    std::unique_ptr<SettingsStore> store;
+    testing::FakeDesktop desktop;
+
+    explicit Fixture(const Values& values = {})
+    {
+        StoreLocations where;
+        where.settingsFile = (dir.path() + "/Sentari/Sentari.ini").toStdString();
+        where.cacheDir = (dir.path() + "/cache").toStdString();
+        store = std::make_unique<SettingsStore>(where);
+        store->setFontFamiliesProvider([] { return std::vector<std::string>{"Beta Serif"}; });
+        for (const auto& [k, v] : values)
+            store->writeSetting(k, v);
+    }
+    std::string get(std::string_view key) { return store->readSetting(key); }
+};
+
+} // namespace
+
+class TestOptionsDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void designAndLists()
+    {
+        Fixture f;
+        OptionsDialog d(*f.store, f.desktop, Fonts);
+        QCOMPARE(d.windowTitle(), QStringLiteral("Sentarisaver options"));
+        const double tx = d.logicalDpiX() / 1440.0;
+        QVERIFY(std::abs(d.width() - 5115 * tx) <= 1);
+        QCOMPARE(d.minimumSize(), d.maximumSize());
+        QStringList items;
+        for (int i = 0; i < d.transition()->count(); ++i)
+            items << d.transition()->itemText(i);
+        QCOMPARE(items, (QStringList{"Random", "Waves", "Horizontal bounce", "Shoot", "Trampoline", "Appear",
+                                     "Typing", "InsideOut", "Scramble"}));
+        QCOMPARE(d.colorScheme()->count(), 7);
+        QCOMPARE(d.colorScheme()->itemText(6), QStringLiteral("Warm"));
+        QCOMPARE(d.timing()->itemText(2), QStringLiteral("Long"));
+        QCOMPARE(d.interval()->itemText(0), QStringLiteral("Slow"));
+        QCOMPARE(d.label(3)->text(), QStringLiteral("Background color"));
+        QCOMPARE(d.color(1)->toolTip(), QStringLiteral("Click to change color"));
+        QVERIFY(d.okButton()->isDefault());
+        QCOMPARE(d.okButton()->text(), QStringLiteral("&OK"));
+        QCOMPARE(d.applyButton()->text(), QStringLiteral("&Apply"));
+    }
+
+    void loadAndOk_data()
+    {
+        QTest::addColumn<Values>("stored");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<bool>("buttonsEnabled");
+        QTest::addColumn<Values>("written");
+
+        QTest::newRow("own colours") << Values{{"scrTransition", "3"}, {"scrFont", "Alpha Sans"},
+                                               {"scrForegroundColor", "65535"}, {"scrBackgroundColor", "8388608"},
+                                               {"scrTiming", "2"}, {"scrInterval", "0"}}
+                                     << 1 << true
+                                     << Values{{"scrTransition", "3"}, {"scrFont", "Alpha Sans"},
+                                               {"scrForegroundColor", "65535"}, {"scrBackgroundColor", "8388608"},
+                                               {"scrTiming", "2"}, {"scrInterval", "0"}};
+        QTest::newRow("random foreground: background black")
+            << Values{{"scrForegroundColor", "random"}, {"scrBackgroundColor", "255"}, {"scrFont", "Gamma Mono"}}
+            << 2 << false
+            << Values{{"scrForegroundColor", "random"}, {"scrBackgroundColor", "0"}, {"scrFont", "Gamma Mono"}};
+        QTest::newRow("missing font: the last of the list")
+            << Values{{"scrFont", "Delta"}, {"scrForegroundColor", "1"}} << 1 << true
+            << Values{{"scrFont", "Gamma Mono"}, {"scrForegroundColor", "1"}};
+        QTest::newRow("font compared exactly") << Values{{"scrFont", "alpha sans"}} << 1 << true
+                                               << Values{{"scrFont", "Gamma Mono"}};
+        QTest::newRow("damaged values come back valid")
+            << Values{{"scrTransition", "12"}, {"scrForegroundColor", "blue"}, {"scrBackgroundColor", ""},
+                      {"scrTiming", "-1"}, {"scrInterval", "fast"}}
+            << 1 << true
+            << Values{{"scrTransition", "0"}, {"scrForegroundColor", "16777215"}, {"scrBackgroundColor", "0"},
+                      {"scrTiming", "1"}, {"scrInterval", "1"}};
+    }
+    void loadAndOk()
+    {
+        QFETCH(Values, stored);
+        QFETCH(int, option);
+        QFETCH(bool, buttonsEnabled);
+        QFETCH(Values, written);
+        Fixture f(stored);
+        OptionsDialog d(*f.store, f.desktop, Fonts);
+        QVERIFY(d.colorCheck(option)->isChecked());
+        QCOMPARE(d.color(1)->isEnabled(), buttonsEnabled);
+        QCOMPARE(d.color(2)->isEnabled(), buttonsEnabled);
+        QCOMPARE(d.colorScheme()->currentIndex(), -1);
+        QTest::mouseClick(d.okButton(), Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        for (const auto& [key, value] : written)
+            QCOMPARE(qs(f.get(key)), qs(value));
+        QVERIFY(f.desktop.messages.isEmpty());
+    }
+
+    void schemeColoursSurviveReopening()
+    {
+        Fixture f(Values{{"scrForegroundColor", "random"}});
+        {
+            OptionsDialog d(*f.store, f.desktop, Fonts);
+            d.colorScheme()->setCurrentIndex(3);
+            emit d.colorScheme()->activated(3); // "Mellow"
+            QVERIFY(d.colorCheck(0)->isChecked());
+            QVERIFY(!d.color(1)->isEnabled());
+            QCOMPARE(d.colourOf(1), bgr(255, 128, 0));
+            QCOMPARE(d.colourOf(2), bgr(128, 0, 64));
+            QTest::mouseClick(d.okButton(), Qt::LeftButton);
+        }
+        QCOMPARE(f.get("scrForegroundColor"), std::to_string(bgr(255, 128, 0)));
+        QCOMPARE(f.get("scrBackgroundColor"), std::to_string(bgr(128, 0, 64)));
+        OptionsDialog again(*f.store, f.desktop, Fonts);
+        QVERIFY(again.colorCheck(1)->isChecked());
+        QCOMPARE(again.colourOf(1), bgr(255, 128, 0));
+        QCOMPARE(again.colourOf(2), bgr(128, 0, 64));
+        QCOMPARE(again.colorScheme()->currentIndex(), -1);
+    }
+
+    void everySchemeHasItsColours_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<quint32>("fg");
+        QTest::addColumn<quint32>("bg");
+        QTest::newRow("Black & White") << 0 << bgr(255, 255, 255) << bgr(0, 0, 0);
+        QTest::newRow("Bordeaux") << 1 << bgr(255, 255, 128) << bgr(128, 0, 0);
+        QTest::newRow("Forrest") << 2 << bgr(255, 192, 130) << bgr(0, 64, 64);
+        QTest::newRow("Mellow") << 3 << bgr(255, 128, 0) << bgr(128, 0, 64);
+        QTest::newRow("Old monitor") << 4 << bgr(0, 217, 54) << bgr(0, 0, 0);
+        QTest::newRow("Presentation") << 5 << bgr(255, 255, 0) << bgr(0, 0, 64);
+        QTest::newRow("Warm") << 6 << bgr(255, 128, 0) << bgr(128, 64, 0);
+    }
+    void everySchemeHasItsColours()
+    {
+        QFETCH(int, index);
+        QFETCH(quint32, fg);
+        QFETCH(quint32, bg);
+        Fixture f;
+        OptionsDialog d(*f.store, f.desktop, Fonts);
+        QCOMPARE(d.colorScheme()->itemText(index), QString::fromUtf8(ColourSchemes[size_t(index)].name));
+        emit d.colorScheme()->activated(index);
+        QCOMPARE(d.colourOf(1), fg);
+        QCOMPARE(d.colourOf(2), bg);
+        QTest::mouseClick(d.applyButton(), Qt::LeftButton);
+        QVERIFY(d.result() != int(QDialog::Accepted));
+        QCOMPARE(f.get("scrForeGroundColor"), std::to_string(fg));
+    }
+
+    void labelsSelectTheirOption_data()
+    {
+        QTest::addColumn<int>("label");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("Color scheme") << 0 << 0 << false;
+        QTest::newRow("Foreground color") << 1 << 1 << true;
+        QTest::newRow("Random foreground colors") << 2 << 2 << false;
+        QTest::newRow("Background color") << 3 << 1 << true;
+    }
+    void labelsSelectTheirOption()
+    {
+        QFETCH(int, label);
+        QFETCH(int, option);
+        QFETCH(bool, enabled);
+        Fixture f(Values{{"scrForegroundColor", "random"}, {"scrBackgroundColor", "255"}});
+        OptionsDialog d(*f.store, f.desktop, Fonts);
+        d.colorCheck(2)->setChecked(false);
+        QTest::mouseClick(d.label(label), Qt::LeftButton);
+        QVERIFY(d.colorCheck(option)->isChecked());
+        QCOMPARE(d.color(1)->isEnabled(), enabled);
+    }
+
+    void colourPicker()
+    {
+        Fixture f(Values{{"scrForegroundColor", "255"}});
+        OptionsDialog d(*f.store, f.desktop, Fonts);
+        f.desktop.colorAnswers = {std::nullopt, quint32(0x123456)};
+        QTest::mouseClick(d.color(1), Qt::LeftButton); // cancelled
+        QCOMPARE(d.colourOf(1), 255u);
+        QTest::mouseClick(d.color(1), Qt::LeftButton);
+        QCOMPARE(d.colourOf(1), 0x123456u);
+        QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
+        QCOMPARE(f.get("scrForegroundColor"), std::string("255")); // Cancel writes nothing
+    }
+
+    void passwordProtection()
+    {
+        Fixture f(Values{{"Password", "tuv"}});
+        int opened = 0;
+        {
+            OptionsDialog d(*f.store, f.desktop, Fonts);
+            d.setPasswordDialogRunner([&](QWidget*) { ++opened; });
+            QVERIFY(d.checkPassword()->isChecked());
+            QCOMPARE(opened, 0); // loading does not open the password dialog
+            QTest::mouseClick(d.checkPassword(), Qt::LeftButton);
+            QCOMPARE(f.get("Password"), std::string()); // cleared at once
+            QTest::mouseClick(d.checkPassword(), Qt::LeftButton);
+            QCOMPARE(opened, 1);
+            QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
+        }
+        QCOMPARE(f.get("Password"), std::string()); // Cancel does not bring it back
+        OptionsDialog again(*f.store, f.desktop, Fonts);
+        QVERIFY(!again.checkPassword()->isChecked());
+    }
+
+    void passwordDialog_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("stored");
+        const QString before = QStringLiteral("tuv");
+        QTest::newRow("accepted") << "abc" << "abc" << "" << QString::fromUtf8("\u00d6\u00d7\u00d8");
+        QTest::newRow("line feeds and carriage returns") << "!$$!" << "!$$!" << "" << "\n\r\r\n";
+        QTest::newRow("both empty: no protection") << "" << "" << "" << "";
+        QTest::newRow("letter case differs") << "abc" << "abC" << "Password confirmation failed, try again"
+                                             << before;
+        QTest::newRow("space") << "a b" << "a b" << "You used illegal characters, try again" << before;
+        QTest::newRow("code 133 and above") << QString::fromUtf8("caf\u00e9") << QString::fromUtf8("caf\u00e9")
+                                            << "You used illegal characters, try again" << before;
+    }
+    void passwordDialog()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, confirm);
+        QFETCH(QString, message);
+        QFETCH(QString, stored);
+        Fixture f(Values{{"Password", "tuv"}});
+        PasswordDialog d(*f.store, f.desktop);
+        QCOMPARE(d.windowTitle(), QStringLiteral("Password protection"));
+        QCOMPARE(d.password(1)->echoMode(), QLineEdit::Password);
+        d.password(1)->setText(entry);
+        d.password(2)->setText(confirm);
+        QTest::mouseClick(d.okButton(), Qt::LeftButton);
+        QCOMPARE(qs(f.get("Password")), stored);
+        if (message.isEmpty()) {
+            QVERIFY(f.desktop.messages.isEmpty());
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+        } else {
+            QCOMPARE(f.desktop.messageTexts(), QStringList{message});
+            QCOMPARE(f.desktop.messages.front().style, platform::MessageStyle::Information);
+            QCOMPARE(d.password(1)->text(), entry); // left as typed, to correct
+            QVERIFY(d.result() != int(QDialog::Accepted));
+        }
+        // A fresh store sees the same text, control characters included.
+        SettingsStore reread(f.store->locations());
+        QCOMPARE(qs(reread.readSetting("Password")), stored);
+    }
+
+    void passwordCancelKeepsStored()
+    {
+        Fixture f(Values{{"Password", "tuv"}});
+        PasswordDialog d(*f.store, f.desktop);
+        d.password(1)->setText("new");
+        d.password(2)->setText("new");
+        QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
+        QCOMPARE(f.get("Password"), std::string("tuv"));
+    }
+};
+
+QTEST_MAIN(TestOptionsDialog)
+#include "tst_optionsdialog.moc"

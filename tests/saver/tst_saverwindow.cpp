@@ -1,0 +1,215 @@
+#include "saver/passwordcode.h"
+#include "saver/saverwindow.h"
+#include "saver/switches.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace sentari::saver;
+Q_DECLARE_METATYPE(SaverMode)
+
+namespace {
+
+struct Services {
+    QString password;
+    bool noDataFile = false;
+    QStringList messages;
+    int fetches = 0;
+
+    SaverServices make()
+    {
+        SaverServices s;
+        s.fetchQuote = [this] {
+            ++fetches;
+            return FetchedQuote{noDataFile, QStringLiteral("Quiet minds rest")};
+        };
+        s.readPassword = [this] { return password; };
+        s.message = [this](const QString& text) { messages << text; };
+        return s;
+    }
+};
+
+void moveTo(QWidget& w, QPoint global)
+{
+    QMouseEvent move(QEvent::MouseMove, w.mapFromGlobal(QPointF(global)), QPointF(global), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &move);
+}
+
+} // namespace
+
+class TestSaverWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void switches_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("hostWindow");
+        QTest::addColumn<SaverMode>("mode");
+        QTest::addColumn<qulonglong>("window"); // 0: none
+        QTest::newRow("/s") << QStringList{"/s"} << "" << SaverMode::Run << 0ull;
+        QTest::newRow("/S") << QStringList{"/S"} << "" << SaverMode::Run << 0ull;
+        QTest::newRow("/p with a number") << QStringList{"/p", "123"} << "" << SaverMode::Preview << 0ull;
+        QTest::newRow("/P:123") << QStringList{"/P:123"} << "" << SaverMode::Preview << 0ull;
+        QTest::newRow("/c:1234") << QStringList{"/c:1234"} << "" << SaverMode::Configure << 0ull;
+        QTest::newRow("nothing") << QStringList{} << "" << SaverMode::Configure << 0ull;
+        QTest::newRow("/a") << QStringList{"/a"} << "" << SaverMode::Activate << 0ull;
+        QTest::newRow("/save counts two") << QStringList{"/save"} << "" << SaverMode::Run << 0ull;
+        QTest::newRow("other") << QStringList{"/x"} << "" << SaverMode::Nothing << 0ull;
+        QTest::newRow("one character") << QStringList{"/"} << "" << SaverMode::Nothing << 0ull;
+        QTest::newRow("-window-id hex") << QStringList{"-window-id", "0x1e00007"} << "" << SaverMode::Hosted
+                                        << 0x1e00007ull;
+        QTest::newRow("-window-id decimal") << QStringList{"-window-id", "31457287"} << "" << SaverMode::Hosted
+                                            << 31457287ull;
+        QTest::newRow("-window-id without id") << QStringList{"-window-id"} << "" << SaverMode::Nothing << 0ull;
+        QTest::newRow("-root") << QStringList{"-root"} << "" << SaverMode::Hosted << 0ull;
+        QTest::newRow("-root with host window") << QStringList{"-root"} << "0x400001" << SaverMode::Hosted
+                                                << 0x400001ull;
+        QTest::newRow("host window alone") << QStringList{} << "4194305" << SaverMode::Hosted << 4194305ull;
+        QTest::newRow("/s beats host window") << QStringList{"/s"} << "4194305" << SaverMode::Run << 0ull;
+    }
+    void switches()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, hostWindow);
+        QFETCH(SaverMode, mode);
+        QFETCH(qulonglong, window);
+        const Launch launch = parseCommandLine(arguments, hostWindow);
+        QCOMPARE(launch.mode, mode);
+        QCOMPARE(qulonglong(launch.window.value_or(0)), window);
+    }
+
+    void keyEndsWithoutPassword()
+    {
+        Services services;
+        SaverWindow w(SaverSettings{}, services.make());
+        w.begin();
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.geometry(), QGuiApplication::primaryScreen()->geometry());
+        QTRY_VERIFY(services.fetches > 0);
+        QTest::keyClick(&w, Qt::Key_Shift);
+        QVERIFY(w.ended());
+        QVERIFY(!w.isVisible());
+        QVERIFY(!w.panel()->isVisible());
+    }
+
+    void mouseJitter_data()
+    {
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("still") << QPoint(0, 0) << false;
+        QTest::newRow("one right") << QPoint(1, 0) << false;
+        QTest::newRow("one diagonal") << QPoint(-1, 1) << false;
+        QTest::newRow("two right") << QPoint(2, 0) << true;
+        QTest::newRow("two up") << QPoint(0, -2) << true;
+    }
+    void mouseJitter()
+    {
+        QFETCH(QPoint, offset);
+        QFETCH(bool, ends);
+        Services services;
+        SaverWindow w(SaverSettings{}, services.make());
+        w.begin();
+        moveTo(w, w.startCursor() + offset);
+        QCOMPARE(w.ended(), ends);
+        QCOMPARE(w.passwordPending(), ends);
+    }
+
+    void unlockPanel()
+    {
+        Services services;
+        services.password = *encodePassword(QStringLiteral("123"));
+        SaverSettings settings;
+        settings.randomForeground = true;
+        SaverWindow w(settings, services.make());
+        w.begin();
+        QTest::keyClick(&w, Qt::Key_A);
+        QVERIFY(!w.ended());
+        QVERIFY(w.passwordPending());
+        QVERIFY(w.panel()->isVisible());
+        QVERIFY(w.passwordBox()->styleSheet().contains(QStringLiteral("color: #ffffff")));
+        // Later input on the window does nothing.
+        moveTo(w, w.startCursor() + QPoint(50, 50));
+        QVERIFY(!w.ended());
+
+        QTest::keyClicks(w.passwordBox(), QStringLiteral("99"));
+        QTest::keyClick(w.passwordBox(), Qt::Key_Return);
+        QVERIFY(w.passwordBox()->text().isEmpty());
+        QVERIFY(!w.ended());
+        QTest::keyClicks(w.passwordBox(), QStringLiteral("12"));
+        QTest::keyClick(w.passwordBox(), Qt::Key_Enter);
+        QVERIFY(!w.ended()); // a prefix is not the password
+        QTest::keyClicks(w.passwordBox(), QStringLiteral("123"));
+        QTest::keyClick(w.passwordBox(), Qt::Key_Return);
+        QVERIFY(w.unlocked());
+        QVERIFY(w.ended());
+    }
+
+    void unlockMessageStartsAtOnceDuringAPause()
+    {
+        Services services;
+        services.password = *encodePassword(QStringLiteral("123"));
+        SaverSettings settings;
+        settings.transition = 5; // the line at once, a second of stillness, then the pause
+        SaverWindow w(settings, services.make());
+        w.begin();
+        QTest::qWait(1100);
+        QSignalSpy frames(w.engine(), &SaverEngine::frameReady);
+        QTest::keyClick(&w, Qt::Key_A);
+        QVERIFY(w.panel()->isVisible());
+        // The scrambled message keeps changing the picture from the first frames on.
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 5, 700);
+    }
+
+    void undecodablePasswordNeverUnlocks()
+    {
+        Services services;
+        services.password = QString(QChar(5));
+        SaverWindow w(SaverSettings{}, services.make());
+        w.begin();
+        QTest::keyClick(&w, Qt::Key_A);
+        QVERIFY(w.panel()->isVisible());
+        for (const QString& guess : {QString(), QStringLiteral("error{}")}) {
+            QTest::keyClicks(w.passwordBox(), guess);
+            QTest::keyClick(w.passwordBox(), Qt::Key_Return);
+            QVERIFY(!w.ended());
+        }
+    }
+
+    void noDataFileTellsAndEnds()
+    {
+        Services services;
+        services.noDataFile = true;
+        SaverWindow w(SaverSettings{}, services.make());
+        w.begin();
+        QTRY_VERIFY(w.ended());
+        QCOMPARE(services.messages,
+                 QStringList{"You have to select a Sentari datafile first, run Sentari to select one."});
+        QVERIFY(!w.isVisible());
+    }
+
+    void enginePresentsQuoteText()
+    {
+        Services services;
+        SaverSettings settings;
+        settings.transition = 5; // Appear: the whole line at once
+        SaverWindow w(settings, services.make());
+        QSignalSpy frames(w.engine(), &SaverEngine::frameReady);
+        w.begin();
+        QTRY_VERIFY(w.engine()->firstDrawMicros() >= 0);
+        const QImage& image = w.engine()->image();
+        int lit = 0;
+        for (int y = 30; y < 64; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                lit += qGray(image.pixel(x, y)) > 128;
+        QVERIFY(lit > 50);
+        QVERIFY(!frames.isEmpty());
+        w.endSaver();
+    }
+};
+
+QTEST_MAIN(TestSaverWindow)
+#include "tst_saverwindow.moc"
