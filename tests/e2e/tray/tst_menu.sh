@@ -56,6 +56,26 @@ choose 1
 help_opened() { grep -q 'help.htm$' "$W/opened.txt"; }
 wait_for 5 help_opened || fail "Help did not open help.htm ($(cat "$W/opened.txt" 2>/dev/null))"
 grep -qxE "(file://)?$SENTARI_BIN_DIR/help.htm" "$W/opened.txt" || fail "Help opened $(cat "$W/opened.txt")"
+# A right press that follows the handler's launch within a moment is now and then not
+# delivered to the icon (seen only in this scripted sequence); leave the moment alone.
+sleep 1
+
+# 2: "Sentari screensa&ver" starts the saver beside the program with /s.
+if [ -x "$SENTARI_BIN_DIR/sentarisaver" ]; then
+    choose 2
+    saver_pid() {
+        local p
+        for p in $(pgrep -x sentarisaver); do
+            tr '\0' ' ' <"/proc/$p/cmdline" | grep -q "^$SENTARI_BIN_DIR/sentarisaver /s $" && echo "$p"
+        done
+        return 0
+    }
+    saver_running() { [ -n "$(saver_pid)" ]; }
+    wait_for 10 saver_running || fail "the screen saver did not start with /s"
+    kill "$(saver_pid)"
+    saver_gone() { ! saver_running; }
+    wait_for 5 saver_gone || fail "the screen saver did not end"
+fi
 
 # 3: "Add quote to &Clipboard" puts the quote as text and as RTF.
 choose 3
