@@ -38,18 +38,16 @@ struct FlagGuard {
     explicit FlagGuard(bool& f) : flag(f) { flag = true; }
     ~FlagGuard() { flag = false; }
 };
-} // namespace
 
-namespace {
 // Reports on stderr how long a hover took from the X event to the pop-up's first painted
 // frame: a measuring aid, off unless SENTARI_TRACE_HOVER is set.
 class HoverTrace : public QObject {
 public:
-    HoverTrace(QWidget* popup, QElapsedTimer clock)
-        : QObject(popup)
+    HoverTrace(QWidget* quoteLabel, QElapsedTimer clock)
+        : QObject(quoteLabel)
         , clock_(clock)
     {
-        popup->installEventFilter(this);
+        quoteLabel->installEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -83,14 +81,6 @@ static const MenuItem menuItems[] = {
     {"name3", "-", nullptr},
     {"exit", "E&xit", &FrmQuote::exitProgram},
 };
-
-QStringList trayMenuCaptions()
-{
-    QStringList captions;
-    for (const MenuItem& item : menuItems)
-        captions << QString::fromLatin1(item.caption);
-    return captions;
-}
 
 FrmQuote::FrmQuote(SettingsStore& store, platform::Desktop& desktop, QuoteKeeper& keeper)
     : store_(store)

@@ -32,9 +32,6 @@ namespace sentari::tray {
 class FrmPopup;
 class TrayIconWindow;
 
-// The captions of the tray menu in order; "-" is a separator.
-QStringList trayMenuCaptions();
-
 class FrmQuote : public QObject {
     Q_OBJECT
 public:
