@@ -433,10 +433,13 @@ void FrmQuote::useSystemTrayIcon()
     systemTrayIcon_->setToolTip(keeper_.current().text);
     connect(systemTrayIcon_.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger)
-                    trayCallback(LeftButtonDown);
-                else if (reason == QSystemTrayIcon::Context)
-                    trayCallback(RightButtonDown);
+                // Handled after the host's call has been answered: the menu and any message
+                // run nested loops that would keep a StatusNotifierItem host waiting.
+                const int message = reason == QSystemTrayIcon::Trigger   ? LeftButtonDown
+                                    : reason == QSystemTrayIcon::Context ? RightButtonDown
+                                                                         : 0;
+                if (message)
+                    QTimer::singleShot(0, this, [this, message] { trayCallback(message); });
             });
     systemTrayIcon_->show();
 }
