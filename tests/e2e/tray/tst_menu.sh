@@ -66,13 +66,15 @@ if [ -x "$SENTARI_BIN_DIR/sentarisaver" ]; then
     saver_pid() {
         local p
         for p in $(pgrep -x sentarisaver); do
-            tr '\0' ' ' <"/proc/$p/cmdline" | grep -q "^$SENTARI_BIN_DIR/sentarisaver /s $" && echo "$p"
+            # ours: on this display (other tests may run savers of their own meanwhile)
+            tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" || continue
+            tr '\0' ' ' <"/proc/$p/cmdline" 2>/dev/null | grep -q "^$SENTARI_BIN_DIR/sentarisaver /s $" && echo "$p"
         done
         return 0
     }
     saver_running() { [ -n "$(saver_pid)" ]; }
     wait_for 10 saver_running || fail "the screen saver did not start with /s"
-    kill "$(saver_pid)"
+    kill "$(saver_pid)" 2>/dev/null || true # it may have ended by itself
     saver_gone() { ! saver_running; }
     wait_for 5 saver_gone || fail "the screen saver did not end"
 fi
