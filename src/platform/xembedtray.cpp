@@ -1,0 +1,184 @@
+#include "platform/xembedtray.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace sentari::platform {
+
+namespace {
+constexpr std::uint32_t SystemTrayRequestDock = 0;
+constexpr std::uint32_t XEmbedVersion = 0;
+constexpr std::uint32_t XEmbedMapped = 1;
+
+xcb_connection_t* xcbConnection()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+} // namespace
+
+bool XEmbedTray::available()
+{
+    return xcbConnection() != nullptr;
+}
+
+XEmbedTray::XEmbedTray(QObject* parent)
+    : QObject(parent)
+{
+    auto* c = xcbConnection();
+    connection_ = c;
+    if (!c)
+        return;
+    int screenNumber = 0;
+    if (const char* display = std::getenv("DISPLAY")) {
+        if (const char* dot = std::strrchr(display, '.'); dot && std::strchr(display, ':') < dot)
+            screenNumber = std::atoi(dot + 1);
+    }
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (int i = 0; i < screenNumber && it.rem; ++i)
+        xcb_screen_next(&it);
+    root_ = it.data->root;
+
+    const QByteArray selection = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screenNumber);
+    selectionAtom_ = atom(selection.constData());
+    managerAtom_ = atom("MANAGER");
+    opcodeAtom_ = atom("_NET_SYSTEM_TRAY_OPCODE");
+    xembedInfoAtom_ = atom("_XEMBED_INFO");
+
+    // A tray that starts later announces itself on the root window with a MANAGER message
+    // sent for StructureNotify; keep whatever else the toolkit already selected there.
+    auto attrs = xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root_), nullptr);
+    const std::uint32_t mask = (attrs ? attrs->your_event_mask : 0) | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    std::free(attrs);
+    xcb_change_window_attributes(c, root_, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+XEmbedTray::~XEmbedTray()
+{
+    if (auto* app = QCoreApplication::instance())
+        app->removeNativeEventFilter(this);
+}
+
+std::uint32_t XEmbedTray::atom(const char* name) const
+{
+    auto* c = static_cast<xcb_connection_t*>(connection_);
+    auto* reply = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+    const std::uint32_t a = reply ? reply->atom : std::uint32_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return a;
+}
+
+bool XEmbedTray::managerExists() const
+{
+    auto* c = static_cast<xcb_connection_t*>(connection_);
+    if (!c)
+        return false;
+    auto* reply = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selectionAtom_), nullptr);
+    const bool exists = reply && reply->owner != XCB_WINDOW_NONE;
+    std::free(reply);
+    return exists;
+}
+
+bool XEmbedTray::dock(WId window, QSize minimumSize)
+{
+    auto* c = static_cast<xcb_connection_t*>(connection_);
+    if (!c)
+        return false;
+    auto* reply = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selectionAtom_), nullptr);
+    const xcb_window_t owner = reply ? reply->owner : xcb_window_t(XCB_WINDOW_NONE);
+    std::free(reply);
+    if (owner == XCB_WINDOW_NONE)
+        return false;
+
+    const auto w = static_cast<xcb_window_t>(window);
+    setMinimumSize(window, minimumSize);
+
+    const std::uint32_t info[2] = {XEmbedVersion, XEmbedMapped};
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, xembedInfoAtom_, xembedInfoAtom_, 32, 2, info);
+
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = owner;
+    event.type = opcodeAtom_;
+    event.data.data32[0] = XCB_CURRENT_TIME;
+    event.data.data32[1] = SystemTrayRequestDock;
+    event.data.data32[2] = w;
+    xcb_send_event(c, 0, owner, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+    if (!docked_.contains(w))
+        docked_.append(w);
+    return true;
+}
+
+void XEmbedTray::setMinimumSize(WId window, QSize minimumSize)
+{
+    auto* c = static_cast<xcb_connection_t*>(connection_);
+    if (!c)
+        return;
+    const auto w = static_cast<xcb_window_t>(window);
+    // WM_NORMAL_HINTS with only the minimum (and base) size: flags, 4 unused, min w/h, max
+    // w/h, increments, aspects, base w/h, gravity.
+    constexpr std::uint32_t PMinSize = 1u << 4;
+    constexpr std::uint32_t PBaseSize = 1u << 8;
+    std::uint32_t hints[18] = {};
+    hints[0] = PMinSize | PBaseSize;
+    hints[5] = hints[15] = static_cast<std::uint32_t>(minimumSize.width());
+    hints[6] = hints[16] = static_cast<std::uint32_t>(minimumSize.height());
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 32,
+                        18, hints);
+
+    xcb_flush(c);
+}
+
+bool XEmbedTray::embedded(WId window) const
+{
+    auto* c = static_cast<xcb_connection_t*>(connection_);
+    if (!c)
+        return false;
+    auto* reply = xcb_query_tree_reply(c, xcb_query_tree(c, static_cast<xcb_window_t>(window)), nullptr);
+    const bool inside = reply && reply->parent != root_;
+    std::free(reply);
+    return inside;
+}
+
+bool XEmbedTray::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    auto* event = static_cast<xcb_generic_event_t*>(message);
+    switch (event->response_type & ~0x80) {
+    case XCB_CLIENT_MESSAGE: {
+        auto* cm = reinterpret_cast<xcb_client_message_event_t*>(event);
+        if (cm->window == root_ && cm->type == managerAtom_ && cm->data.data32[1] == selectionAtom_)
+            emit managerAppeared();
+        break;
+    }
+    case XCB_REPARENT_NOTIFY: {
+        auto* rn = reinterpret_cast<xcb_reparent_notify_event_t*>(event);
+        if (!docked_.contains(rn->window))
+            break;
+        if (rn->parent == root_) {
+            docked_.removeAll(rn->window);
+            emit undocked(rn->window);
+        } else {
+            emit docked(rn->window);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace sentari::platform

@@ -1,0 +1,58 @@
+#pragma once
+
+// Docking a window of our own into the X11 system tray by the XEmbed protocol. Unlike a
+// shell-drawn tray icon, the docked window receives real enter, motion and button events.
+
+#include <QAbstractNativeEventFilter>
+#include <QObject>
+#include <QPoint>
+#include <QSize>
+#include <QWindow>
+
+#include <cstdint>
+
+namespace sentari::platform {
+
+class XEmbedTray : public QObject, public QAbstractNativeEventFilter {
+    Q_OBJECT
+public:
+    // True when the application runs on X11 (only then may an XEmbedTray be made).
+    static bool available();
+
+    explicit XEmbedTray(QObject* parent = nullptr);
+    ~XEmbedTray() override;
+
+    // Whether a tray manager owns the system tray selection of the default screen.
+    bool managerExists() const;
+    // Asks the tray manager to embed the window; false when there is none. Trays size the
+    // slot from the window's minimum size, so that is set first.
+    bool dock(WId window, QSize minimumSize);
+    // Writes the window's minimum size hint again: trays embedded through a toolkit socket
+    // (trayer) read the hint once when they map the icon and again when it changes.
+    void setMinimumSize(WId window, QSize minimumSize);
+    // Whether the window sits inside a tray (its parent is not the root window).
+    bool embedded(WId window) const;
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+signals:
+    // A tray manager started (or restarted) and takes icons now.
+    void managerAppeared();
+    // The tray took the window into its slot.
+    void docked(WId window);
+    // A docked window was given back to the root window (its tray went away).
+    void undocked(WId window);
+
+private:
+    std::uint32_t atom(const char* name) const;
+
+    void* connection_ = nullptr; // xcb_connection_t
+    std::uint32_t root_ = 0;
+    std::uint32_t selectionAtom_ = 0;
+    std::uint32_t managerAtom_ = 0;
+    std::uint32_t opcodeAtom_ = 0;
+    std::uint32_t xembedInfoAtom_ = 0;
+    QList<std::uint32_t> docked_;
+};
+
+} // namespace sentari::platform

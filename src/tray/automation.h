@@ -1,0 +1,59 @@
+#pragma once
+
+// The automation interface other programs call to make the running tray program pick a
+// new quote and put it into every signature file.
+
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QObject>
+
+#include <functional>
+
+namespace sentari::tray {
+
+class QuoteKeeper;
+
+inline constexpr char ServiceName[] = "org.sentari.SentariExe";
+inline constexpr char ObjectPath[] = "/Interface";
+inline constexpr char InterfaceName[] = "org.sentari.SentariExe.Interface";
+
+class Automation : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.sentari.SentariExe.Interface")
+public:
+    explicit Automation(QuoteKeeper& keeper, QObject* parent = nullptr);
+
+    // Calls that arrive before start-up has fetched the first quote wait until then.
+    void setReady();
+
+    // Called after a change (the tray keeps its tooltip current).
+    std::function<void()> changed;
+    // The user chose no data file when asked: the program ends.
+    std::function<void()> quit;
+
+public slots:
+    Q_SCRIPTABLE void ChangeActiveQuote();
+
+private:
+    // Returns an error text, empty on success.
+    QString change();
+
+    QuoteKeeper& keeper_;
+    bool ready_ = false;
+    QList<QDBusMessage> waiting_;
+};
+
+enum class ServiceStart {
+    Registered,     // we serve the interface now
+    AlreadyRunning, // another sentari holds the name
+    NoBus,          // no session bus: runs without automation
+};
+
+// Puts the object on the session bus and takes the service name.
+ServiceStart registerAutomation(Automation& automation);
+
+// `sentari --change-quote`: calls the running (or D-Bus-started) instance. Returns the exit
+// status and prints a message on failure.
+int callChangeActiveQuote();
+
+} // namespace sentari::tray

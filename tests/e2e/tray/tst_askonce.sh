@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The ask-once dialog on a real display: the start-up signature offer and the question
+# before adding the clipboard, with "Don't ask this again" stored at each click.
+source "$(dirname "$0")/session.sh"
+
+start_x
+start_tray
+make_quotes 6
+printf '[General]\nQuoteFile=%s\n' "$DATA" >"$INI" # both questions read "ask"
+
+dialog() { local d; d=$(windows_of_type DIALOG); echo "${d%%$'\n'*}"; }
+dialog_open() { [ -n "$(dialog)" ]; }
+dialog_closed() { [ -z "$(dialog)" ]; }
+# click_in_dialog X Y: a click at a point of the dialog's client area.
+click_in_dialog() {
+    local x y
+    read -r x y < <(xwininfo -id "$(dialog)" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }')
+    xdotool mousemove $((x + $1)) $((y + $2)) click 1
+    sleep 0.2
+}
+# A value as the store wrote it (quotes and escapes as QSettings writes them removed).
+setting() { awk -F= -v k="$1" 'tolower($1) == tolower(k) { v = substr($0, length($1) + 2) } END { gsub(/^"|"$/, "", v); print v }' "$INI"; }
+# Control centres in pixels at 96 dpi (design twips / 15).
+CHECK=(40 154)
+YES=(226 156)
+NO=(312 156)
+
+"$SENTARI" >"$W/sentari.log" 2>&1 &
+SENTARI_PID=$!
+PIDS+=($SENTARI_PID)
+wait_for 10 dialog_open || fail "no signature offer at the first start"
+eval "$(xdotool getwindowgeometry --shell "$(dialog)")"
+[ "$WIDTH" -eq 371 ] && [ "$HEIGHT" -eq 178 ] || fail "the dialog is ${WIDTH}x$HEIGHT, not 371x178 (5565 x 2670 twips)"
+[ "$(xdotool getwindowname "$(dialog)")" = "Sentari" ] || fail "dialog caption '$(xdotool getwindowname "$(dialog)")'"
+import -window root "$W/askonce.png"
+
+# Ticking stores "don't ask" at once; unticking "ask"; ticking again and No: never again.
+click_in_dialog "${CHECK[@]}"
+[ "$(setting CreateSignature)" = "don't ask" ] || fail "ticking stored '$(setting CreateSignature)'"
+click_in_dialog "${CHECK[@]}"
+[ "$(setting CreateSignature)" = "ask" ] || fail "unticking stored '$(setting CreateSignature)'"
+click_in_dialog "${CHECK[@]}"
+click_in_dialog "${NO[@]}"
+wait_for 5 dialog_closed || fail "No did not close the offer"
+wait_for 10 icon_docked || fail "no icon after the offer"
+[ "$(setting CreateSignature)" = "don't ask" ] || fail "CreateSignature is '$(setting CreateSignature)' after No"
+
+# "Add clipboard to Sentari Data" asks first; with the box ticked only Yes goes on.
+ICON=$(icon_window)
+eval "$(xdotool getwindowgeometry --shell "$ICON")"
+ICON_X=$((X + WIDTH / 2))
+ICON_Y=$((Y + HEIGHT / 2))
+printf 'A new saying' | xclip -i -selection clipboard
+lines=$(wc -l <"$DATA")
+xdotool mousemove "$ICON_X" "$ICON_Y" click 3
+sleep 0.5
+xdotool key Down Down Down Down Return
+wait_for 5 dialog_open || fail "no question before adding the clipboard"
+click_in_dialog "${CHECK[@]}"
+[ "$(setting AddClipboard)" = "don't ask" ] || fail "ticking stored AddClipboard '$(setting AddClipboard)'"
+click_in_dialog "${NO[@]}"
+dialog_open || fail "the disabled No closed the question"
+[ "$(wc -l <"$DATA")" -eq "$lines" ] || fail "the quote was added before Yes"
+click_in_dialog "${YES[@]}"
+wait_for 5 dialog_closed || fail "Yes did not close the question"
+added() { [ "$(tail -1 "$DATA" | tr -d '\r')" = "A new saying" ]; }
+wait_for 5 added || fail "Yes did not add the clipboard: $(tail -1 "$DATA")"
+
+# The next start asks nothing.
+kill "$SENTARI_PID"
+wait "$SENTARI_PID" 2>/dev/null || true
+start_sentari
+dialog_closed || fail "a question at the next start"
+echo "ok"

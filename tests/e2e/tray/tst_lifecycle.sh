@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Start-up without a tray, docking when one appears and again after it restarts, ending on
+# a session's SIGTERM, and the QuickShow window.
+source "$(dirname "$0")/session.sh"
+
+start_x
+make_quotes 8
+write_ini
+
+# No tray yet: one message says Sentari waits; the icon docks when a tray starts.
+"$SENTARI" >"$W/sentari.log" 2>&1 &
+SENTARI_PID=$!
+PIDS+=($SENTARI_PID)
+waiting_message() { [ -n "$(windows_of_type DIALOG)" ]; }
+wait_for 10 waiting_message || fail "no message while there is no notification area"
+press_in_dialog Return
+no_waiting_message() { ! waiting_message; }
+wait_for 5 no_waiting_message || fail "the waiting message did not close on Return"
+start_tray
+wait_for 10 icon_docked || fail "the icon did not dock into the tray that started later"
+eval "$(xdotool getwindowgeometry --shell "$(icon_window)")"
+[ "$WIDTH" -ge 22 ] && [ "$HEIGHT" -ge 22 ] || fail "the icon got a ${WIDTH}x${HEIGHT} slot"
+
+# The tray restarts: the icon docks into the new one, and no second message comes.
+kill "$TRAYER_PID"
+wait "$TRAYER_PID" 2>/dev/null || true
+sleep 0.5
+start_tray
+wait_for 10 icon_docked || fail "the icon did not dock again after the tray restarted"
+! waiting_message || fail "the waiting message came a second time"
+ICON=$(icon_window)
+eval "$(xdotool getwindowgeometry --shell "$ICON")"
+ICON_X=$((X + WIDTH / 2))
+ICON_Y=$((Y + HEIGHT / 2))
+hover_icon
+leave_icon
+
+# A session that ends sends SIGTERM: the icon goes, the program ends normally.
+kill -TERM "$SENTARI_PID"
+wait "$SENTARI_PID" && status=0 || status=$?
+[ "$status" -eq 0 ] || fail "sentari ended with $status on SIGTERM"
+! icon_docked || fail "the icon stayed in the tray after SIGTERM"
+
+# QuickShow: one quote, half the screen wide at the top-left, gone on the first mouse move.
+write_ini 'QuickShow=true'
+xdotool mousemove 900 700
+"$SENTARI" >"$W/sentari.log" 2>&1 &
+SENTARI_PID=$!
+PIDS+=($SENTARI_PID)
+quick_window() { x_tree | grep -qE '\("sentari" "Sentari"\)  512x[0-9]+\+-?[0-9]+\+-?[0-9]+  \+0\+0$'; }
+wait_for 10 quick_window || fail "no half-screen QuickShow window at the top-left"
+icon_docked && fail "QuickShow put an icon into the tray"
+import -window root "$W/quickshow.png"
+sleep 0.5
+kill -0 "$SENTARI_PID" || fail "QuickShow ended before the mouse moved"
+xdotool mousemove 100 20 sleep 0.1 mousemove 110 25
+wait_for 5 sh -c "! kill -0 $SENTARI_PID" || fail "QuickShow did not end on a mouse move"
+wait "$SENTARI_PID" && status=0 || status=$?
+[ "$status" -eq 0 ] || fail "QuickShow ended with status $status"
+echo "ok"

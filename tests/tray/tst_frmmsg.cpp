@@ -1,0 +1,166 @@
+#include "fakedesktop.h"
+#include "tempstore.h"
+#include "tray/frmmsg.h"
+#include "tray/popups.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace sentari;
+using namespace sentari::tray;
+using testing::FakeDesktop;
+using testing::TempStore;
+
+namespace {
+const QPointF Tpp96(15, 15);
+
+// Runs the user's part once the modal dialog is up.
+void whenShown(std::function<void(FrmMsg&)> act)
+{
+    QTimer::singleShot(0, [act] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<FrmMsg*>(w); dialog && dialog->isVisible()) {
+                act(*dialog);
+                return;
+            }
+        qFatal("no ask-once dialog on screen");
+    });
+}
+} // namespace
+
+class FrmMsgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void layout()
+    {
+        TempStore t;
+        FakeDesktop desktop;
+        FrmMsg dialog(*t.store, desktop, QStringLiteral("AddClipboard"), QStringLiteral("Add it?"), Tpp96);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Sentari"));
+        QCOMPARE(dialog.size(), QSize(371, 178)); // 5565 x 2670 twips
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        QCOMPARE(dialog.message()->text(), QStringLiteral("Add it?"));
+        QCOMPARE(dialog.message()->geometry(), QRect(16, 16, 335, 121));
+        QCOMPARE(dialog.yesButton()->text(), QStringLiteral("&Yes"));
+        QCOMPARE(dialog.yesButton()->geometry(), QRect(186, 144, 81, 25));
+        QCOMPARE(dialog.noButton()->text(), QStringLiteral("&No"));
+        QCOMPARE(dialog.noButton()->geometry(), QRect(272, 144, 81, 25));
+        QCOMPARE(dialog.check1()->text(), QStringLiteral("Don't ask this again"));
+        QCOMPARE(dialog.check1()->pos(), QPoint(16, 138));
+        QVERIFY(dialog.check1()->width() >= dialog.check1()->sizeHint().width());
+        QVERIFY(!dialog.check1()->isChecked());
+        QVERIFY(dialog.noButton()->isEnabled());
+        QVERIFY(!(dialog.windowFlags() & Qt::WindowMinMaxButtonsHint));
+        QVERIFY(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+    }
+
+    // Each click stores the box's state at once; only "AddClipboard" ties No to it.
+    void checkBoxProtocol_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("noEnabled");
+        QTest::newRow("AddClipboard ticked") << "AddClipboard" << 1 << "don't ask" << false;
+        QTest::newRow("AddClipboard ticked and unticked") << "AddClipboard" << 2 << "ask" << true;
+        QTest::newRow("CreateSignature ticked") << "CreateSignature" << 1 << "don't ask" << true;
+        QTest::newRow("CreateSignature ticked and unticked") << "CreateSignature" << 2 << "ask" << true;
+        QTest::newRow("AddClipboard three clicks") << "AddClipboard" << 3 << "don't ask" << false;
+    }
+    void checkBoxProtocol()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, clicks);
+        QFETCH(QString, stored);
+        QFETCH(bool, noEnabled);
+        TempStore t;
+        FakeDesktop desktop;
+        t.store->writeSetting(key.toStdString(), "something else");
+        FrmMsg dialog(*t.store, desktop, key, QStringLiteral("?"), Tpp96);
+        for (int i = 0; i < clicks; ++i)
+            dialog.check1()->click();
+        QCOMPARE(QString::fromStdString(t.store->readSetting(key.toStdString())), stored);
+        QCOMPARE(dialog.noButton()->isEnabled(), noEnabled);
+        QVERIFY(desktop.messages.isEmpty());
+    }
+
+    void answers_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("Yes") << "yes" << true;
+        QTest::newRow("No") << "no" << false;
+        QTest::newRow("close box") << "close" << false;
+        QTest::newRow("Escape") << "escape" << false;
+    }
+    void answers()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, answer);
+        TempStore t;
+        FakeDesktop desktop;
+        AskOnceDialog askOnce(*t.store, desktop);
+        whenShown([action](FrmMsg& d) {
+            if (action == QLatin1String("yes"))
+                d.yesButton()->click();
+            else if (action == QLatin1String("no"))
+                d.noButton()->click();
+            else if (action == QLatin1String("close"))
+                d.close();
+            else
+                QTest::keyClick(&d, Qt::Key_Escape);
+        });
+        QCOMPARE(askOnce.ask(QStringLiteral("CreateSignature"), QStringLiteral("Create one?")), answer);
+        // Pressing a button stores nothing.
+        QCOMPARE(t.store->readSetting("CreateSignature"), std::string("ask"));
+    }
+
+    // Ticking for "AddClipboard" leaves Yes (or the close box, a No for this once).
+    void addClipboardTickedThenClosed()
+    {
+        TempStore t;
+        FakeDesktop desktop;
+        AskOnceDialog askOnce(*t.store, desktop);
+        whenShown([](FrmMsg& d) {
+            d.check1()->click();
+            QVERIFY(!d.noButton()->isEnabled());
+            d.close();
+        });
+        QCOMPARE(askOnce.ask(QStringLiteral("AddClipboard"), QStringLiteral("Add?")), false);
+        QCOMPARE(t.store->readSetting("AddClipboard"), std::string("don't ask"));
+        // The next question gets a fresh dialog: box unticked, No enabled.
+        bool fresh = false;
+        whenShown([&fresh](FrmMsg& d) {
+            fresh = !d.check1()->isChecked() && d.noButton()->isEnabled();
+            d.yesButton()->click();
+        });
+        QVERIFY(askOnce.ask(QStringLiteral("AddClipboard"), QStringLiteral("Add?")));
+        QVERIFY(fresh);
+    }
+
+    void quickShowWindow()
+    {
+        const QRect screen(0, 0, 1024, 768);
+        FrmQuoteOnce once(QStringLiteral("A quote shown once, large, in the top-left corner until the mouse moves over it."), screen);
+        QCOMPARE(once.geometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(once.width(), 512);
+        QCOMPARE(once.quote()->geometry(), once.rect());
+        QCOMPARE(once.quote()->font().pointSizeF(), 24.0);
+        QCOMPARE(once.quote()->font().family(), quoteFontFamily());
+        QVERIFY(once.height() >= 2 * QFontMetrics(once.quote()->font()).height()); // wrapped
+        int moved = 0;
+        once.mouseMoved = [&moved] { ++moved; };
+        once.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&once));
+        QTest::mouseMove(once.quote(), QPoint(10, 10));
+        QTest::mouseMove(once.quote(), QPoint(20, 20));
+        QCOMPARE(moved, 1);
+        QVERIFY(!once.isVisible());
+    }
+};
+
+QTEST_MAIN(FrmMsgTest)
+#include "tst_frmmsg.moc"
