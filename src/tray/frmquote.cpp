@@ -7,7 +7,7 @@
 #include "tray/popups.h"
 #include "tray/trayiconwindow.h"
 
-#ifdef SENTARI_HAVE_XEMBED
+#ifdef SENTARI_HAVE_X11
 #include "platform/xembedtray.h"
 #endif
 
@@ -321,7 +321,7 @@ WId FrmQuote::iconWindow() const
 void FrmQuote::AddIcon()
 {
     removed_ = false;
-#ifdef SENTARI_HAVE_XEMBED
+#ifdef SENTARI_HAVE_X11
     if (platform::XEmbedTray::available()) {
         if (!xembed_) {
             xembed_ = new platform::XEmbedTray(this);
@@ -373,7 +373,7 @@ void FrmQuote::AddIcon()
 
 void FrmQuote::dockXEmbed()
 {
-#ifdef SENTARI_HAVE_XEMBED
+#ifdef SENTARI_HAVE_X11
     if (removed_ || !xembed_)
         return;
     // A fresh window for every tray: the old one may still sit in a dead tray's socket.
@@ -403,7 +403,7 @@ QSize FrmQuote::iconMinimumSize() const
 
 void FrmQuote::checkDocked()
 {
-#ifdef SENTARI_HAVE_XEMBED
+#ifdef SENTARI_HAVE_X11
     if (!iconWindow_ || !xembed_)
         return;
     if (xembed_->embedded(iconWindow_->winId())) {
