@@ -73,6 +73,16 @@ bool hasArgument(int argc, char** argv, const char* wanted)
 
 int runTray(int argc, char** argv)
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Without this, Qt aborts with a message about platform plugins.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("sentari: no display to show the icon on; start it inside a desktop session "
+                   "(sentari --print-quote works without one).\n",
+                   stderr);
+        return 1;
+    }
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sentari"));
     QApplication::setApplicationDisplayName(QStringLiteral("Sentari"));
