@@ -183,17 +183,10 @@ Steps appear(Scene& scene, std::int32_t n)
         const std::int32_t length = scene.layout.lineLength(n);
         const double x0 = scene.centredStart(n);
         startAtTop(scene);
-        for (std::int32_t t = 0;;) {
-            if (t < 1) {
-                for (std::int32_t i = 1; i <= length; ++i)
-                    scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
-            }
-            ++t;
-            const bool done = t > 40000;
-            co_yield 1;
-            if (done)
-                break;
-        }
+        for (std::int32_t i = 1; i <= length; ++i)
+            scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
+        // The line stands while its counter runs out, one pump per count.
+        co_await waitLoop(40000);
     }
     co_await nextLine(scene, 0);
 }
@@ -205,19 +198,11 @@ Steps typing(Scene& scene, std::int32_t n)
         const std::int32_t length = scene.layout.lineLength(n);
         const double x0 = scene.centredStart(n);
         startAtTop(scene);
-        for (std::int32_t t = 0;;) {
-            if (t < 1) {
-                for (std::int32_t i = 1; i <= length; ++i) {
-                    co_yield 5001;
-                    scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
-                }
-            }
-            ++t;
-            const bool done = t > 2000;
-            co_yield 1;
-            if (done)
-                break;
+        for (std::int32_t i = 1; i <= length; ++i) {
+            co_yield 5001;
+            scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
         }
+        co_await waitLoop(2000);
     }
     co_await nextLine(scene, 0);
 }
@@ -233,20 +218,12 @@ Steps insideOut(Scene& scene, std::int32_t n)
             s += U' ';
             ++length;
         }
-        for (std::int32_t t = 0;;) {
-            if (t < 1) {
-                for (std::int32_t i = length / 2 + 1; i <= length; ++i) {
-                    co_yield 7001;
-                    scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
-                    scene.draw(x0 + double(length - i) * 30, scene.y, charAt(s, length - i + 1));
-                }
-            }
-            ++t;
-            const bool done = t > 25000;
-            co_yield 1;
-            if (done)
-                break;
+        for (std::int32_t i = length / 2 + 1; i <= length; ++i) {
+            co_yield 7001;
+            scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
+            scene.draw(x0 + double(length - i) * 30, scene.y, charAt(s, length - i + 1));
         }
+        co_await waitLoop(25000);
     }
     co_await nextLine(scene, 0);
 }
