@@ -3,6 +3,7 @@
 #include "settingsstore.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -84,6 +85,25 @@ std::string readFd(int fd, std::size_t sizeHint, bool& ok)
     return out;
 }
 
+// A writer killed before its rename leaves its temporary file behind (a copy of a whole
+// data file, perhaps). One older than any write can take is nobody's any more.
+void removeAbandonedTemporaries(const fs::path& dir, const std::string& name)
+{
+    const std::string prefix = "." + name + ".tmp";
+    const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(10);
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        if (entry.size() > prefix.size() && entry.compare(0, prefix.size(), prefix) == 0 &&
+            entry.find_first_not_of("0123456789", prefix.size()) == std::string::npos) {
+            std::error_code statError;
+            const auto written = fs::last_write_time(it->path(), statError);
+            if (!statError && written < cutoff)
+                fs::remove(it->path(), statError);
+        }
+    }
+}
+
 } // namespace
 
 std::string systemReason(int error)
@@ -161,6 +181,7 @@ void writeAtomically(const fs::path& path, std::string_view data, std::string_vi
         mode = 0666 & ~mask;
     }
 
+    removeAbandonedTemporaries(dir, path.filename().string());
     std::random_device rd;
     fs::path temp;
     Fd fd(-1);

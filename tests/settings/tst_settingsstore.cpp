@@ -2,6 +2,7 @@
 #include "settings/settingsstore.h"
 #include "tempstore.h"
 
+#include <QDateTime>
 #include <QProcess>
 #include <QSet>
 #include <QTest>
@@ -363,6 +364,24 @@ private slots:
                          msg.contains("directory"),
                      qPrintable(msg));
         }
+    }
+
+    void abandonedTemporariesAreCleanedUp()
+    {
+        TempStore t;
+        // Left by writers killed before their rename: one long ago, one just now.
+        const QString old = t.writeFile(".sig.txt.tmp123", "old");
+        const QString recent = t.writeFile(".sig.txt.tmp456", "recent");
+        const QString other = t.writeFile(".sig.txt.tmpnote", "not ours");
+        QFile f(old);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        f.close();
+        t.store->writeTextFile(t.spath("sig.txt"), "signature");
+        QVERIFY(!QFile::exists(old));
+        QVERIFY(QFile::exists(recent)); // may still be a live writer's
+        QVERIFY(QFile::exists(other));
+        QCOMPARE(t.readFile("sig.txt"), QByteArray("signature"));
     }
 
     void writeTextFileHoldsExactlyTheText()
