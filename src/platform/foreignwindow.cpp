@@ -1,5 +1,6 @@
 #include "foreignwindow.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -13,15 +14,26 @@ namespace sentari::platform {
 
 namespace {
 
-class XcbForeignWindow : public ForeignWindow {
+class XcbForeignWindow : public ForeignWindow, public QAbstractNativeEventFilter {
 public:
     XcbForeignWindow(xcb_connection_t* c, xcb_window_t w, QSize size, std::uint8_t depth)
         : c_(c), window_(w), size_(size), depth_(depth), gc_(xcb_generate_id(c))
     {
         xcb_create_gc(c_, gc_, window_, 0, nullptr);
+        // Follow the host's resizes and redraw what it uncovers. The event mask is per
+        // client, and Qt shares this connection: add to what it selected (on the root).
+        std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_EXPOSURE;
+        if (auto* attrs = xcb_get_window_attributes_reply(c_, xcb_get_window_attributes(c_, window_), nullptr)) {
+            mask |= attrs->your_event_mask;
+            std::free(attrs);
+        }
+        xcb_change_window_attributes(c_, window_, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(c_);
+        QCoreApplication::instance()->installNativeEventFilter(this);
     }
     ~XcbForeignWindow() override
     {
+        QCoreApplication::instance()->removeNativeEventFilter(this);
         xcb_free_gc(c_, gc_);
         xcb_flush(c_);
     }
@@ -47,6 +59,37 @@ public:
                           std::uint32_t(buffer_.size()), buffer_.data());
         }
         xcb_flush(c_);
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        switch (event->response_type & 0x7f) {
+        case XCB_CONFIGURE_NOTIFY: {
+            const auto* e = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
+            if (e->window != window_ || QSize(e->width, e->height) == size_)
+                return false;
+            size_ = QSize(e->width, e->height);
+            emit resized(size_);
+            return false;
+        }
+        case XCB_EXPOSE: {
+            const auto* e = reinterpret_cast<const xcb_expose_event_t*>(event);
+            if (e->window == window_)
+                emit exposed(QRect(e->x, e->y, e->width, e->height));
+            return false;
+        }
+        case XCB_DESTROY_NOTIFY: {
+            const auto* e = reinterpret_cast<const xcb_destroy_notify_event_t*>(event);
+            if (e->window == window_)
+                emit closed();
+            return false;
+        }
+        default:
+            return false;
+        }
     }
 
 private:

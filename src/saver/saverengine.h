@@ -37,6 +37,8 @@ public:
     // Clears the picture and scrambles the unlock message in; the quotes stop for good.
     void showUnlockMessage();
     void setUnlocked();
+    // A new size: the picture starts over, with a new quote laid out for it.
+    void resize(QSize area);
 
     // Figures for the speed measurements.
     std::int64_t firstDrawMicros() const { return firstDraw_; } // -1 before the first
@@ -50,9 +52,12 @@ signals:
 private:
     void frame();
     void schedule(std::int64_t delayMicros);
+    // Shows the cleared picture and runs steps from now on.
+    void restartWith(Steps steps);
 
     QImage image_;
     QRgb background_;
+    std::int32_t cellWidth_;
     AnimationClock clock_;
     std::unique_ptr<GlyphCache> cache_;
     std::unique_ptr<ImageCanvas> canvas_;
