@@ -90,10 +90,13 @@ private slots:
         QVERIFY(w.isVisible());
         QCOMPARE(w.geometry(), QGuiApplication::primaryScreen()->geometry());
         QTRY_VERIFY(services.fetches > 0);
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
         QTest::keyClick(&w, Qt::Key_Shift);
         QVERIFY(w.ended());
         QVERIFY(!w.isVisible());
         QVERIFY(!w.panel()->isVisible());
+        QVERIFY(!QGuiApplication::overrideCursor()); // the pointer is back
     }
 
     void mouseJitter_data()
