@@ -25,9 +25,7 @@ SceneGeometry geometryFor(QSize area, std::int32_t cellWidth)
 
 QSize cellRectFor(QPointF twipsPerPixel)
 {
-    const double tx = twipsPerPixel.x() > 0 ? twipsPerPixel.x() : 15;
-    const double ty = twipsPerPixel.y() > 0 ? twipsPerPixel.y() : 15;
-    return QSize(int(480 / tx), int(520 / ty));
+    return QSize(int(480 / twipsPerPixel.x()), int(520 / twipsPerPixel.y()));
 }
 
 SaverEngine::SaverEngine(const SaverSettings& settings, QSize area, QPointF twipsPerPixel,
@@ -60,10 +58,7 @@ SaverEngine::~SaverEngine()
 
 void SaverEngine::start()
 {
-    real_.start();
-    origin_ = 0;
-    animator_.start(quoteCycles(*scene_, transition_, hooks_));
-    schedule(0);
+    restartWith(quoteCycles(*scene_, transition_, hooks_));
 }
 
 void SaverEngine::stop()
@@ -96,7 +91,7 @@ void SaverEngine::restartWith(Steps steps)
     if (!real_.isValid())
         real_.start();
     // What ran before may be far ahead in a pause; this starts now.
-    clock_.restartAt(real_.nsecsElapsed() / 1000 - origin_);
+    clock_.restartAt(real_.nsecsElapsed() / 1000);
     animator_.start(std::move(steps));
     emit frameReady(canvas_->takeDirty());
     schedule(0);
@@ -112,7 +107,7 @@ void SaverEngine::schedule(std::int64_t delayMicros)
     if (stopped_)
         return;
     const int ms = int(std::clamp<std::int64_t>((delayMicros + 999) / 1000, 0, 1000 * 60));
-    due_ = (real_.isValid() ? real_.nsecsElapsed() / 1000 : 0) + std::int64_t(ms) * 1000;
+    due_ = real_.nsecsElapsed() / 1000 + std::int64_t(ms) * 1000;
     timer_.start(ms);
 }
 
@@ -120,13 +115,12 @@ void SaverEngine::frame()
 {
     if (stopped_)
         return;
+    // The animation clock counts real time since start().
     const std::int64_t started = real_.nsecsElapsed() / 1000;
-    std::int64_t target = started - origin_;
-    if (target - clock_.now() > MaxLagMicros) {
-        clock_.skipTo(target - MaxLagMicros / 2);
-    }
+    if (started - clock_.now() > MaxLagMicros)
+        clock_.skipTo(started - MaxLagMicros / 2);
     const auto drawnBefore = canvas_->cellsDrawn();
-    animator_.runUntil(target, [&] { return real_.nsecsElapsed() / 1000 - started > WorkMicros; });
+    animator_.runUntil(started, [&] { return real_.nsecsElapsed() / 1000 - started > WorkMicros; });
     const bool drew = canvas_->cellsDrawn() != drawnBefore;
     const QRect dirty = canvas_->takeDirty();
     if (!dirty.isEmpty()) {
@@ -141,7 +135,7 @@ void SaverEngine::frame()
         return;
     // Sleep until the next frame, or longer while the animation pauses.
     const std::int64_t now = real_.nsecsElapsed() / 1000;
-    const std::int64_t ahead = clock_.now() - (now - origin_);
+    const std::int64_t ahead = clock_.now() - now;
     schedule(std::max(FrameMicros - (now - started), ahead));
 }
 

@@ -68,7 +68,6 @@ private:
     CycleHooks hooks_;
     QTimer timer_;
     QElapsedTimer real_;
-    std::int64_t origin_ = 0;   // real time at clock zero
     std::int64_t due_ = 0;
     std::int64_t firstDraw_ = -1;
     std::int64_t worstLate_ = 0;

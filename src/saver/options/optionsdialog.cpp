@@ -1,7 +1,7 @@
 #include "optionsdialog.h"
 
 #include "passworddialog.h"
-#include "twips.h"
+#include "saver/twips.h"
 
 #include "saver/glyphcache.h"
 #include "saver/saversettings.h"
