@@ -136,7 +136,12 @@ private slots:
         QVERIFY(w.passwordBox()->styleSheet().contains(QStringLiteral("color: #ffffff")));
         // Later input on the window does nothing.
         moveTo(w, w.startCursor() + QPoint(50, 50));
+        QTest::keyClick(&w, Qt::Key_B);
         QVERIFY(!w.ended());
+        // Typing always goes to the box: the focus comes back when it leaves.
+        QTRY_VERIFY(w.passwordBox()->hasFocus());
+        w.setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(w.passwordBox()->hasFocus());
 
         QTest::keyClicks(w.passwordBox(), QStringLiteral("99"));
         QTest::keyClick(w.passwordBox(), Qt::Key_Return);
