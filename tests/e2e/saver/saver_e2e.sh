@@ -219,10 +219,10 @@ hosted_window)
     for _ in $(seq 50); do id=$(head -1 "$work/host.txt"); [[ -n $id ]] && break; sleep 0.1; done
     [[ $id == 0x* ]] || fail "host window did not start: $(cat "$work/host.txt")"
     start_saver -window-id "$id"
-    # Shows the window as it is: its size, one pixel of a corner, and the share of bright
-    # pixels in a part (the host's own grey is not bright).
-    shot() { import -window "$id" "$work/host.png" 2>/dev/null; }
-    size() { identify -format '%wx%h' "$work/host.png"; }
+    # The window as the screen shows it (it sits at 0,0): its size, one pixel, and the share
+    # of bright pixels in a part (the host's own grey is not bright).
+    shot() { import -window root "$work/host.png" 2>/dev/null; }
+    size() { xdotool getwindowgeometry "$id" | awk '/Geometry:/ { print $2 }'; }
     pixel() { convert "$work/host.png" -crop "1x1+$1+$2" -format '%[hex:p{0,0}]' info:; }
     bright() { convert "$work/host.png" -crop "$1" -colorspace Gray -threshold 60% -format '%[fx:mean]' info:; }
     sleep 2
@@ -233,6 +233,18 @@ hosted_window)
     lit=$(bright 640x360+0+0)
     awk -v l="$lit" 'BEGIN { exit !(l > 0.002) }' || fail "no quote text in the host window (lit $lit)"
     [[ -z $(xdotool search --onlyvisible --name '^Sentarisaver$' 2>/dev/null) ]] || fail "opened a window of its own"
+    # Another window covers a corner for a moment (the quote is pausing meanwhile): the
+    # uncovered part shows the saver's picture again, not the host's grey.
+    "$host_window" 300 200 >"$work/cover.txt" 2>&1 &
+    cover_pid=$!
+    sleep 0.5
+    shot && [[ $(pixel 5 190) == 808080 ]] || fail "the covering window did not show"
+    kill "$cover_pid"; wait "$cover_pid" 2>/dev/null
+    sleep 0.5
+    shot || fail "no screenshot after uncovering"
+    [[ $(pixel 5 190) == 000000 ]] || fail "uncovered part not redrawn: $(pixel 5 190)"
+    lit=$(bright 300x200+0+0)
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.002) }' || fail "quote text not redrawn in the uncovered part (lit $lit)"
     xdotool windowsize "$id" 1280 720 || fail "could not resize the host window"
     sleep 2
     shot || fail "no screenshot after the resize"
