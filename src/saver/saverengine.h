@@ -30,7 +30,6 @@ public:
     ~SaverEngine() override;
 
     const QImage& image() const { return image_; }
-    QRgb backgroundRgb() const { return background_; }
 
     void start();
     void stop();
