@@ -217,6 +217,37 @@ private slots:
         QVERIFY(!frames.isEmpty());
         w.endSaver();
     }
+
+    void engineStartsOverOnResize()
+    {
+        Services services;
+        SaverSettings settings;
+        settings.transition = 5; // Appear: the whole line at once
+        CycleHooks hooks;
+        hooks.fetchQuote = services.make().fetchQuote;
+        SaverEngine engine(settings, QSize(640, 200), QPointF(15, 15), hooks);
+        engine.start();
+        QTRY_VERIFY(engine.firstDrawMicros() >= 0);
+        QSignalSpy frames(&engine, &SaverEngine::frameReady);
+        engine.resize(QSize(1280, 400));
+        QCOMPARE(engine.image().size(), QSize(1280, 400));
+        QVERIFY(!frames.isEmpty());
+        QCOMPARE(frames.first().first().toRect(), QRect(0, 0, 1280, 400));
+        // A new quote, centred for the new width: "Quiet minds rest" from x = (1280 - 480) / 2.
+        QTRY_COMPARE(services.fetches, 2);
+        auto lit = [&](int from, int to) {
+            int n = 0;
+            for (int y = 30; y < 64; ++y)
+                for (int x = from; x < to; ++x)
+                    n += qGray(engine.image().pixel(x, y)) > 128;
+            return n;
+        };
+        QTRY_VERIFY(lit(400, 880) > 50);
+        QCOMPARE(lit(0, 395), 0);
+        engine.resize(QSize(1280, 400)); // the same size again changes nothing
+        QCOMPARE(services.fetches, 2);
+        engine.stop();
+    }
 };
 
 QTEST_MAIN(TestSaverWindow)
