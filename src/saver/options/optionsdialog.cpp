@@ -157,6 +157,7 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop, Q
         }
     });
 
+    writer_ = [this](std::string_view key, std::string_view value) { store_.writeSetting(key, value); };
     passwordRunner_ = [this](QWidget* parent) {
         PasswordDialog dialog(store_, desktop_, parent);
         dialog.exec();
@@ -181,10 +182,7 @@ void OptionsDialog::setSettingsWriter(Writer writer)
 
 void OptionsDialog::write(std::string_view key, std::string_view value)
 {
-    if (writer_)
-        writer_(key, value);
-    else
-        store_.writeSetting(key, value);
+    writer_(key, value);
 }
 
 std::string OptionsDialog::read(std::string_view key)
