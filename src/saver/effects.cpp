@@ -28,6 +28,19 @@ void drawLine(Scene& scene, const std::u32string& s, std::int32_t length, double
         scene.draw(x + (i - 1) * 30.0, scene.y, charAt(s, i));
 }
 
+// The line moved on to p, with a space wiping the place it left behind it.
+void slideRight(Scene& scene, const std::u32string& s, std::int32_t length, double p)
+{
+    scene.draw(p - 30, scene.y, U' ');
+    drawLine(scene, s, length, p);
+}
+
+void slideLeft(Scene& scene, const std::u32string& s, std::int32_t length, double p)
+{
+    drawLine(scene, s, length, p);
+    scene.draw(p + double(length) * 30, scene.y, U' ');
+}
+
 } // namespace
 
 Steps waitLoop(std::int64_t count)
@@ -100,18 +113,15 @@ Steps horizontalBounce(Scene& scene, std::int32_t n)
                 } else {
                     v *= p < free / 2 ? 1.01 : 0.99;
                     p += v;
-                    scene.draw(p - 30, scene.y, U' ');
-                    drawLine(scene, s, length, p);
+                    slideRight(scene, s, length, p);
                 }
             } else {
                 if (p < 0) {
-                    right = true;
                     done = true;
                 } else {
                     v *= p < free / 2 ? 0.99 : 1.01;
                     p -= v;
-                    drawLine(scene, s, length, p);
-                    scene.draw(p + double(length) * 30, scene.y, U' ');
+                    slideLeft(scene, s, length, p);
                 }
             }
             co_yield 1;
@@ -156,8 +166,7 @@ Steps trampoline(Scene& scene, std::int32_t n)
                     if (v < 0.1)
                         right = false;
                     p += v;
-                    scene.draw(p - 30, scene.y, U' ');
-                    drawLine(scene, s, length, p);
+                    slideRight(scene, s, length, p);
                 }
             } else {
                 if (p < 2) {
@@ -169,8 +178,7 @@ Steps trampoline(Scene& scene, std::int32_t n)
                 } else {
                     v *= 1.01;
                     p -= v;
-                    drawLine(scene, s, length, p);
-                    scene.draw(p + double(length) * 30, scene.y, U' ');
+                    slideLeft(scene, s, length, p);
                 }
             }
             co_yield 1;
