@@ -23,7 +23,8 @@ public:
         // Follow the host's resizes and redraw what it uncovers. The event mask is per
         // client, and Qt shares this connection: add to what it selected (on the root).
         std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_EXPOSURE;
-        if (auto* attrs = xcb_get_window_attributes_reply(c_, xcb_get_window_attributes(c_, window_), nullptr)) {
+        const auto cookie = xcb_get_window_attributes(c_, window_);
+        if (auto* attrs = xcb_get_window_attributes_reply(c_, cookie, nullptr)) {
             mask |= attrs->your_event_mask;
             std::free(attrs);
         }

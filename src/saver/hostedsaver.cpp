@@ -15,7 +15,8 @@ HostedSaver::HostedSaver(std::unique_ptr<platform::ForeignWindow> window, const 
     connect(window_.get(), &platform::ForeignWindow::exposed, this,
             [this](const QRect& rect) { window_->put(engine_->image(), rect); });
     // The host destroyed the window: nothing left to draw into.
-    connect(window_.get(), &platform::ForeignWindow::closed, this, [] { QCoreApplication::exit(0); });
+    connect(window_.get(), &platform::ForeignWindow::closed, this,
+            [] { QCoreApplication::exit(0); });
 }
 
 void HostedSaver::start()

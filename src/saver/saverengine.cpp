@@ -31,7 +31,8 @@ QSize cellRectFor(QPointF twipsPerPixel)
 SaverEngine::SaverEngine(const SaverSettings& settings, QSize area, QPointF twipsPerPixel,
                          CycleHooks hooks, QObject* parent)
     : QObject(parent), image_(area, QImage::Format_RGB32), background_(fromBgr(settings.background).rgb()),
-      cellWidth_(cellRectFor(twipsPerPixel).width()), animator_(clock_), transition_(settings.transition), hooks_(std::move(hooks))
+      cellWidth_(cellRectFor(twipsPerPixel).width()), animator_(clock_),
+      transition_(settings.transition), hooks_(std::move(hooks))
 {
     const auto seed = static_cast<std::uint32_t>(
         std::chrono::system_clock::now().time_since_epoch().count() ^ std::random_device{}());

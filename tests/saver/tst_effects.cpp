@@ -308,9 +308,11 @@ private slots:
         QTest::addColumn<int>("clears");
         QTest::newRow("Waves: 52.5 apart") << 1 << std::vector<int>{30, 82, 135, 30, 82, 135} << 2;
         for (int e = 2; e <= 4; ++e)
-            QTest::addRow("effect %d from 0", e) << e << std::vector<int>{0, 35, 70, 105, 140, 0} << 1;
+            QTest::addRow("effect %d from 0", e)
+                << e << std::vector<int>{0, 35, 70, 105, 140, 0} << 1;
         for (int e = 5; e <= 8; ++e)
-            QTest::addRow("effect %d from 30", e) << e << std::vector<int>{30, 65, 100, 135, 170, 30} << 1;
+            QTest::addRow("effect %d from 30", e)
+                << e << std::vector<int>{30, 65, 100, 135, 170, 30} << 1;
     }
     void longQuoteRestartsAtTop()
     {

@@ -135,17 +135,21 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<Writes>("writes");
         QTest::newRow("OK, own colours")
-            << Values{{"scrTransition", "7"}, {"scrFont", "Beta Serif"}, {"scrForegroundColor", "65535"},
-                      {"scrBackgroundColor", "8388608"}, {"scrTiming", "0"}, {"scrInterval", "2"}}
+            << Values{{"scrTransition", "7"}, {"scrFont", "Beta Serif"},
+                      {"scrForegroundColor", "65535"}, {"scrBackgroundColor", "8388608"},
+                      {"scrTiming", "0"}, {"scrInterval", "2"}}
             << true
-            << Writes{{"scrTransition", "7"}, {"scrFont", "Beta Serif"}, {"scrBackGroundColor", "8388608"},
-                      {"scrForeGroundColor", "65535"}, {"scrTiming", "0"}, {"scrInterval", "2"}};
+            << Writes{{"scrTransition", "7"}, {"scrFont", "Beta Serif"},
+                      {"scrBackGroundColor", "8388608"}, {"scrForeGroundColor", "65535"},
+                      {"scrTiming", "0"}, {"scrInterval", "2"}};
         QTest::newRow("Apply, random foreground")
-            << Values{{"scrTransition", "0"}, {"scrFont", "Alpha Sans"}, {"scrForegroundColor", "random"},
-                      {"scrBackgroundColor", "255"}, {"scrTiming", "2"}, {"scrInterval", "1"}}
+            << Values{{"scrTransition", "0"}, {"scrFont", "Alpha Sans"},
+                      {"scrForegroundColor", "random"}, {"scrBackgroundColor", "255"},
+                      {"scrTiming", "2"}, {"scrInterval", "1"}}
             << false
-            << Writes{{"scrTransition", "0"}, {"scrFont", "Alpha Sans"}, {"scrBackGroundColor", "0"},
-                      {"scrForeGroundColor", "random"}, {"scrTiming", "2"}, {"scrInterval", "1"}};
+            << Writes{{"scrTransition", "0"}, {"scrFont", "Alpha Sans"},
+                      {"scrBackGroundColor", "0"}, {"scrForeGroundColor", "random"},
+                      {"scrTiming", "2"}, {"scrInterval", "1"}};
     }
     void saveOptionsWritesInOrder()
     {
@@ -332,7 +336,8 @@ private slots:
         QTest::addColumn<bool>("tickedOnReopening");
         QTest::newRow("OK with both empty: no protection") << "" << true << "" << false;
         QTest::newRow("Cancel leaves it as it was") << "abc" << false << "" << false;
-        QTest::newRow("OK with a password") << "abc" << true << QString::fromUtf8("\u00d6\u00d7\u00d8") << true;
+        QTest::newRow("OK with a password")
+            << "abc" << true << QString::fromUtf8("\u00d6\u00d7\u00d8") << true;
     }
     void passwordDialogFromOptions()
     {

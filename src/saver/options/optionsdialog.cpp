@@ -157,7 +157,9 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop, Q
         }
     });
 
-    writer_ = [this](std::string_view key, std::string_view value) { store_.writeSetting(key, value); };
+    writer_ = [this](std::string_view key, std::string_view value) {
+        store_.writeSetting(key, value);
+    };
     passwordRunner_ = [this](QWidget* parent) {
         PasswordDialog dialog(store_, desktop_, parent);
         dialog.exec();
