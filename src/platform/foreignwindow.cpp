@@ -20,16 +20,6 @@ public:
         : c_(c), window_(w), size_(size), depth_(depth), gc_(xcb_generate_id(c))
     {
         xcb_create_gc(c_, gc_, window_, 0, nullptr);
-        // Follow the host's resizes and redraw what it uncovers. The event mask is per
-        // client, and Qt shares this connection: add to what it selected (on the root).
-        std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_EXPOSURE;
-        const auto cookie = xcb_get_window_attributes(c_, window_);
-        if (auto* attrs = xcb_get_window_attributes_reply(c_, cookie, nullptr)) {
-            mask |= attrs->your_event_mask;
-            std::free(attrs);
-        }
-        xcb_change_window_attributes(c_, window_, XCB_CW_EVENT_MASK, &mask);
-        xcb_flush(c_);
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
     ~XcbForeignWindow() override
@@ -102,6 +92,19 @@ private:
     std::vector<std::uint8_t> buffer_;
 };
 
+// Asks for the window's resizes, exposures and destruction. The event mask is per client,
+// and Qt shares this connection: add to what it selected (on the root).
+void selectEvents(xcb_connection_t* c, xcb_window_t window)
+{
+    std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_EXPOSURE;
+    const auto cookie = xcb_get_window_attributes(c, window);
+    if (auto* attrs = xcb_get_window_attributes_reply(c, cookie, nullptr)) {
+        mask |= attrs->your_event_mask;
+        std::free(attrs);
+    }
+    xcb_change_window_attributes(c, window, XCB_CW_EVENT_MASK, &mask);
+}
+
 } // namespace
 
 std::unique_ptr<ForeignWindow> ForeignWindow::open(std::optional<std::uint64_t> id)
@@ -111,6 +114,8 @@ std::unique_ptr<ForeignWindow> ForeignWindow::open(std::optional<std::uint64_t> 
     if (!c)
         return nullptr;
     xcb_window_t window = id ? xcb_window_t(*id) : xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    // Before the size is read, so that no resize slips in between.
+    selectEvents(c, window);
     auto* geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
     if (!geometry)
         return nullptr;
