@@ -1,5 +1,6 @@
 #include "foreignwindow.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -13,15 +14,17 @@ namespace sentari::platform {
 
 namespace {
 
-class XcbForeignWindow : public ForeignWindow {
+class XcbForeignWindow : public ForeignWindow, public QAbstractNativeEventFilter {
 public:
     XcbForeignWindow(xcb_connection_t* c, xcb_window_t w, QSize size, std::uint8_t depth)
         : c_(c), window_(w), size_(size), depth_(depth), gc_(xcb_generate_id(c))
     {
         xcb_create_gc(c_, gc_, window_, 0, nullptr);
+        QCoreApplication::instance()->installNativeEventFilter(this);
     }
     ~XcbForeignWindow() override
     {
+        QCoreApplication::instance()->removeNativeEventFilter(this);
         xcb_free_gc(c_, gc_);
         xcb_flush(c_);
     }
@@ -49,6 +52,37 @@ public:
         xcb_flush(c_);
     }
 
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        switch (event->response_type & 0x7f) {
+        case XCB_CONFIGURE_NOTIFY: {
+            const auto* e = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
+            if (e->window != window_ || QSize(e->width, e->height) == size_)
+                return false;
+            size_ = QSize(e->width, e->height);
+            emit resized(size_);
+            return false;
+        }
+        case XCB_EXPOSE: {
+            const auto* e = reinterpret_cast<const xcb_expose_event_t*>(event);
+            if (e->window == window_)
+                emit exposed(QRect(e->x, e->y, e->width, e->height));
+            return false;
+        }
+        case XCB_DESTROY_NOTIFY: {
+            const auto* e = reinterpret_cast<const xcb_destroy_notify_event_t*>(event);
+            if (e->window == window_)
+                emit closed();
+            return false;
+        }
+        default:
+            return false;
+        }
+    }
+
 private:
     xcb_connection_t* c_;
     xcb_window_t window_;
@@ -57,6 +91,19 @@ private:
     xcb_gcontext_t gc_;
     std::vector<std::uint8_t> buffer_;
 };
+
+// Asks for the window's resizes, exposures and destruction. The event mask is per client,
+// and Qt shares this connection: add to what it selected (on the root).
+void selectEvents(xcb_connection_t* c, xcb_window_t window)
+{
+    std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_EXPOSURE;
+    const auto cookie = xcb_get_window_attributes(c, window);
+    if (auto* attrs = xcb_get_window_attributes_reply(c, cookie, nullptr)) {
+        mask |= attrs->your_event_mask;
+        std::free(attrs);
+    }
+    xcb_change_window_attributes(c, window, XCB_CW_EVENT_MASK, &mask);
+}
 
 } // namespace
 
@@ -67,6 +114,8 @@ std::unique_ptr<ForeignWindow> ForeignWindow::open(std::optional<std::uint64_t> 
     if (!c)
         return nullptr;
     xcb_window_t window = id ? xcb_window_t(*id) : xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    // Before the size is read, so that no resize slips in between.
+    selectEvents(c, window);
     auto* geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
     if (!geometry)
         return nullptr;

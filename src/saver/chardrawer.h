@@ -63,14 +63,12 @@ public:
     // interval "0", "1", "2": slow, medium, fast.
     static std::int32_t paceSpan(std::int32_t interval);
     void setInterval(std::int32_t interval);
-    std::int32_t span() const { return span_; }
 
     // ch 0 stands for the empty string: nothing is drawn, the pace still counts.
     void drawChar(double x, double y, char32_t ch);
     static bool drawable(char32_t ch);
 
     Canvas& canvas() { return canvas_; }
-    AnimationClock& clock() { return clock_; }
 
 private:
     Canvas& canvas_;

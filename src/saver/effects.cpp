@@ -21,6 +21,26 @@ void startAtTop(Scene& scene)
         scene.y = 30;
 }
 
+// Characters 1 to length of the line side by side from x, on the current line.
+void drawLine(Scene& scene, const std::u32string& s, std::int32_t length, double x)
+{
+    for (std::int32_t i = 1; i <= length; ++i)
+        scene.draw(x + (i - 1) * 30.0, scene.y, charAt(s, i));
+}
+
+// The line moved on to p, with a space wiping the place it left behind it.
+void slideRight(Scene& scene, const std::u32string& s, std::int32_t length, double p)
+{
+    scene.draw(p - 30, scene.y, U' ');
+    drawLine(scene, s, length, p);
+}
+
+void slideLeft(Scene& scene, const std::u32string& s, std::int32_t length, double p)
+{
+    drawLine(scene, s, length, p);
+    scene.draw(p + double(length) * 30, scene.y, U' ');
+}
+
 } // namespace
 
 Steps waitLoop(std::int64_t count)
@@ -93,20 +113,15 @@ Steps horizontalBounce(Scene& scene, std::int32_t n)
                 } else {
                     v *= p < free / 2 ? 1.01 : 0.99;
                     p += v;
-                    scene.draw(p - 30, scene.y, U' ');
-                    for (std::int32_t i = 1; i <= length; ++i)
-                        scene.draw(p + (i - 1) * 30.0, scene.y, charAt(s, i));
+                    slideRight(scene, s, length, p);
                 }
             } else {
                 if (p < 0) {
-                    right = true;
                     done = true;
                 } else {
                     v *= p < free / 2 ? 0.99 : 1.01;
                     p -= v;
-                    for (std::int32_t i = 1; i <= length; ++i)
-                        scene.draw(p + (i - 1) * 30.0, scene.y, charAt(s, i));
-                    scene.draw(p + double(length) * 30, scene.y, U' ');
+                    slideLeft(scene, s, length, p);
                 }
             }
             co_yield 1;
@@ -151,9 +166,7 @@ Steps trampoline(Scene& scene, std::int32_t n)
                     if (v < 0.1)
                         right = false;
                     p += v;
-                    scene.draw(p - 30, scene.y, U' ');
-                    for (std::int32_t i = 1; i <= length; ++i)
-                        scene.draw(p + (i - 1) * 30.0, scene.y, charAt(s, i));
+                    slideRight(scene, s, length, p);
                 }
             } else {
                 if (p < 2) {
@@ -165,9 +178,7 @@ Steps trampoline(Scene& scene, std::int32_t n)
                 } else {
                     v *= 1.01;
                     p -= v;
-                    for (std::int32_t i = 1; i <= length; ++i)
-                        scene.draw(p + (i - 1) * 30.0, scene.y, charAt(s, i));
-                    scene.draw(p + double(length) * 30, scene.y, U' ');
+                    slideLeft(scene, s, length, p);
                 }
             }
             co_yield 1;
@@ -183,8 +194,7 @@ Steps appear(Scene& scene, std::int32_t n)
         const std::int32_t length = scene.layout.lineLength(n);
         const double x0 = scene.centredStart(n);
         startAtTop(scene);
-        for (std::int32_t i = 1; i <= length; ++i)
-            scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
+        drawLine(scene, s, length, x0);
         // The line stands while its counter runs out, one pump per count.
         co_await waitLoop(40000);
     }
@@ -253,8 +263,7 @@ Steps scramble(Scene& scene, std::int32_t n)
             ++t;
             bool done = false;
             if (t > 150) {
-                for (std::int32_t i = 1; i <= length; ++i)
-                    scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
+                drawLine(scene, s, length, x0);
                 done = true;
             }
             co_yield 1;

@@ -32,7 +32,6 @@ public:
 
     const QImage& cell(char32_t ch);
     std::uint32_t colourOf(char32_t ch);
-    const QFont& font() const { return font_; }
     std::size_t size() const;
 
 private:

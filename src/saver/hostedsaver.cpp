@@ -1,5 +1,7 @@
 #include "hostedsaver.h"
 
+#include <QCoreApplication>
+
 namespace sentari::saver {
 
 HostedSaver::HostedSaver(std::unique_ptr<platform::ForeignWindow> window, const SaverSettings& settings,
@@ -9,6 +11,12 @@ HostedSaver::HostedSaver(std::unique_ptr<platform::ForeignWindow> window, const 
     engine_ = std::make_unique<SaverEngine>(settings, window_->size(), twipsPerPixel, std::move(hooks));
     connect(engine_.get(), &SaverEngine::frameReady, this,
             [this](const QRect& dirty) { window_->put(engine_->image(), dirty); });
+    connect(window_.get(), &platform::ForeignWindow::resized, engine_.get(), &SaverEngine::resize);
+    connect(window_.get(), &platform::ForeignWindow::exposed, this,
+            [this](const QRect& rect) { window_->put(engine_->image(), rect); });
+    // The host destroyed the window: nothing left to draw into.
+    connect(window_.get(), &platform::ForeignWindow::closed, this,
+            [] { QCoreApplication::exit(0); });
 }
 
 void HostedSaver::start()

@@ -15,7 +15,6 @@ public:
 
     void breakLines(std::u32string text, double screenWidthPixels);
 
-    const std::u32string& text() const { return text_; }
     const std::vector<std::int32_t>& lineEnds() const { return ends_; }
     std::int32_t lineCount() const { return static_cast<std::int32_t>(ends_.size()) - 1; }
 

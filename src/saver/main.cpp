@@ -3,6 +3,7 @@
 #include "saversettings.h"
 #include "saverwindow.h"
 #include "switches.h"
+#include "twips.h"
 
 #include "platform/desktop.h"
 #include "platform/foreignwindow.h"
@@ -16,7 +17,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -37,14 +37,6 @@ std::vector<std::string> fontFamilies()
     for (const QString& family : platform::installedFontFamilies())
         out.push_back(u8(family));
     return out;
-}
-
-QPointF twipsPerPixel()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dx = screen ? screen->logicalDotsPerInchX() : 96;
-    const double dy = screen ? screen->logicalDotsPerInchY() : 96;
-    return {1440 / (dx > 0 ? dx : 96), 1440 / (dy > 0 ? dy : 96)};
 }
 
 SaverSettings readSettings(SettingsStore& store)

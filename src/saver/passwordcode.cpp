@@ -2,6 +2,8 @@
 
 #include "settings/textcodec.h"
 
+#include <QList>
+
 namespace sentari::saver {
 
 namespace {

@@ -1,5 +1,7 @@
 #include "quotecycle.h"
 
+#include <QList>
+
 namespace sentari::saver {
 
 std::u32string codePoints(const QString& text)

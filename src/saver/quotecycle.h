@@ -3,7 +3,6 @@
 #include "effects.h"
 #include "steps.h"
 
-#include <QList>
 #include <QString>
 
 #include <cstdint>

@@ -10,19 +10,29 @@ namespace {
 constexpr std::int64_t FrameMicros = 16667;  // presented at most at display rate
 constexpr std::int64_t WorkMicros = 10000;   // drawing work allowed per frame
 constexpr std::int64_t MaxLagMicros = 40000; // more behind than this is dropped, not raced
+// The window is the whole screen the lines are laid out for.
+SceneGeometry geometryFor(QSize area, std::int32_t cellWidth)
+{
+    SceneGeometry g;
+    g.screenWidth = area.width();
+    g.screenHeight = area.height();
+    g.clientWidth = area.width();
+    g.cellWidth = cellWidth;
+    return g;
+}
+
 } // namespace
 
 QSize cellRectFor(QPointF twipsPerPixel)
 {
-    const double tx = twipsPerPixel.x() > 0 ? twipsPerPixel.x() : 15;
-    const double ty = twipsPerPixel.y() > 0 ? twipsPerPixel.y() : 15;
-    return QSize(int(480 / tx), int(520 / ty));
+    return QSize(int(480 / twipsPerPixel.x()), int(520 / twipsPerPixel.y()));
 }
 
 SaverEngine::SaverEngine(const SaverSettings& settings, QSize area, QPointF twipsPerPixel,
                          CycleHooks hooks, QObject* parent)
     : QObject(parent), image_(area, QImage::Format_RGB32), background_(fromBgr(settings.background).rgb()),
-      animator_(clock_), transition_(settings.transition), hooks_(std::move(hooks))
+      cellWidth_(cellRectFor(twipsPerPixel).width()), animator_(clock_),
+      transition_(settings.transition), hooks_(std::move(hooks))
 {
     const auto seed = static_cast<std::uint32_t>(
         std::chrono::system_clock::now().time_since_epoch().count() ^ std::random_device{}());
@@ -34,12 +44,7 @@ SaverEngine::SaverEngine(const SaverSettings& settings, QSize area, QPointF twip
     canvas_ = std::make_unique<ImageCanvas>(image_, *cache_, cellRectFor(twipsPerPixel), background_);
     drawer_ = std::make_unique<CharDrawer>(*canvas_, clock_);
     drawer_->setInterval(settings.interval);
-    SceneGeometry geometry;
-    geometry.screenWidth = area.width();
-    geometry.screenHeight = area.height();
-    geometry.clientWidth = area.width();
-    geometry.cellWidth = cellRectFor(twipsPerPixel).width();
-    scene_ = std::make_unique<Scene>(*drawer_, geometry, seed + 1);
+    scene_ = std::make_unique<Scene>(*drawer_, geometryFor(area, cellWidth_), seed + 1);
     scene_->quotePause = settings.quotePause();
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
@@ -54,10 +59,7 @@ SaverEngine::~SaverEngine()
 
 void SaverEngine::start()
 {
-    real_.start();
-    origin_ = 0;
-    animator_.start(quoteCycles(*scene_, transition_, hooks_));
-    schedule(0);
+    restartWith(quoteCycles(*scene_, transition_, hooks_));
 }
 
 void SaverEngine::stop()
@@ -71,12 +73,27 @@ void SaverEngine::stop()
 void SaverEngine::showUnlockMessage()
 {
     canvas_->clear();
-    const std::int64_t now = real_.isValid() ? real_.nsecsElapsed() / 1000 : 0;
+    restartWith(unlockMessage(*scene_));
+}
+
+void SaverEngine::resize(QSize area)
+{
+    if (stopped_ || area.isEmpty() || area == image_.size())
+        return;
+    image_ = QImage(area, QImage::Format_RGB32); // the canvas draws into this same object
+    scene_->geometry = geometryFor(area, cellWidth_);
+    canvas_->clear();
+    // The running lines were broken and centred for the old width.
+    restartWith(quoteCycles(*scene_, transition_, hooks_));
+}
+
+void SaverEngine::restartWith(Steps steps)
+{
     if (!real_.isValid())
         real_.start();
-    // The interrupted quote may be far ahead in a pause; the message starts now.
-    clock_.restartAt(now - origin_);
-    animator_.start(unlockMessage(*scene_));
+    // What ran before may be far ahead in a pause; this starts now.
+    clock_.restartAt(real_.nsecsElapsed() / 1000);
+    animator_.start(std::move(steps));
     emit frameReady(canvas_->takeDirty());
     schedule(0);
 }
@@ -91,7 +108,7 @@ void SaverEngine::schedule(std::int64_t delayMicros)
     if (stopped_)
         return;
     const int ms = int(std::clamp<std::int64_t>((delayMicros + 999) / 1000, 0, 1000 * 60));
-    due_ = (real_.isValid() ? real_.nsecsElapsed() / 1000 : 0) + std::int64_t(ms) * 1000;
+    due_ = real_.nsecsElapsed() / 1000 + std::int64_t(ms) * 1000;
     timer_.start(ms);
 }
 
@@ -99,13 +116,12 @@ void SaverEngine::frame()
 {
     if (stopped_)
         return;
+    // The animation clock counts real time since start().
     const std::int64_t started = real_.nsecsElapsed() / 1000;
-    std::int64_t target = started - origin_;
-    if (target - clock_.now() > MaxLagMicros) {
-        clock_.skipTo(target - MaxLagMicros / 2);
-    }
+    if (started - clock_.now() > MaxLagMicros)
+        clock_.skipTo(started - MaxLagMicros / 2);
     const auto drawnBefore = canvas_->cellsDrawn();
-    animator_.runUntil(target, [&] { return real_.nsecsElapsed() / 1000 - started > WorkMicros; });
+    animator_.runUntil(started, [&] { return real_.nsecsElapsed() / 1000 - started > WorkMicros; });
     const bool drew = canvas_->cellsDrawn() != drawnBefore;
     const QRect dirty = canvas_->takeDirty();
     if (!dirty.isEmpty()) {
@@ -120,7 +136,7 @@ void SaverEngine::frame()
         return;
     // Sleep until the next frame, or longer while the animation pauses.
     const std::int64_t now = real_.nsecsElapsed() / 1000;
-    const std::int64_t ahead = clock_.now() - (now - origin_);
+    const std::int64_t ahead = clock_.now() - now;
     schedule(std::max(FrameMicros - (now - started), ahead));
 }
 

@@ -30,13 +30,14 @@ public:
     ~SaverEngine() override;
 
     const QImage& image() const { return image_; }
-    QRgb backgroundRgb() const { return background_; }
 
     void start();
     void stop();
     // Clears the picture and scrambles the unlock message in; the quotes stop for good.
     void showUnlockMessage();
     void setUnlocked();
+    // A new size: the picture starts over, with a new quote laid out for it.
+    void resize(QSize area);
 
     // Figures for the speed measurements.
     std::int64_t firstDrawMicros() const { return firstDraw_; } // -1 before the first
@@ -50,9 +51,12 @@ signals:
 private:
     void frame();
     void schedule(std::int64_t delayMicros);
+    // Shows the cleared picture and runs steps from now on.
+    void restartWith(Steps steps);
 
     QImage image_;
     QRgb background_;
+    std::int32_t cellWidth_;
     AnimationClock clock_;
     std::unique_ptr<GlyphCache> cache_;
     std::unique_ptr<ImageCanvas> canvas_;
@@ -63,7 +67,6 @@ private:
     CycleHooks hooks_;
     QTimer timer_;
     QElapsedTimer real_;
-    std::int64_t origin_ = 0;   // real time at clock zero
     std::int64_t due_ = 0;
     std::int64_t firstDraw_ = -1;
     std::int64_t worstLate_ = 0;

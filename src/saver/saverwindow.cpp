@@ -1,6 +1,7 @@
 #include "saverwindow.h"
 
 #include "passwordcode.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -19,15 +20,6 @@ namespace {
 
 constexpr char16_t NoDataFileMessage[] =
     u"You have to select a Sentari datafile first, run Sentari to select one.";
-
-QPointF twipsPerPixel(const QScreen* screen)
-{
-    if (!screen)
-        return {15, 15};
-    const double dx = screen->logicalDotsPerInchX();
-    const double dy = screen->logicalDotsPerInchY();
-    return {dx > 0 ? 1440 / dx : 15, dy > 0 ? 1440 / dy : 15};
-}
 
 Qt::WindowFlags saverFlags()
 {
@@ -236,14 +228,20 @@ void SaverWindow::passwordEntered()
 
 void SaverWindow::noDataFile()
 {
+    // Pointer back and screens uncovered before the message shows.
+    leaveScreen();
+    if (services_.message)
+        services_.message(QString::fromUtf16(NoDataFileMessage));
+    endSaver();
+}
+
+void SaverWindow::leaveScreen()
+{
     engine_->stop();
     releaseInput();
     hide();
     for (auto& cover : otherScreens_)
         cover->hide();
-    if (services_.message)
-        services_.message(QString::fromUtf16(NoDataFileMessage));
-    endSaver();
 }
 
 void SaverWindow::endSaver()
@@ -251,11 +249,7 @@ void SaverWindow::endSaver()
     if (ended_)
         return;
     ended_ = true;
-    engine_->stop();
-    releaseInput();
-    hide();
-    for (auto& cover : otherScreens_)
-        cover->hide();
+    leaveScreen();
     QCoreApplication::exit(0);
 }
 

@@ -5,7 +5,6 @@
 
 #include <QLineEdit>
 #include <QPoint>
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -55,6 +54,7 @@ private:
     void exitTest();
     void passwordEntered();
     void noDataFile();
+    void leaveScreen();
     void grabInput(int attemptsLeft);
     void releaseInput();
 

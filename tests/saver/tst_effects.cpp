@@ -9,6 +9,8 @@
 
 using namespace sentari::saver;
 
+Q_DECLARE_METATYPE(std::vector<int>)
+
 namespace {
 
 const std::u32string Quiet = U"Quiet minds rest"; // one line of 16 at 1024: x0 = 272
@@ -297,24 +299,53 @@ private slots:
         QCOMPARE(b.clock.now(), clears ? std::int64_t(200001) * 25 : 0);
     }
 
+    void longQuoteRestartsAtTop_data()
+    {
+        // Base lines of six one-word lines on a 640 x 200 screen: a line whose y + 30 would
+        // pass 200 pauses the quote, clears, and the next starts at the effect's top.
+        QTest::addColumn<int>("effect");
+        QTest::addColumn<std::vector<int>>("baseLines");
+        QTest::addColumn<int>("clears");
+        QTest::newRow("Waves: 52.5 apart") << 1 << std::vector<int>{30, 82, 135, 30, 82, 135} << 2;
+        for (int e = 2; e <= 4; ++e)
+            QTest::addRow("effect %d from 0", e)
+                << e << std::vector<int>{0, 35, 70, 105, 140, 0} << 1;
+        for (int e = 5; e <= 8; ++e)
+            QTest::addRow("effect %d from 30", e)
+                << e << std::vector<int>{30, 65, 100, 135, 170, 30} << 1;
+    }
     void longQuoteRestartsAtTop()
     {
+        QFETCH(int, effect);
+        QFETCH(std::vector<int>, baseLines);
+        QFETCH(int, clears);
         Bench b(640, 200);
-        b.scene.quotePause = 0;
-        // One 13-letter word per line at 640: lines at y 30 to 170 fill the screen, the
-        // sixth starts at the top again.
+        b.scene.quotePause = 1000;
+        // One 13-letter word per line at 640.
         std::u32string quote;
         for (char32_t c : std::u32string(U"abcdef"))
             quote += (quote.empty() ? U"" : U" ") + std::u32string(13, c);
         b.setText(quote);
         QCOMPARE(b.scene.layout.lineCount(), 6);
-        for (int n = 1; n <= 6; ++n)
-            b.run(runEffect(b.scene, 5, n));
-        QCOMPARE(b.canvas.clears.size(), std::size_t(1));
-        const std::size_t before = b.canvas.clearedAtDraw[0];
-        QCOMPARE(b.canvas.draws[before - 1].y, 170);
-        QCOMPARE(b.canvas.draws[before].y, 30);
-        QCOMPARE(b.canvas.draws[before].ch, U'f');
+        std::vector<int> seen;
+        std::size_t cleared = 0;
+        for (int n = 1; n <= 6; ++n) {
+            b.run(runEffect(b.scene, effect, n));
+            // Every effect leaves the line's letters on its base line.
+            const char32_t letter = U'a' + char32_t(n - 1);
+            const auto last = std::find_if(b.canvas.draws.rbegin(), b.canvas.draws.rend(),
+                                           [&](const auto& d) { return d.ch == letter; });
+            QVERIFY(last != b.canvas.draws.rend());
+            seen.push_back(last->y);
+            if (b.canvas.clears.size() > cleared) {
+                cleared = b.canvas.clears.size();
+                // The pause comes before the clear, and y starts again from 0.
+                QCOMPARE(b.scene.y, 0.0);
+                QCOMPARE(b.canvas.clears.back(), b.clock.now());
+            }
+        }
+        QCOMPARE(seen, baseLines);
+        QCOMPARE(cleared, std::size_t(clears));
     }
 
     void quoteCycleOrder()

@@ -20,7 +20,9 @@
 using namespace sentari;
 using namespace sentari::saver;
 using Values = std::map<std::string, std::string>;
+using Writes = std::vector<std::pair<std::string, std::string>>;
 Q_DECLARE_METATYPE(Values)
+Q_DECLARE_METATYPE(Writes)
 
 namespace {
 
@@ -125,6 +127,54 @@ private slots:
         for (const auto& [key, value] : written)
             QCOMPARE(qs(f.get(key)), qs(value));
         QVERIFY(f.desktop.messages.isEmpty());
+    }
+
+    void saveOptionsWritesInOrder_data()
+    {
+        QTest::addColumn<Values>("stored");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<Writes>("writes");
+        QTest::newRow("OK, own colours")
+            << Values{{"scrTransition", "7"}, {"scrFont", "Beta Serif"},
+                      {"scrForegroundColor", "65535"}, {"scrBackgroundColor", "8388608"},
+                      {"scrTiming", "0"}, {"scrInterval", "2"}}
+            << true
+            << Writes{{"scrTransition", "7"}, {"scrFont", "Beta Serif"},
+                      {"scrBackGroundColor", "8388608"}, {"scrForeGroundColor", "65535"},
+                      {"scrTiming", "0"}, {"scrInterval", "2"}};
+        QTest::newRow("Apply, random foreground")
+            << Values{{"scrTransition", "0"}, {"scrFont", "Alpha Sans"},
+                      {"scrForegroundColor", "random"}, {"scrBackgroundColor", "255"},
+                      {"scrTiming", "2"}, {"scrInterval", "1"}}
+            << false
+            << Writes{{"scrTransition", "0"}, {"scrFont", "Alpha Sans"},
+                      {"scrBackGroundColor", "0"}, {"scrForeGroundColor", "random"},
+                      {"scrTiming", "2"}, {"scrInterval", "1"}};
+    }
+    void saveOptionsWritesInOrder()
+    {
+        QFETCH(Values, stored);
+        QFETCH(bool, ok);
+        QFETCH(Writes, writes);
+        Fixture f(stored);
+        OptionsDialog d(*f.store, f.desktop, Fonts);
+        Writes seen;
+        d.setSettingsWriter([&](std::string_view key, std::string_view value) {
+            seen.emplace_back(key, value);
+            f.store->writeSetting(key, value);
+        });
+        QTest::mouseClick(ok ? d.okButton() : d.applyButton(), Qt::LeftButton);
+        QCOMPARE(seen, writes);
+        // The store got them: the options read back under the reader's spelling.
+        QCOMPARE(f.get("scrForegroundColor"), writes[3].second);
+        QCOMPARE(f.get("scrBackgroundColor"), writes[2].second);
+        // Unticking password protection writes the emptied password and nothing else.
+        seen.clear();
+        if (!ok) {
+            d.checkPassword()->setChecked(true);
+            QTest::mouseClick(d.checkPassword(), Qt::LeftButton);
+            QCOMPARE(seen, (Writes{{"Password", ""}}));
+        }
     }
 
     void schemeColoursSurviveReopening()
@@ -276,6 +326,42 @@ private slots:
         // A fresh store sees the same text, control characters included.
         SettingsStore reread(f.store->locations());
         QCOMPARE(qs(reread.readSetting("Password")), stored);
+    }
+
+    void passwordDialogFromOptions_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("tickedOnReopening");
+        QTest::newRow("OK with both empty: no protection") << "" << true << "" << false;
+        QTest::newRow("Cancel leaves it as it was") << "abc" << false << "" << false;
+        QTest::newRow("OK with a password")
+            << "abc" << true << QString::fromUtf8("\u00d6\u00d7\u00d8") << true;
+    }
+    void passwordDialogFromOptions()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, ok);
+        QFETCH(QString, stored);
+        QFETCH(bool, tickedOnReopening);
+        Fixture f;
+        {
+            OptionsDialog d(*f.store, f.desktop, Fonts);
+            QVERIFY(!d.checkPassword()->isChecked());
+            d.setPasswordDialogRunner([&](QWidget* parent) {
+                PasswordDialog p(*f.store, f.desktop, parent);
+                p.password(1)->setText(entry);
+                p.password(2)->setText(entry);
+                QTest::mouseClick(ok ? p.okButton() : p.cancelButton(), Qt::LeftButton);
+            });
+            QTest::mouseClick(d.checkPassword(), Qt::LeftButton);
+            QCOMPARE(qs(f.get("Password")), stored);
+            QVERIFY(d.checkPassword()->isChecked()); // stays ticked whatever the dialog did
+            QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
+        }
+        OptionsDialog again(*f.store, f.desktop, Fonts);
+        QCOMPARE(again.checkPassword()->isChecked(), tickedOnReopening);
     }
 
     void passwordCancelKeepsStored()

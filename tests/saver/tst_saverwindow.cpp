@@ -90,10 +90,13 @@ private slots:
         QVERIFY(w.isVisible());
         QCOMPARE(w.geometry(), QGuiApplication::primaryScreen()->geometry());
         QTRY_VERIFY(services.fetches > 0);
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
         QTest::keyClick(&w, Qt::Key_Shift);
         QVERIFY(w.ended());
         QVERIFY(!w.isVisible());
         QVERIFY(!w.panel()->isVisible());
+        QVERIFY(!QGuiApplication::overrideCursor()); // the pointer is back
     }
 
     void mouseJitter_data()
@@ -133,7 +136,12 @@ private slots:
         QVERIFY(w.passwordBox()->styleSheet().contains(QStringLiteral("color: #ffffff")));
         // Later input on the window does nothing.
         moveTo(w, w.startCursor() + QPoint(50, 50));
+        QTest::keyClick(&w, Qt::Key_B);
         QVERIFY(!w.ended());
+        // Typing always goes to the box: the focus comes back when it leaves.
+        QTRY_VERIFY(w.passwordBox()->hasFocus());
+        w.setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(w.passwordBox()->hasFocus());
 
         QTest::keyClicks(w.passwordBox(), QStringLiteral("99"));
         QTest::keyClick(w.passwordBox(), Qt::Key_Return);
@@ -208,6 +216,37 @@ private slots:
         QVERIFY(lit > 50);
         QVERIFY(!frames.isEmpty());
         w.endSaver();
+    }
+
+    void engineStartsOverOnResize()
+    {
+        Services services;
+        SaverSettings settings;
+        settings.transition = 5; // Appear: the whole line at once
+        CycleHooks hooks;
+        hooks.fetchQuote = services.make().fetchQuote;
+        SaverEngine engine(settings, QSize(640, 200), QPointF(15, 15), hooks);
+        engine.start();
+        QTRY_VERIFY(engine.firstDrawMicros() >= 0);
+        QSignalSpy frames(&engine, &SaverEngine::frameReady);
+        engine.resize(QSize(1280, 400));
+        QCOMPARE(engine.image().size(), QSize(1280, 400));
+        QVERIFY(!frames.isEmpty());
+        QCOMPARE(frames.first().first().toRect(), QRect(0, 0, 1280, 400));
+        // A new quote, centred for the new width: "Quiet minds rest" from x = (1280 - 480) / 2.
+        QTRY_COMPARE(services.fetches, 2);
+        auto lit = [&](int from, int to) {
+            int n = 0;
+            for (int y = 30; y < 64; ++y)
+                for (int x = from; x < to; ++x)
+                    n += qGray(engine.image().pixel(x, y)) > 128;
+            return n;
+        };
+        QTRY_VERIFY(lit(400, 880) > 50);
+        QCOMPARE(lit(0, 395), 0);
+        engine.resize(QSize(1280, 400)); // the same size again changes nothing
+        QCOMPARE(services.fetches, 2);
+        engine.stop();
     }
 };
 

@@ -1,7 +1,7 @@
 #include "optionsdialog.h"
 
 #include "passworddialog.h"
-#include "twips.h"
+#include "saver/twips.h"
 
 #include "saver/glyphcache.h"
 #include "saver/saversettings.h"
@@ -157,6 +157,9 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop, Q
         }
     });
 
+    writer_ = [this](std::string_view key, std::string_view value) {
+        store_.writeSetting(key, value);
+    };
     passwordRunner_ = [this](QWidget* parent) {
         PasswordDialog dialog(store_, desktop_, parent);
         dialog.exec();
@@ -172,6 +175,16 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop, Q
 void OptionsDialog::setPasswordDialogRunner(std::function<void(QWidget*)> runner)
 {
     passwordRunner_ = std::move(runner);
+}
+
+void OptionsDialog::setSettingsWriter(Writer writer)
+{
+    writer_ = std::move(writer);
+}
+
+void OptionsDialog::write(std::string_view key, std::string_view value)
+{
+    writer_(key, value);
 }
 
 std::string OptionsDialog::read(std::string_view key)
@@ -273,7 +286,7 @@ void OptionsDialog::checkPasswordClick()
     if (checkPassword_->isChecked())
         passwordRunner_(this);
     else
-        store_.writeSetting(keys::Password, "");
+        write(keys::Password, "");
 }
 
 void OptionsDialog::setColour(int index, std::uint32_t value)
@@ -291,13 +304,13 @@ std::uint32_t OptionsDialog::colourOf(int index) const
 
 void OptionsDialog::saveOptions()
 {
-    store_.writeSetting(keys::ScrTransition, std::to_string(transition_->currentIndex()));
-    store_.writeSetting(keys::ScrFont, u8(fontNameDrop_->currentText()));
-    store_.writeSetting("scrBackGroundColor", std::to_string(colourOf(2)));
-    store_.writeSetting("scrForeGroundColor",
-                        colorCheck_[2]->isChecked() ? std::string(keys::Random) : std::to_string(colourOf(1)));
-    store_.writeSetting(keys::ScrTiming, std::to_string(timing_->currentIndex()));
-    store_.writeSetting(keys::ScrInterval, std::to_string(interval_->currentIndex()));
+    write(keys::ScrTransition, std::to_string(transition_->currentIndex()));
+    write(keys::ScrFont, u8(fontNameDrop_->currentText()));
+    write("scrBackGroundColor", std::to_string(colourOf(2)));
+    write("scrForeGroundColor",
+          colorCheck_[2]->isChecked() ? std::string(keys::Random) : std::to_string(colourOf(1)));
+    write(keys::ScrTiming, std::to_string(timing_->currentIndex()));
+    write(keys::ScrInterval, std::to_string(interval_->currentIndex()));
 }
 
 } // namespace sentari::saver

@@ -38,6 +38,9 @@ public:
 
     // Opens the password dialog; replaceable so tests can answer it.
     void setPasswordDialogRunner(std::function<void(QWidget* parent)> runner);
+    // Where the dialog's writes go (the store by default); tests watch their order here.
+    using Writer = std::function<void(std::string_view key, std::string_view value)>;
+    void setSettingsWriter(Writer writer);
 
     void saveOptions();
 
@@ -62,6 +65,7 @@ protected:
 private:
     void load();
     std::string read(std::string_view key);
+    void write(std::string_view key, std::string_view value);
     void selectColorCheck(int index);
     void colorCheckClick(int index);
     void colorSchemeClick(int index);
@@ -72,6 +76,7 @@ private:
     SettingsStore& store_;
     platform::Desktop& desktop_;
     std::function<void(QWidget*)> passwordRunner_;
+    Writer writer_;
     bool loading_ = false;
     QComboBox* transition_;
     QComboBox* fontNameDrop_;

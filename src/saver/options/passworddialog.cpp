@@ -1,6 +1,6 @@
 #include "passworddialog.h"
 
-#include "twips.h"
+#include "saver/twips.h"
 
 #include "saver/passwordcode.h"
 

@@ -4,12 +4,15 @@
 set -uo pipefail
 case_name=$1
 saver=$2
+host_window=${3:-}
 
 work=$(mktemp -d)
 xvfb_pid=
 saver_pid=
+host_pid=
 cleanup() {
     [[ -n $saver_pid ]] && kill "$saver_pid" 2>/dev/null
+    [[ -n $host_pid ]] && kill "$host_pid" 2>/dev/null
     [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
@@ -203,6 +206,59 @@ hosted_root)
     [[ -z $(xdotool search --onlyvisible --name '^Sentarisaver$' 2>/dev/null) ]] || fail "opened a window of its own"
     kill -TERM "$saver_pid"
     wait_exit "$saver_pid" 2
+    saver_pid=
+    ;;
+hosted_window)
+    # A host hands over a window of its own (-window-id): quotes appear in it, and when
+    # the host resizes it the saver fills the new size.
+    [[ -n $host_window ]] || { echo "SKIP: no host window helper (libxcb1-dev)"; exit 77; }
+    write_ini scrTransition=5 scrTiming=0
+    "$host_window" 640 360 >"$work/host.txt" 2>&1 &
+    host_pid=$!
+    id=
+    for _ in $(seq 50); do id=$(head -1 "$work/host.txt"); [[ -n $id ]] && break; sleep 0.1; done
+    [[ $id == 0x* ]] || fail "host window did not start: $(cat "$work/host.txt")"
+    start_saver -window-id "$id"
+    # The window as the screen shows it (it sits at 0,0): its size, one pixel, and the share
+    # of bright pixels in a part (the host's own grey is not bright).
+    shot() { import -window root "$work/host.png" 2>/dev/null; }
+    size() { xdotool getwindowgeometry "$id" | awk '/Geometry:/ { print $2 }'; }
+    pixel() { convert "$work/host.png" -crop "1x1+$1+$2" -format '%[hex:p{0,0}]' info:; }
+    bright() { convert "$work/host.png" -crop "$1" -colorspace Gray -threshold 60% -format '%[fx:mean]' info:; }
+    sleep 2
+    kill -0 "$saver_pid" 2>/dev/null || fail "hosted saver ended by itself"
+    shot || fail "no screenshot of the host window"
+    [[ $(size) == 640x360 ]] || fail "host window is $(size)"
+    [[ $(pixel 635 355) == 000000 ]] || fail "host window not filled with the background: $(pixel 635 355)"
+    lit=$(bright 640x360+0+0)
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.002) }' || fail "no quote text in the host window (lit $lit)"
+    [[ -z $(xdotool search --onlyvisible --name '^Sentarisaver$' 2>/dev/null) ]] || fail "opened a window of its own"
+    # Another window covers a corner for a moment (the quote is pausing meanwhile): the
+    # uncovered part shows the saver's picture again, not the host's grey.
+    "$host_window" 300 200 >"$work/cover.txt" 2>&1 &
+    cover_pid=$!
+    sleep 0.5
+    shot && [[ $(pixel 5 190) == 808080 ]] || fail "the covering window did not show"
+    kill "$cover_pid"; wait "$cover_pid" 2>/dev/null
+    sleep 0.5
+    shot || fail "no screenshot after uncovering"
+    [[ $(pixel 5 190) == 000000 ]] || fail "uncovered part not redrawn: $(pixel 5 190)"
+    lit=$(bright 300x200+0+0)
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.002) }' || fail "quote text not redrawn in the uncovered part (lit $lit)"
+    xdotool windowsize "$id" 1280 720 || fail "could not resize the host window"
+    sleep 2
+    shot || fail "no screenshot after the resize"
+    [[ $(size) == 1280x720 ]] || fail "host window is $(size) after the resize"
+    [[ $(pixel 1275 715) == 000000 ]] || fail "the new part is not the saver's: $(pixel 1275 715)"
+    # A line laid out for 1280 pixels reaches past the old width's middle and beyond.
+    lit=$(bright 580x720+700+0)
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.0005) }' || fail "quotes not laid out for the new width (lit $lit)"
+    kill -0 "$saver_pid" 2>/dev/null || fail "hosted saver ended on the resize"
+    # The host closes its window: the saver ends by itself.
+    kill "$host_pid"; wait "$host_pid" 2>/dev/null; host_pid=
+    wait_exit "$saver_pid" 3
+    rc=$?
+    [[ $rc == 0 ]] || fail "exit code $rc after the host window went"
     saver_pid=
     ;;
 two_screens)

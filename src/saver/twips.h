@@ -1,25 +1,27 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <QPointF>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
 
 namespace sentari::saver {
 
+// Twips per pixel of a screen in x and y: 1440 divided by its logical dots per inch.
+inline QPointF twipsPerPixel(const QScreen* screen = QGuiApplication::primaryScreen())
+{
+    const double dx = screen ? screen->logicalDotsPerInchX() : 96;
+    const double dy = screen ? screen->logicalDotsPerInchY() : 96;
+    return {1440 / (dx > 0 ? dx : 96), 1440 / (dy > 0 ? dy : 96)};
+}
+
 // Design sizes in twips to pixels of the primary screen.
 class Twips {
 public:
-    Twips()
-    {
-        const QScreen* s = QGuiApplication::primaryScreen();
-        const double dx = s ? s->logicalDotsPerInchX() : 96;
-        const double dy = s ? s->logicalDotsPerInchY() : 96;
-        x_ = (dx > 0 ? dx : 96) / 1440;
-        y_ = (dy > 0 ? dy : 96) / 1440;
-    }
-    int x(int twips) const { return int(twips * x_ + 0.5); }
-    int y(int twips) const { return int(twips * y_ + 0.5); }
+    Twips() : perPixel_(twipsPerPixel()) {}
+    int x(int twips) const { return int(twips / perPixel_.x() + 0.5); }
+    int y(int twips) const { return int(twips / perPixel_.y() + 0.5); }
     QRect rect(int left, int top, int width, int height) const
     {
         return QRect(x(left), y(top), x(width), y(height));
@@ -36,8 +38,7 @@ public:
     }
 
 private:
-    double x_;
-    double y_;
+    QPointF perPixel_;
 };
 
 } // namespace sentari::saver
