@@ -64,13 +64,18 @@ void QuoteKeeper::showFailure(const QString& text)
     desktop_.message(text, MessageStyle::Warning);
 }
 
-QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag)
+QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag, std::optional<platform::BusyPointer>* busy)
 {
+    const auto normalPointer = [busy] {
+        if (busy)
+            busy->reset();
+    };
     QuoteResult quote;
     try {
         store_.prepare();
         quote = store_.getQuote();
     } catch (const StoreError& e) {
+        normalPointer();
         showFailure(QString::fromUtf8(e.what()));
         return Outcome::Failed;
     }
@@ -79,6 +84,7 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag)
     current_.quoteFilePath = qs(quote.path);
 
     if (quote.noDataFile) {
+        normalPointer();
         desktop_.message(NoDataFileMessage, MessageStyle::Question);
         current_.quoteFilePath.clear();
         changeQuoteFile();
@@ -95,6 +101,8 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag)
             showFailure(QString::fromUtf8(e.what()));
         }
     }
+
+    normalPointer();
 
     // Signature pass: 1, 2, 3, ... until one is missing. A signature whose file cannot be
     // written does not keep the later ones from getting the quote.

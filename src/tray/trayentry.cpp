@@ -132,11 +132,9 @@ int runTray(int argc, char** argv)
     onSessionEnd(&frmQuote, [&frmQuote] { frmQuote.exitProgram(); });
 
     // Main
-    tray::QuoteKeeper::Outcome first;
-    {
-        platform::BusyPointer busy(desktop);
-        first = keeper.nextQuote(true);
-    }
+    std::optional<platform::BusyPointer> busy(std::in_place, desktop);
+    const tray::QuoteKeeper::Outcome first = keeper.nextQuote(true, &busy);
+    busy.reset();
     if (first == tray::QuoteKeeper::Outcome::Quit)
         return 0;
 

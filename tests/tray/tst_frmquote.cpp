@@ -333,8 +333,21 @@ private slots:
         f.t.store->writeSetting("Intro1", "-- \r\n<Quote will be inserted here>");
         f.frm.trayCallback(LeftButtonDown);
         f.frm.addSignatureToClipboard();
-        QCOMPARE(f.desktop.clipboard, "-- \r\n" + f.quote());
+        const QString signature = "-- \r\n" + f.quote();
+        QCOMPARE(f.desktop.clipboard, signature);
         QVERIFY(f.desktop.clipboardRtf.contains("worth reading twice"));
+        const QByteArray signatureRtf = f.desktop.clipboardRtf;
+
+        // Signatures removed later: the copy is still the last signature 1 there was.
+        f.t.store->deleteSetting("SignatureFile1");
+        f.t.store->deleteSetting("Intro1");
+        const QString before = f.quote();
+        f.frm.trayCallback(LeftButtonDown);
+        QVERIFY(f.quote() != before);
+        f.desktop.clipboard.clear();
+        f.frm.addSignatureToClipboard();
+        QCOMPARE(f.desktop.clipboard, signature);
+        QCOMPARE(f.desktop.clipboardRtf, signatureRtf);
     }
 
     void menuActionsWithoutQuote()

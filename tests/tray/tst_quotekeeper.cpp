@@ -94,6 +94,55 @@ private slots:
         QCOMPARE(f.keeper.current().index, 2);
     }
 
+    // At start-up the busy pointer shows while the first quote is fetched; whatever the
+    // user is asked after that (no data file, the signature offer) comes with the normal one.
+    void startUpAsksWithTheNormalPointer_data()
+    {
+        QTest::addColumn<bool>("dataFile");
+        QTest::newRow("no data file: message and file choice") << false;
+        QTest::newRow("no signature: the offer") << true;
+    }
+    void startUpAsksWithTheNormalPointer()
+    {
+        QFETCH(bool, dataFile);
+        struct Desktop : FakeDesktop {
+            QList<int> busyWhenAsked;
+            Answer message(const QString& text, MessageStyle style) override
+            {
+                busyWhenAsked << busyDepth;
+                return FakeDesktop::message(text, style);
+            }
+            std::optional<QString> openFileName(const platform::FileDialogRequest& r) override
+            {
+                busyWhenAsked << busyDepth;
+                return FakeDesktop::openFileName(r);
+            }
+        } desktop;
+        TempStore t;
+        struct : AskOnce {
+            Desktop* desktop = nullptr;
+            bool ask(const QString&, const QString&) override
+            {
+                desktop->busyWhenAsked << desktop->busyDepth;
+                return false;
+            }
+        } askOnce;
+        askOnce.desktop = &desktop;
+        QuoteKeeper keeper(*t.store, desktop, askOnce);
+        if (dataFile)
+            t.useDataFile("q1\r\nq2\r\n");
+        else
+            desktop.fileAnswers.push_back(t.writeFile("chosen.txt", "q1\r\n"));
+
+        std::optional<platform::BusyPointer> busy(std::in_place, desktop);
+        QCOMPARE(desktop.busyDepth, 1);
+        QCOMPARE(keeper.nextQuote(true, &busy), QuoteKeeper::Outcome::Changed);
+        QVERIFY(!busy);
+        QCOMPARE(desktop.busyDepth, 0);
+        // The no-data-file path asks three times: message, file choice, then the offer.
+        QCOMPARE(desktop.busyWhenAsked, QList<int>(dataFile ? 1 : 3, 0));
+    }
+
     void signatureOfferOnlyAtStartUp_data()
     {
         QTest::addColumn<bool>("askFlag");
