@@ -15,7 +15,9 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSystemTrayIcon>
 
 #include <cstdio>
@@ -100,6 +102,7 @@ FrmQuote::~FrmQuote()
 {
     closePopup();
     removeIcon();
+    delete waitNotice_;
 }
 
 QMenu* FrmQuote::menu()
@@ -353,22 +356,31 @@ void FrmQuote::AddIcon()
             useSystemTrayIcon();
             return;
         }
-        if (!toldWaiting_) {
-            toldWaiting_ = true;
-            desktop_.message(QStringLiteral("Sentari waits for a notification area (system tray).\r\n"
-                                            "Its icon appears as soon as one starts."),
-                             platform::MessageStyle::Information);
-        }
+        tellWaiting();
         return;
     }
 #endif
     useSystemTrayIcon();
-    if (!QSystemTrayIcon::isSystemTrayAvailable() && !toldWaiting_) {
-        toldWaiting_ = true;
-        desktop_.message(QStringLiteral("Sentari waits for a notification area (system tray).\r\n"
-                                        "Its icon appears as soon as one starts."),
-                         platform::MessageStyle::Information);
-    }
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        tellWaiting();
+}
+
+void FrmQuote::tellWaiting()
+{
+    if (toldWaiting_)
+        return;
+    toldWaiting_ = true;
+    // Not modal: a modal box would run its own loop inside AddIcon and keep the icon, once
+    // docked, from answering the mouse until OK is pressed.
+    auto* notice = new QMessageBox(QMessageBox::Information, QGuiApplication::applicationDisplayName(),
+                                   QStringLiteral("Sentari waits for a notification area (system tray).\n"
+                                                  "Its icon appears as soon as one starts."),
+                                   QMessageBox::Ok);
+    notice->setObjectName(QStringLiteral("waitNotice"));
+    notice->setWindowModality(Qt::NonModal);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    waitNotice_ = notice;
+    notice->show();
 }
 
 void FrmQuote::dockXEmbed()

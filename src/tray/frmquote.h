@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 
 #include <functional>
@@ -67,6 +68,8 @@ public:
     bool iconShown() const;
     WId iconWindow() const;
     QMenu* menu();
+    // The notice that Sentari waits for a notification area, while it is shown.
+    QWidget* waitNotice() const { return waitNotice_; }
 
     // Opens the tray menu and returns when it closes; tests replace it.
     std::function<void()> runMenu;
@@ -86,6 +89,7 @@ private:
     QSize iconMinimumSize() const;
     void removeIcon();
     void useSystemTrayIcon();
+    void tellWaiting();
 
     SettingsStore& store_;
     platform::Desktop& desktop_;
@@ -98,6 +102,7 @@ private:
     QTimer Timer1;
     QElapsedTimer callbackClock_;
     QPointer<FrmPopup> popup_;
+    QPointer<QWidget> waitNotice_;
 
     std::unique_ptr<QMenu> menu_;
     QAction* changeSignatureAction_ = nullptr;

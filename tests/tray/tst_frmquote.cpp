@@ -11,6 +11,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSystemTrayIcon>
 #include <QTest>
 
 using namespace sentari;
@@ -371,6 +374,42 @@ private slots:
         QVERIFY(item()->isEnabled());
         item()->trigger();
         QTRY_COMPARE(opened, 1); // menu commands run once the menu has closed
+    }
+
+    // No notification area here (offscreen): the notice that Sentari waits for one is a
+    // window of its own that does not hold up the program; it is said once only.
+    void waitNoticeDoesNotBlock()
+    {
+        if (QSystemTrayIcon::isSystemTrayAvailable())
+            QSKIP("a notification area exists here");
+        Fixture f;
+        f.frm.AddIcon();
+        QVERIFY(f.desktop.messages.isEmpty());
+        QPointer<QWidget> notice = f.frm.waitNotice();
+        QVERIFY(notice);
+        QVERIFY(notice->isVisible());
+        QVERIFY(!notice->isModal());
+        QCOMPARE(notice->windowModality(), Qt::NonModal);
+        auto* box = qobject_cast<QMessageBox*>(notice.data());
+        QVERIFY(box);
+        QCOMPARE(box->text(), QStringLiteral("Sentari waits for a notification area (system tray).\n"
+                                             "Its icon appears as soon as one starts."));
+        QCOMPARE(box->icon(), QMessageBox::Information);
+
+        // The program goes on meanwhile: a hover shows the pop-up, a left press a new quote.
+        f.frm.trayCallback(MouseMove);
+        QVERIFY(f.frm.popupOpen());
+        const QString before = f.quote();
+        f.frm.trayCallback(LeftButtonDown);
+        QVERIFY(f.quote() != before);
+
+        f.frm.AddIcon();
+        QCOMPARE(f.frm.waitNotice(), notice.data());
+        box->button(QMessageBox::Ok)->click();
+        QTRY_VERIFY(notice.isNull());
+        f.frm.AddIcon();
+        QVERIFY(!f.frm.waitNotice());
+        QVERIFY(f.desktop.messages.isEmpty());
     }
 
     void exitClosesPopupAndEnds()

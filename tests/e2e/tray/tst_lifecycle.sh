@@ -7,19 +7,27 @@ start_x
 make_quotes 8
 write_ini
 
-# No tray yet: one message says Sentari waits; the icon docks when a tray starts.
+# No tray yet: a notice says Sentari waits. It holds nothing up: while it is still shown,
+# the icon docks when a tray starts and answers the pointer.
 "$SENTARI" >"$W/sentari.log" 2>&1 &
 SENTARI_PID=$!
 PIDS+=($SENTARI_PID)
 waiting_message() { [ -n "$(windows_of_type DIALOG)" ]; }
 wait_for 10 waiting_message || fail "no message while there is no notification area"
-press_in_dialog Return
-no_waiting_message() { ! waiting_message; }
-wait_for 5 no_waiting_message || fail "the waiting message did not close on Return"
+NOTICE=$(windows_of_type DIALOG)
+! xprop -id "$NOTICE" _NET_WM_STATE | grep -q _NET_WM_STATE_MODAL || fail "the waiting notice is modal"
 start_tray
 wait_for 10 icon_docked || fail "the icon did not dock into the tray that started later"
 eval "$(xdotool getwindowgeometry --shell "$(icon_window)")"
 [ "$WIDTH" -ge 22 ] && [ "$HEIGHT" -ge 22 ] || fail "the icon got a ${WIDTH}x${HEIGHT} slot"
+ICON_X=$((X + WIDTH / 2))
+ICON_Y=$((Y + HEIGHT / 2))
+hover_icon
+leave_icon
+waiting_message || fail "the waiting notice went away by itself"
+press_in_dialog Return
+no_waiting_message() { ! waiting_message; }
+wait_for 5 no_waiting_message || fail "the waiting notice did not close on Return"
 
 # The tray restarts: the icon docks into the new one, and no second message comes.
 kill "$TRAYER_PID"
