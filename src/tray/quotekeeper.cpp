@@ -187,17 +187,20 @@ QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
                          MessageStyle::Information);
         return Outcome::Failed;
     }
+    // The quote the user asked to delete: an automation call served while the question is
+    // open may change the current one meanwhile.
+    const CurrentQuote target = current_;
     if (desktop_.message(DeleteQuestion, MessageStyle::QuestionYesNo) != Answer::Yes)
         return Outcome::Failed;
     {
         platform::BusyPointer busy(desktop_);
         try {
             const DeleteOutcome done =
-                tray::deleteQuote(current_.quoteFilePath.toStdString(), current_.index, current_.text);
+                tray::deleteQuote(target.quoteFilePath.toStdString(), target.index, target.text);
             if (!done.deleted) {
                 desktop_.message(QStringLiteral("The current quote is no longer in the data file "
                                                 "\"%1\"; nothing was deleted.")
-                                     .arg(current_.quoteFilePath),
+                                     .arg(target.quoteFilePath),
                                  MessageStyle::Information);
                 return Outcome::Failed;
             }

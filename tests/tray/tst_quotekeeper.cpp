@@ -5,6 +5,9 @@
 
 #include <QTest>
 
+#include <functional>
+#include <utility>
+
 using namespace sentari;
 using namespace sentari::tray;
 using platform::Answer;
@@ -332,6 +335,35 @@ private slots:
         QCOMPARE(f.quoteChanges, 1);
         QVERIFY(!f.keeper.current().text.startsWith("three"));
         QCOMPARE(f.desktop.busyDepth, 0);
+    }
+
+    // A quote change served while the question is open (an automation call) does not turn
+    // the delete onto a quote the user never chose.
+    void deleteRemovesTheQuoteAskedAbout()
+    {
+        struct Desktop : FakeDesktop {
+            std::function<void()> whileAsking;
+            Answer message(const QString& text, MessageStyle style) override
+            {
+                if (whileAsking)
+                    std::exchange(whileAsking, nullptr)();
+                return FakeDesktop::message(text, style);
+            }
+        } desktop;
+        TempStore t;
+        FakeAskOnce askOnce;
+        QuoteKeeper keeper(*t.store, desktop, askOnce);
+        const QString path = t.useDataFile("a\r\nb\r\n");
+        keeper.nextQuote(false);
+        const QString asked = keeper.current().text;
+        QString meanwhile;
+        desktop.whileAsking = [&] {
+            keeper.nextQuote(false);
+            meanwhile = keeper.current().text;
+        };
+        QCOMPARE(keeper.deleteQuote(), QuoteKeeper::Outcome::Changed);
+        QVERIFY(meanwhile != asked); // the store never repeats a pick while another line exists
+        QCOMPARE(t.readFile(path), meanwhile.toUtf8() + "\r\n");
     }
 
     void deleteAnsweredNoChangesNothing()
