@@ -49,13 +49,23 @@ wait "$SENTARI_PID" && status=0 || status=$?
 [ "$status" -eq 0 ] || fail "sentari ended with $status on SIGTERM"
 ! icon_docked || fail "the icon stayed in the tray after SIGTERM"
 
+quick_window() { x_tree | grep -qE '\("sentari" "Sentari"\)  512x[0-9]+\+-?[0-9]+\+-?[0-9]+  \+0\+0$'; }
+
+# Only the exact word "true" starts QuickShow: these give the icon.
+for value in True '" true"' '"true "'; do
+    write_ini "QuickShow=$value"
+    start_sentari
+    ! quick_window || fail "QuickShow=$value started QuickShow"
+    kill -TERM "$SENTARI_PID"
+    wait "$SENTARI_PID" || fail "sentari ended with $? on SIGTERM (QuickShow=$value)"
+done
+
 # QuickShow: one quote, half the screen wide at the top-left, gone on the first mouse move.
 write_ini 'QuickShow=true'
 xdotool mousemove 900 700
 "$SENTARI" >"$W/sentari.log" 2>&1 &
 SENTARI_PID=$!
 PIDS+=($SENTARI_PID)
-quick_window() { x_tree | grep -qE '\("sentari" "Sentari"\)  512x[0-9]+\+-?[0-9]+\+-?[0-9]+  \+0\+0$'; }
 wait_for 10 quick_window || fail "no half-screen QuickShow window at the top-left"
 icon_docked && fail "QuickShow put an icon into the tray"
 import -window root "$W/quickshow.png"
