@@ -27,6 +27,7 @@ namespace sentari::tray {
 namespace {
 constexpr int PopupTolerance = 15; // pixels the pointer may wander before the pop-up goes
 constexpr int MenuOffset = 10;     // the menu opens this far right of the cursor
+const bool traceHover = qEnvironmentVariableIsSet("SENTARI_TRACE_HOVER");
 
 struct MenuItem {
     const char* name;
@@ -107,10 +108,14 @@ FrmQuote::~FrmQuote()
 
 QMenu* FrmQuote::menu()
 {
-    if (menu_) {
-        changeSignatureAction_->setEnabled(static_cast<bool>(signatureWindow));
-        return menu_.get();
-    }
+    if (!menu_)
+        buildMenu();
+    changeSignatureAction_->setEnabled(static_cast<bool>(signatureWindow));
+    return menu_.get();
+}
+
+void FrmQuote::buildMenu()
+{
     menu_ = std::make_unique<QMenu>();
     menu_->setTitle(QStringLiteral("PopupQuote"));
     menu_->setWindowTitle(menu_->title());
@@ -130,14 +135,12 @@ QMenu* FrmQuote::menu()
         if (QLatin1String(item.name) == QLatin1String("ChangeSignature"))
             changeSignatureAction_ = action;
     }
-    changeSignatureAction_->setEnabled(static_cast<bool>(signatureWindow));
-    return menu_.get();
 }
 
 void FrmQuote::trayCallback(int message)
 {
-    callbackClock_.start();
-    TrayMessage = message;
+    if (traceHover)
+        callbackClock_.start();
     if (TrayBusy)
         return;
     FlagGuard busy(TrayBusy);
@@ -188,7 +191,7 @@ void FrmQuote::showPopup()
     PopupAnchor = desktop_.cursorPos();
     const QPoint at = PopupPosition(PopupAnchor, desktop_.screenGeometry(), desktop_.workArea(), tpp,
                                     popup->sizeTwips());
-    if (qEnvironmentVariableIsSet("SENTARI_TRACE_HOVER"))
+    if (traceHover)
         new HoverTrace(popup->quotePopup(), callbackClock_);
     popup->showAt(at);
     Timer1.start();

@@ -84,6 +84,7 @@ private:
     void timer1Tick();
     void closePopup();
     void openMenu();
+    void buildMenu();
     void dockXEmbed();
     void checkDocked();
     QSize iconMinimumSize() const;
@@ -96,11 +97,10 @@ private:
     QuoteKeeper& keeper_;
 
     bool TrayBusy = false;
-    int TrayMessage = 0;
     QPoint PopupAnchor;
     qint16 HoverCount = 0;
     QTimer Timer1;
-    QElapsedTimer callbackClock_;
+    QElapsedTimer callbackClock_; // only while hovers are traced
     QPointer<FrmPopup> popup_;
     QPointer<QWidget> waitNotice_;
 
