@@ -25,7 +25,12 @@ using testing::TempStore;
 namespace {
 
 struct NoAsk : AskOnce {
-    bool ask(const QString&, const QString&) override { return false; }
+    int asked = 0;
+    bool ask(const QString&, const QString&) override
+    {
+        ++asked;
+        return false;
+    }
 };
 
 // The tray owner on a real store and data file, with a scripted desktop.
@@ -422,6 +427,23 @@ private slots:
         QVERIFY(popup.isNull() || !popup->isVisible());
         QVERIFY(!f.frm.iconShown());
         QCOMPARE(f.ends, 1);
+    }
+
+    // With no signature at all the call only changes the quote: the offer to create one
+    // belongs to the start-up alone.
+    void changeActiveQuoteAsksNothing()
+    {
+        Fixture f;
+        f.t.store->writeSetting("CreateSignature", "ask");
+        Automation automation(f.keeper);
+        automation.setReady();
+        const QString before = f.quote();
+        automation.ChangeActiveQuote();
+        QVERIFY(f.quote() != before);
+        QCOMPARE(f.askOnce.asked, 0);
+        QVERIFY(f.desktop.messages.isEmpty());
+        f.keeper.nextQuote(true); // the start-up's change does ask, with the same settings
+        QCOMPARE(f.askOnce.asked, 1);
     }
 
     // Served between user actions: a new quote into every signature, HoverCount and the

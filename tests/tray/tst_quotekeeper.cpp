@@ -149,26 +149,30 @@ private slots:
     void signatureOfferOnlyAtStartUp_data()
     {
         QTest::addColumn<bool>("askFlag");
+        QTest::addColumn<bool>("written");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("answer");
         QTest::addColumn<int>("asked");
         QTest::addColumn<int>("windows");
-        QTest::newRow("start-up, first time, yes") << true << "" << true << 1 << 1;
-        QTest::newRow("start-up, no") << true << "" << false << 1 << 0;
-        QTest::newRow("start-up, don't ask") << true << "don't ask" << true << 0 << 0;
-        QTest::newRow("start-up, 'Ask' is not ask") << true << "Ask" << true << 0 << 0;
-        QTest::newRow("later change never offers") << false << "" << true << 0 << 0;
+        QTest::newRow("start-up, first time, yes") << true << false << "" << true << 1 << 1;
+        QTest::newRow("start-up, no") << true << false << "" << false << 1 << 0;
+        QTest::newRow("start-up, ask") << true << true << "ask" << false << 1 << 0;
+        QTest::newRow("start-up, don't ask") << true << true << "don't ask" << true << 0 << 0;
+        QTest::newRow("start-up, 'Ask' is not ask") << true << true << "Ask" << true << 0 << 0;
+        QTest::newRow("start-up, empty is not ask") << true << true << "" << true << 0 << 0;
+        QTest::newRow("later change never offers") << false << false << "" << true << 0 << 0;
     }
     void signatureOfferOnlyAtStartUp()
     {
         QFETCH(bool, askFlag);
+        QFETCH(bool, written);
         QFETCH(QString, stored);
         QFETCH(bool, answer);
         QFETCH(int, asked);
         QFETCH(int, windows);
         Fixture f;
         f.t.useDataFile("q1\r\nq2\r\n");
-        if (!stored.isEmpty())
+        if (written)
             f.t.store->writeSetting("CreateSignature", stored.toStdString());
         f.askOnce.answer = answer;
         QCOMPARE(f.keeper.nextQuote(askFlag), QuoteKeeper::Outcome::Changed);
