@@ -69,6 +69,27 @@ private:
 };
 } // namespace
 
+// Scopes nest, as a question's loop may let another callback or command in; only the
+// outermost tells.
+class FrmQuote::Serving {
+public:
+    explicit Serving(FrmQuote& owner) : owner_(owner)
+    {
+        if (owner_.servingDepth_++ == 0 && owner_.serving)
+            owner_.serving(true);
+    }
+    ~Serving()
+    {
+        if (--owner_.servingDepth_ == 0 && owner_.serving)
+            owner_.serving(false);
+    }
+    Serving(const Serving&) = delete;
+    Serving& operator=(const Serving&) = delete;
+
+private:
+    FrmQuote& owner_;
+};
+
 static const MenuItem menuItems[] = {
     {"help", "&Help", &FrmQuote::help},
     {"screensaver", "Sentari screensa&ver", &FrmQuote::RunScreenSaver},
@@ -129,7 +150,11 @@ void FrmQuote::buildMenu()
         // so a message box it shows does not find the tray still marked busy.
         if (item.handler) {
             auto handler = item.handler;
-            connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); },
+            connect(action, &QAction::triggered, this,
+                    [this, handler] {
+                        Serving serving(*this);
+                        (this->*handler)();
+                    },
                     Qt::QueuedConnection);
         }
         if (QLatin1String(item.name) == QLatin1String("ChangeSignature"))
@@ -143,6 +168,8 @@ void FrmQuote::trayCallback(int message)
         callbackClock_.start();
     if (TrayBusy)
         return;
+    // Ends after TrayBusy is cleared: what waited is served with the icon listening again.
+    Serving serving(*this);
     FlagGuard busy(TrayBusy);
     switch (message) {
     case LeftButtonDown:

@@ -77,8 +77,13 @@ public:
     std::function<void()> signatureWindow;
     // The program ends (exit item, close request).
     std::function<void()> ended;
+    // True when the tray starts serving the user (a press, a hover, a menu command with its
+    // questions), false when it is done; other requests wait meanwhile.
+    std::function<void(bool)> serving;
 
 private:
+    class Serving;
+
     void hover();
     void showPopup();
     void timer1Tick();
@@ -97,6 +102,7 @@ private:
     QuoteKeeper& keeper_;
 
     bool TrayBusy = false;
+    int servingDepth_ = 0;
     QPoint PopupAnchor;
     qint16 HoverCount = 0;
     QTimer Timer1;

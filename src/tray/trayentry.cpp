@@ -120,6 +120,7 @@ int runTray(int argc, char** argv)
     tray::Automation automation(keeper);
     automation.changed = [&frmQuote] { frmQuote.ModifyIcon(); };
     automation.quit = [&frmQuote] { frmQuote.exitProgram(); };
+    frmQuote.serving = [&automation](bool on) { on ? automation.hold() : automation.release(); };
     switch (tray::registerAutomation(automation)) {
     case tray::ServiceStart::AlreadyRunning:
         return 0;

@@ -429,6 +429,27 @@ private slots:
         QCOMPARE(f.ends, 1);
     }
 
+    // Other requests (automation calls) wait while the tray serves the user: it says so
+    // around each press and hover and around each menu command, once however deep.
+    void servingAroundEachAction()
+    {
+        Fixture f;
+        QStringList seen; // "on"/"off" with the clipboard at that moment
+        f.frm.serving = [&](bool on) { seen << (on ? "on:" : "off:") + f.desktop.clipboard; };
+        f.frm.runMenu = [&] {
+            seen << QStringLiteral("menu");
+            f.frm.trayCallback(MouseMove); // dropped: the menu is up
+        };
+        f.frm.trayCallback(RightButtonDown);
+        QCOMPARE(seen, QStringList({"on:", "menu", "off:"}));
+        seen.clear();
+        f.frm.trayCallback(MouseMove);
+        QCOMPARE(seen, QStringList({"on:", "off:"}));
+        seen.clear();
+        f.frm.menu()->findChild<QAction*>(QStringLiteral("Addclipboard"))->trigger();
+        QTRY_COMPARE(seen, QStringList({"on:", "off:" + f.quote()}));
+    }
+
     // With no signature at all the call only changes the quote: the offer to create one
     // belongs to the start-up alone.
     void changeActiveQuoteAsksNothing()

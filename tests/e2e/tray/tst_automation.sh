@@ -53,6 +53,22 @@ hover_icon
 [ "$(popup_text)" = "$(quote_of "$SIG1")" ] || fail "the pop-up shows '$(popup_text)', not the called-for quote"
 leave_icon
 
+# A call that comes while the user is in the tray menu waits until the menu has closed.
+menu_open() { [ -n "$(named_window PopupQuote)" ]; }
+menu_closed() { ! menu_open; }
+before=$(quote_of "$SIG1")
+xdotool mousemove "$ICON_X" "$ICON_Y" click 3
+wait_for 5 menu_open || fail "no menu after a right press"
+"$SENTARI" --change-quote >"$W/held.txt" 2>&1 &
+HELD_PID=$!
+sleep 1
+kill -0 "$HELD_PID" 2>/dev/null || fail "the call was served while the menu was open ($(cat "$W/held.txt"))"
+[ "$(quote_of "$SIG1")" = "$before" ] || fail "the quote changed while the menu was open"
+xdotool key Escape
+wait_for 5 menu_closed || fail "Escape did not close the menu"
+wait "$HELD_PID" || fail "the held call failed: $(cat "$W/held.txt")"
+[ "$(quote_of "$SIG1")" != "$before" ] || fail "the held call did not change the quote"
+
 # A second start finds the bus name taken and leaves at once, without a second icon.
 timeout 20 "$SENTARI" >"$W/second.log" 2>&1 || fail "the second sentari ended with $? ($(cat "$W/second.log"))"
 sleep 0.3
