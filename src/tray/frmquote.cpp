@@ -173,11 +173,7 @@ void FrmQuote::trayCallback(int message)
     FlagGuard busy(TrayBusy);
     switch (message) {
     case LeftButtonDown:
-        if (keeper_.nextQuote(false) == QuoteKeeper::Outcome::Quit) {
-            exitProgram();
-            return;
-        }
-        ModifyIcon();
+        changeQuote();
         break;
     case LeftButtonUp:
     case LeftButtonDoubleClick:
@@ -200,14 +196,18 @@ void FrmQuote::hover()
     if (!keeper_.current().text.isEmpty())
         showPopup();
     ++HoverCount;
-    if (HoverCount > 5) {
-        if (keeper_.nextQuote(false) == QuoteKeeper::Outcome::Quit) {
-            exitProgram();
-            return;
-        }
-        ModifyIcon();
+    if (HoverCount > 5 && changeQuote())
         HoverCount = 0;
+}
+
+bool FrmQuote::changeQuote()
+{
+    if (keeper_.nextQuote(false) == QuoteKeeper::Outcome::Quit) {
+        exitProgram();
+        return false;
     }
+    ModifyIcon();
+    return true;
 }
 
 void FrmQuote::showPopup()
@@ -307,11 +307,7 @@ void FrmQuote::deleteQuote()
 void FrmQuote::changeQuoteFile()
 {
     keeper_.changeQuoteFile();
-    if (keeper_.nextQuote(false) == QuoteKeeper::Outcome::Quit) {
-        exitProgram();
-        return;
-    }
-    ModifyIcon();
+    changeQuote();
 }
 
 void FrmQuote::changeSignature()

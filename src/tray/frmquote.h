@@ -85,6 +85,8 @@ private:
     class Serving;
 
     void hover();
+    // A new quote (ask flag off) and the icon refreshed; false when the program ends instead.
+    bool changeQuote();
     void showPopup();
     void timer1Tick();
     void closePopup();
