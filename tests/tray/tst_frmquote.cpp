@@ -83,6 +83,29 @@ private slots:
         QCOMPARE(f.frm.hoverCount(), 0);
     }
 
+    // Only its own rollover resets HoverCount; quote changes made elsewhere leave it.
+    void quoteChangesElsewhereKeepHoverCount_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("left press") << "left";
+        QTest::newRow("menu: change data file") << "ChangeQuoteFile";
+        QTest::newRow("menu: delete quote") << "QuoteDelete";
+    }
+    void quoteChangesElsewhereKeepHoverCount()
+    {
+        QFETCH(QString, change);
+        Fixture f;
+        f.hoverAndLeave();
+        f.hoverAndLeave();
+        const QString before = f.quote();
+        if (change == QLatin1String("left"))
+            f.frm.trayCallback(LeftButtonDown);
+        else
+            f.frm.menu()->findChild<QAction*>(change)->trigger();
+        QTRY_VERIFY(f.quote() != before);
+        QCOMPARE(f.frm.hoverCount(), 2);
+    }
+
     void messagesWithoutAction_data()
     {
         QTest::addColumn<int>("message");
