@@ -177,9 +177,14 @@ private slots:
         f.askOnce.answer = answer;
         QCOMPARE(f.keeper.nextQuote(askFlag), QuoteKeeper::Outcome::Changed);
         QCOMPARE(f.askOnce.askedKeys.size(), asked);
-        if (asked)
-            QVERIFY(f.askOnce.questions[0].startsWith(
-                "Do you want to create/select an e-mail signature file?\n\n- Your quotes"));
+        if (asked) {
+            QCOMPARE(f.askOnce.askedKeys[0], QStringLiteral("CreateSignature"));
+            QCOMPARE(f.askOnce.questions[0],
+                     QStringLiteral("Do you want to create/select an e-mail signature file?\n\n"
+                                    "- Your quotes will be automatically added to this file.\n"
+                                    "- You can always do this later by selecting 'Change Signature' "
+                                    "from the Sentari menu (right click the Sentari icon)."));
+        }
         QCOMPARE(f.signatureWindows, windows);
         QVERIFY(f.desktop.messages.isEmpty());
     }
