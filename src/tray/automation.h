@@ -29,6 +29,8 @@ public:
     // last hold is released, so they never run inside another action. Holds nest.
     void hold() { ++holds_; }
     void release();
+    // The program ends: calls still waiting are answered with an error, not served.
+    void programEnds() { ended_ = true; }
 
     // Called after a change (the tray keeps its tooltip current).
     std::function<void()> changed;

@@ -102,10 +102,12 @@ int runTray(int argc, char** argv)
     tray::AskOnceDialog askOnce(*store, desktop);
     tray::QuoteKeeper keeper(*store, desktop, askOnce);
     tray::FrmQuote frmQuote(*store, desktop, keeper);
+    tray::Automation automation(keeper);
     // exit() before exec() would be lost, so remember that the program is to end.
     bool ending = false;
-    auto end = [&ending] {
+    auto end = [&ending, &automation] {
         ending = true;
+        automation.programEnds();
         QCoreApplication::exit(0);
     };
     frmQuote.ended = end;
@@ -117,7 +119,6 @@ int runTray(int argc, char** argv)
     };
 
     // One sentari per session: the bus name is the lock.
-    tray::Automation automation(keeper);
     automation.changed = [&frmQuote] { frmQuote.ModifyIcon(); };
     automation.quit = [&frmQuote] { frmQuote.exitProgram(); };
     frmQuote.serving = [&automation](bool on) { on ? automation.hold() : automation.release(); };
