@@ -47,11 +47,13 @@ XEmbedTray::XEmbedTray(QObject* parent)
 
     // All requests first, then the replies: one round trip to the server instead of five.
     const QByteArray selection = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screenNumber);
-    const char* const names[] = {selection.constData(), "MANAGER", "_NET_SYSTEM_TRAY_OPCODE", "_XEMBED_INFO"};
+    const char* const names[] = {selection.constData(), "MANAGER", "_NET_SYSTEM_TRAY_OPCODE",
+                                 "_XEMBED_INFO"};
     std::uint32_t* const atoms[] = {&selectionAtom_, &managerAtom_, &opcodeAtom_, &xembedInfoAtom_};
     xcb_intern_atom_cookie_t cookies[std::size(names)];
     for (std::size_t i = 0; i < std::size(names); ++i)
-        cookies[i] = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(names[i])), names[i]);
+        cookies[i] =
+            xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(names[i])), names[i]);
     // A tray that starts later announces itself on the root window with a MANAGER message
     // sent for StructureNotify; keep whatever else the toolkit already selected there.
     const auto attrsCookie = xcb_get_window_attributes(c, root_);

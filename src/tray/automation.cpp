@@ -55,7 +55,8 @@ void Automation::ChangeActiveQuote()
 
 QString Automation::change()
 {
-    const QString ending = QStringLiteral("Sentari has no data file; the user chose none and Sentari ended.");
+    const QString ending =
+        QStringLiteral("Sentari has no data file; the user chose none and Sentari ended.");
     if (ended_)
         return ending;
     switch (keeper_.nextQuote(false)) {

@@ -398,10 +398,11 @@ void FrmQuote::tellWaiting()
     toldWaiting_ = true;
     // Not modal: a modal box would run its own loop inside AddIcon and keep the icon, once
     // docked, from answering the mouse until OK is pressed.
-    auto* notice = new QMessageBox(QMessageBox::Information, QGuiApplication::applicationDisplayName(),
-                                   QStringLiteral("Sentari waits for a notification area (system tray).\n"
-                                                  "Its icon appears as soon as one starts."),
-                                   QMessageBox::Ok);
+    auto* notice =
+        new QMessageBox(QMessageBox::Information, QGuiApplication::applicationDisplayName(),
+                        QStringLiteral("Sentari waits for a notification area (system tray).\n"
+                                       "Its icon appears as soon as one starts."),
+                        QMessageBox::Ok);
     notice->setObjectName(QStringLiteral("waitNotice"));
     notice->setWindowModality(Qt::NonModal);
     notice->setAttribute(Qt::WA_DeleteOnClose);

@@ -64,7 +64,8 @@ void QuoteKeeper::showFailure(const QString& text)
     desktop_.message(text, MessageStyle::Warning);
 }
 
-QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag, std::optional<platform::BusyPointer>* busy)
+QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag,
+                                             std::optional<platform::BusyPointer>* busy)
 {
     const auto normalPointer = [busy] {
         if (busy)

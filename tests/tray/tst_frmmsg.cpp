@@ -71,7 +71,8 @@ private slots:
         QFETCH(int, state);
         TempStore t;
         FakeDesktop desktop;
-        FrmMsg dialog(*t.store, desktop, QStringLiteral("CreateSignature"), QStringLiteral("Create one?"), Tpp96);
+        FrmMsg dialog(*t.store, desktop, QStringLiteral("CreateSignature"),
+                      QStringLiteral("Create one?"), Tpp96);
         dialog.show();
         const QSize size = dialog.size();
         dialog.setWindowState(Qt::WindowState(state));

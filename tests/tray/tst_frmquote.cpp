@@ -420,8 +420,9 @@ private slots:
         QCOMPARE(notice->windowModality(), Qt::NonModal);
         auto* box = qobject_cast<QMessageBox*>(notice.data());
         QVERIFY(box);
-        QCOMPARE(box->text(), QStringLiteral("Sentari waits for a notification area (system tray).\n"
-                                             "Its icon appears as soon as one starts."));
+        QCOMPARE(box->text(),
+                 QStringLiteral("Sentari waits for a notification area (system tray).\n"
+                                "Its icon appears as soon as one starts."));
         QCOMPARE(box->icon(), QMessageBox::Information);
 
         // The program goes on meanwhile: a hover shows the pop-up, a left press a new quote.

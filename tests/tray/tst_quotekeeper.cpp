@@ -182,8 +182,9 @@ private slots:
             QCOMPARE(f.askOnce.questions[0],
                      QStringLiteral("Do you want to create/select an e-mail signature file?\n\n"
                                     "- Your quotes will be automatically added to this file.\n"
-                                    "- You can always do this later by selecting 'Change Signature' "
-                                    "from the Sentari menu (right click the Sentari icon)."));
+                                    "- You can always do this later by selecting 'Change "
+                                    "Signature' from the Sentari menu (right click the "
+                                    "Sentari icon)."));
         }
         QCOMPARE(f.signatureWindows, windows);
         QVERIFY(f.desktop.messages.isEmpty());
