@@ -6,6 +6,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <iterator>
 #include <cstring>
 
 namespace sentari::platform {
@@ -44,15 +45,24 @@ XEmbedTray::XEmbedTray(QObject* parent)
         xcb_screen_next(&it);
     root_ = it.data->root;
 
+    // All requests first, then the replies: one round trip to the server instead of five.
     const QByteArray selection = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screenNumber);
-    selectionAtom_ = atom(selection.constData());
-    managerAtom_ = atom("MANAGER");
-    opcodeAtom_ = atom("_NET_SYSTEM_TRAY_OPCODE");
-    xembedInfoAtom_ = atom("_XEMBED_INFO");
-
+    const char* const names[] = {selection.constData(), "MANAGER", "_NET_SYSTEM_TRAY_OPCODE",
+                                 "_XEMBED_INFO"};
+    std::uint32_t* const atoms[] = {&selectionAtom_, &managerAtom_, &opcodeAtom_, &xembedInfoAtom_};
+    xcb_intern_atom_cookie_t cookies[std::size(names)];
+    for (std::size_t i = 0; i < std::size(names); ++i)
+        cookies[i] =
+            xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(names[i])), names[i]);
     // A tray that starts later announces itself on the root window with a MANAGER message
     // sent for StructureNotify; keep whatever else the toolkit already selected there.
-    auto attrs = xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root_), nullptr);
+    const auto attrsCookie = xcb_get_window_attributes(c, root_);
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        auto* reply = xcb_intern_atom_reply(c, cookies[i], nullptr);
+        *atoms[i] = reply ? reply->atom : std::uint32_t(XCB_ATOM_NONE);
+        std::free(reply);
+    }
+    auto attrs = xcb_get_window_attributes_reply(c, attrsCookie, nullptr);
     const std::uint32_t mask = (attrs ? attrs->your_event_mask : 0) | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
     std::free(attrs);
     xcb_change_window_attributes(c, root_, XCB_CW_EVENT_MASK, &mask);
@@ -65,16 +75,6 @@ XEmbedTray::~XEmbedTray()
 {
     if (auto* app = QCoreApplication::instance())
         app->removeNativeEventFilter(this);
-}
-
-std::uint32_t XEmbedTray::atom(const char* name) const
-{
-    auto* c = static_cast<xcb_connection_t*>(connection_);
-    auto* reply = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
-    const std::uint32_t a = reply ? reply->atom : std::uint32_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return a;
 }
 
 bool XEmbedTray::managerExists() const

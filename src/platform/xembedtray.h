@@ -27,9 +27,6 @@ public:
     // Asks the tray manager to embed the window; false when there is none. Trays size the
     // slot from the window's minimum size, so that is set first.
     bool dock(WId window, QSize minimumSize);
-    // Writes the window's minimum size hint again: trays embedded through a toolkit socket
-    // (trayer) read the hint once when they map the icon and again when it changes.
-    void setMinimumSize(WId window, QSize minimumSize);
     // Whether the window sits inside a tray (its parent is not the root window).
     bool embedded(WId window) const;
 
@@ -44,7 +41,8 @@ signals:
     void undocked(WId window);
 
 private:
-    std::uint32_t atom(const char* name) const;
+    // Trays embedded through a toolkit socket (trayer) size the slot from this hint alone.
+    void setMinimumSize(WId window, QSize minimumSize);
 
     void* connection_ = nullptr; // xcb_connection_t
     std::uint32_t root_ = 0;

@@ -21,12 +21,16 @@ Automation::Automation(QuoteKeeper& keeper, QObject* parent)
 {
 }
 
-void Automation::setReady()
+void Automation::release()
 {
-    ready_ = true;
-    const QList<QDBusMessage> waiting = std::exchange(waiting_, {});
-    for (const QDBusMessage& call : waiting) {
+    if (holds_ == 0 || --holds_ > 0)
+        return;
+    // Calls that come in while one is served (it may ask for a data file) queue up here.
+    while (holds_ == 0 && !waiting_.isEmpty()) {
+        const QDBusMessage call = waiting_.takeFirst();
+        hold();
         const QString error = change();
+        --holds_;
         QDBusConnection::sessionBus().send(error.isEmpty()
                                                ? call.createReply()
                                                : call.createErrorReply(QDBusError::Failed, error));
@@ -35,29 +39,36 @@ void Automation::setReady()
 
 void Automation::ChangeActiveQuote()
 {
-    if (!ready_) {
+    if (holds_ > 0) {
         if (calledFromDBus()) {
             setDelayedReply(true);
             waiting_.append(message());
         }
         return;
     }
+    hold();
     const QString error = change();
     if (!error.isEmpty() && calledFromDBus())
         sendErrorReply(QDBusError::Failed, error);
+    release();
 }
 
 QString Automation::change()
 {
+    const QString ending =
+        QStringLiteral("Sentari has no data file; the user chose none and Sentari ended.");
+    if (ended_)
+        return ending;
     switch (keeper_.nextQuote(false)) {
     case QuoteKeeper::Outcome::Changed:
         if (changed)
             changed();
         return {};
     case QuoteKeeper::Outcome::Quit:
+        ended_ = true;
         if (quit)
             quit();
-        return QStringLiteral("Sentari has no data file; the user chose none and Sentari ended.");
+        return ending;
     case QuoteKeeper::Outcome::Failed:
         break;
     }

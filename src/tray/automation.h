@@ -24,7 +24,13 @@ public:
     explicit Automation(QuoteKeeper& keeper, QObject* parent = nullptr);
 
     // Calls that arrive before start-up has fetched the first quote wait until then.
-    void setReady();
+    void setReady() { release(); }
+    // Calls that arrive while the user is being served (a menu, a question) wait until the
+    // last hold is released, so they never run inside another action. Holds nest.
+    void hold() { ++holds_; }
+    void release();
+    // The program ends: calls still waiting are answered with an error, not served.
+    void programEnds() { ended_ = true; }
 
     // Called after a change (the tray keeps its tooltip current).
     std::function<void()> changed;
@@ -39,7 +45,8 @@ private:
     QString change();
 
     QuoteKeeper& keeper_;
-    bool ready_ = false;
+    int holds_ = 1; // held until start-up is done
+    bool ended_ = false;
     QList<QDBusMessage> waiting_;
 };
 

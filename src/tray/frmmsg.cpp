@@ -7,11 +7,13 @@
 #include "tray/popups.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace sentari::tray {
 
@@ -79,6 +81,22 @@ FrmMsg::FrmMsg(SettingsStore& store, platform::Desktop& desktop, const QString& 
         r.moveCenter(screen->geometry().center());
         move(r.topLeft());
     }
+}
+
+void FrmMsg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // The dialog has only a close box, but some window managers (openbox) draw minimise and
+    // maximise buttons on every dialog whatever its hints say. Minimised, this modal question
+    // would vanish with no task bar entry to bring it back while the icon waits for it.
+    if (event->type() == QEvent::WindowStateChange
+        && (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(Qt::WindowNoState);
+            show();
+            raise();
+            activateWindow();
+        });
 }
 
 void FrmMsg::check1Clicked(bool ticked)

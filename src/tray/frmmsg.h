@@ -31,6 +31,9 @@ public:
     QPushButton* noButton() const { return no_; }
     QCheckBox* check1() const { return check1_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void check1Clicked(bool ticked);
     void command1Clicked(bool yes);

@@ -15,7 +15,9 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSystemTrayIcon>
 
 #include <cstdio>
@@ -25,6 +27,7 @@ namespace sentari::tray {
 namespace {
 constexpr int PopupTolerance = 15; // pixels the pointer may wander before the pop-up goes
 constexpr int MenuOffset = 10;     // the menu opens this far right of the cursor
+const bool traceHover = qEnvironmentVariableIsSet("SENTARI_TRACE_HOVER");
 
 struct MenuItem {
     const char* name;
@@ -66,6 +69,27 @@ private:
 };
 } // namespace
 
+// Scopes nest, as a question's loop may let another callback or command in; only the
+// outermost tells.
+class FrmQuote::Serving {
+public:
+    explicit Serving(FrmQuote& owner) : owner_(owner)
+    {
+        if (owner_.servingDepth_++ == 0 && owner_.serving)
+            owner_.serving(true);
+    }
+    ~Serving()
+    {
+        if (--owner_.servingDepth_ == 0 && owner_.serving)
+            owner_.serving(false);
+    }
+    Serving(const Serving&) = delete;
+    Serving& operator=(const Serving&) = delete;
+
+private:
+    FrmQuote& owner_;
+};
+
 static const MenuItem menuItems[] = {
     {"help", "&Help", &FrmQuote::help},
     {"screensaver", "Sentari screensa&ver", &FrmQuote::RunScreenSaver},
@@ -100,14 +124,19 @@ FrmQuote::~FrmQuote()
 {
     closePopup();
     removeIcon();
+    delete waitNotice_;
 }
 
 QMenu* FrmQuote::menu()
 {
-    if (menu_) {
-        changeSignatureAction_->setEnabled(static_cast<bool>(signatureWindow));
-        return menu_.get();
-    }
+    if (!menu_)
+        buildMenu();
+    changeSignatureAction_->setEnabled(static_cast<bool>(signatureWindow));
+    return menu_.get();
+}
+
+void FrmQuote::buildMenu()
+{
     menu_ = std::make_unique<QMenu>();
     menu_->setTitle(QStringLiteral("PopupQuote"));
     menu_->setWindowTitle(menu_->title());
@@ -121,30 +150,30 @@ QMenu* FrmQuote::menu()
         // so a message box it shows does not find the tray still marked busy.
         if (item.handler) {
             auto handler = item.handler;
-            connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); },
+            connect(action, &QAction::triggered, this,
+                    [this, handler] {
+                        Serving serving(*this);
+                        (this->*handler)();
+                    },
                     Qt::QueuedConnection);
         }
         if (QLatin1String(item.name) == QLatin1String("ChangeSignature"))
             changeSignatureAction_ = action;
     }
-    changeSignatureAction_->setEnabled(static_cast<bool>(signatureWindow));
-    return menu_.get();
 }
 
 void FrmQuote::trayCallback(int message)
 {
-    callbackClock_.start();
-    TrayMessage = message;
+    if (traceHover)
+        callbackClock_.start();
     if (TrayBusy)
         return;
+    // Ends after TrayBusy is cleared: what waited is served with the icon listening again.
+    Serving serving(*this);
     FlagGuard busy(TrayBusy);
     switch (message) {
     case LeftButtonDown:
-        if (keeper_.nextQuote(false) == QuoteKeeper::Outcome::Quit) {
-            exitProgram();
-            return;
-        }
-        ModifyIcon();
+        changeQuote();
         break;
     case LeftButtonUp:
     case LeftButtonDoubleClick:
@@ -167,14 +196,18 @@ void FrmQuote::hover()
     if (!keeper_.current().text.isEmpty())
         showPopup();
     ++HoverCount;
-    if (HoverCount > 5) {
-        if (keeper_.nextQuote(false) == QuoteKeeper::Outcome::Quit) {
-            exitProgram();
-            return;
-        }
-        ModifyIcon();
+    if (HoverCount > 5 && changeQuote())
         HoverCount = 0;
+}
+
+bool FrmQuote::changeQuote()
+{
+    if (keeper_.nextQuote(false) == QuoteKeeper::Outcome::Quit) {
+        exitProgram();
+        return false;
     }
+    ModifyIcon();
+    return true;
 }
 
 void FrmQuote::showPopup()
@@ -185,7 +218,7 @@ void FrmQuote::showPopup()
     PopupAnchor = desktop_.cursorPos();
     const QPoint at = PopupPosition(PopupAnchor, desktop_.screenGeometry(), desktop_.workArea(), tpp,
                                     popup->sizeTwips());
-    if (qEnvironmentVariableIsSet("SENTARI_TRACE_HOVER"))
+    if (traceHover)
         new HoverTrace(popup->quotePopup(), callbackClock_);
     popup->showAt(at);
     Timer1.start();
@@ -274,11 +307,7 @@ void FrmQuote::deleteQuote()
 void FrmQuote::changeQuoteFile()
 {
     keeper_.changeQuoteFile();
-    if (keeper_.nextQuote(false) == QuoteKeeper::Outcome::Quit) {
-        exitProgram();
-        return;
-    }
-    ModifyIcon();
+    changeQuote();
 }
 
 void FrmQuote::changeSignature()
@@ -353,22 +382,32 @@ void FrmQuote::AddIcon()
             useSystemTrayIcon();
             return;
         }
-        if (!toldWaiting_) {
-            toldWaiting_ = true;
-            desktop_.message(QStringLiteral("Sentari waits for a notification area (system tray).\r\n"
-                                            "Its icon appears as soon as one starts."),
-                             platform::MessageStyle::Information);
-        }
+        tellWaiting();
         return;
     }
 #endif
     useSystemTrayIcon();
-    if (!QSystemTrayIcon::isSystemTrayAvailable() && !toldWaiting_) {
-        toldWaiting_ = true;
-        desktop_.message(QStringLiteral("Sentari waits for a notification area (system tray).\r\n"
-                                        "Its icon appears as soon as one starts."),
-                         platform::MessageStyle::Information);
-    }
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        tellWaiting();
+}
+
+void FrmQuote::tellWaiting()
+{
+    if (toldWaiting_)
+        return;
+    toldWaiting_ = true;
+    // Not modal: a modal box would run its own loop inside AddIcon and keep the icon, once
+    // docked, from answering the mouse until OK is pressed.
+    auto* notice =
+        new QMessageBox(QMessageBox::Information, QGuiApplication::applicationDisplayName(),
+                        QStringLiteral("Sentari waits for a notification area (system tray).\n"
+                                       "Its icon appears as soon as one starts."),
+                        QMessageBox::Ok);
+    notice->setObjectName(QStringLiteral("waitNotice"));
+    notice->setWindowModality(Qt::NonModal);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    waitNotice_ = notice;
+    notice->show();
 }
 
 void FrmQuote::dockXEmbed()

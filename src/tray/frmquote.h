@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 
 #include <functional>
@@ -67,6 +68,8 @@ public:
     bool iconShown() const;
     WId iconWindow() const;
     QMenu* menu();
+    // The notice that Sentari waits for a notification area, while it is shown.
+    QWidget* waitNotice() const { return waitNotice_; }
 
     // Opens the tray menu and returns when it closes; tests replace it.
     std::function<void()> runMenu;
@@ -74,30 +77,40 @@ public:
     std::function<void()> signatureWindow;
     // The program ends (exit item, close request).
     std::function<void()> ended;
+    // True when the tray starts serving the user (a press, a hover, a menu command with its
+    // questions), false when it is done; other requests wait meanwhile.
+    std::function<void(bool)> serving;
 
 private:
+    class Serving;
+
     void hover();
+    // A new quote (ask flag off) and the icon refreshed; false when the program ends instead.
+    bool changeQuote();
     void showPopup();
     void timer1Tick();
     void closePopup();
     void openMenu();
+    void buildMenu();
     void dockXEmbed();
     void checkDocked();
     QSize iconMinimumSize() const;
     void removeIcon();
     void useSystemTrayIcon();
+    void tellWaiting();
 
     SettingsStore& store_;
     platform::Desktop& desktop_;
     QuoteKeeper& keeper_;
 
     bool TrayBusy = false;
-    int TrayMessage = 0;
+    int servingDepth_ = 0;
     QPoint PopupAnchor;
     qint16 HoverCount = 0;
     QTimer Timer1;
-    QElapsedTimer callbackClock_;
+    QElapsedTimer callbackClock_; // only while hovers are traced
     QPointer<FrmPopup> popup_;
+    QPointer<QWidget> waitNotice_;
 
     std::unique_ptr<QMenu> menu_;
     QAction* changeSignatureAction_ = nullptr;

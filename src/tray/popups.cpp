@@ -49,7 +49,6 @@ FrmPopup::FrmPopup(const QString& quote, QPointF twipsPerPixel)
                            | Qt::WindowDoesNotAcceptFocus)
     , quoteBorder_(new QLabel(this))
     , quotePopup_(new QLabel(this))
-    , twipsPerPixel_(twipsPerPixel)
 {
     setObjectName(QStringLiteral("frmPopup"));
     // The quote is the window's name too, for screen readers and pagers.

@@ -33,7 +33,6 @@ private:
     QLabel* quoteBorder_;
     QLabel* quotePopup_;
     QSize sizeTwips_;
-    QPointF twipsPerPixel_;
 };
 
 class FrmQuoteOnce : public QWidget {

@@ -64,13 +64,19 @@ void QuoteKeeper::showFailure(const QString& text)
     desktop_.message(text, MessageStyle::Warning);
 }
 
-QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag)
+QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag,
+                                             std::optional<platform::BusyPointer>* busy)
 {
+    const auto normalPointer = [busy] {
+        if (busy)
+            busy->reset();
+    };
     QuoteResult quote;
     try {
         store_.prepare();
         quote = store_.getQuote();
     } catch (const StoreError& e) {
+        normalPointer();
         showFailure(QString::fromUtf8(e.what()));
         return Outcome::Failed;
     }
@@ -79,6 +85,7 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag)
     current_.quoteFilePath = qs(quote.path);
 
     if (quote.noDataFile) {
+        normalPointer();
         desktop_.message(NoDataFileMessage, MessageStyle::Question);
         current_.quoteFilePath.clear();
         changeQuoteFile();
@@ -95,6 +102,8 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag)
             showFailure(QString::fromUtf8(e.what()));
         }
     }
+
+    normalPointer();
 
     // Signature pass: 1, 2, 3, ... until one is missing. A signature whose file cannot be
     // written does not keep the later ones from getting the quote.
@@ -179,17 +188,20 @@ QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
                          MessageStyle::Information);
         return Outcome::Failed;
     }
+    // The quote the user asked to delete: an automation call served while the question is
+    // open may change the current one meanwhile.
+    const CurrentQuote target = current_;
     if (desktop_.message(DeleteQuestion, MessageStyle::QuestionYesNo) != Answer::Yes)
         return Outcome::Failed;
     {
         platform::BusyPointer busy(desktop_);
         try {
             const DeleteOutcome done =
-                tray::deleteQuote(current_.quoteFilePath.toStdString(), current_.index, current_.text);
+                tray::deleteQuote(target.quoteFilePath.toStdString(), target.index, target.text);
             if (!done.deleted) {
                 desktop_.message(QStringLiteral("The current quote is no longer in the data file "
                                                 "\"%1\"; nothing was deleted.")
-                                     .arg(current_.quoteFilePath),
+                                     .arg(target.quoteFilePath),
                                  MessageStyle::Information);
                 return Outcome::Failed;
             }

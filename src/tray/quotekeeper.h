@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace sentari {
@@ -45,8 +46,9 @@ public:
     };
 
     // askFlag is true only at start-up: then a missing signature is offered to be created.
-    // The caller holds the busy pointer around it.
-    Outcome nextQuote(bool askFlag);
+    // busy, when given, is the caller's busy pointer: it goes once the quote is fetched and
+    // before the user is asked anything, so no question appears under an hourglass.
+    Outcome nextQuote(bool askFlag, std::optional<platform::BusyPointer>* busy = nullptr);
     // Lets the user choose the data file; true when one was chosen.
     bool changeQuoteFile();
     // Adds the clipboard text to the data file as one line.

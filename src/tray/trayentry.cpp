@@ -102,10 +102,12 @@ int runTray(int argc, char** argv)
     tray::AskOnceDialog askOnce(*store, desktop);
     tray::QuoteKeeper keeper(*store, desktop, askOnce);
     tray::FrmQuote frmQuote(*store, desktop, keeper);
+    tray::Automation automation(keeper);
     // exit() before exec() would be lost, so remember that the program is to end.
     bool ending = false;
-    auto end = [&ending] {
+    auto end = [&ending, &automation] {
         ending = true;
+        automation.programEnds();
         QCoreApplication::exit(0);
     };
     frmQuote.ended = end;
@@ -117,9 +119,9 @@ int runTray(int argc, char** argv)
     };
 
     // One sentari per session: the bus name is the lock.
-    tray::Automation automation(keeper);
     automation.changed = [&frmQuote] { frmQuote.ModifyIcon(); };
     automation.quit = [&frmQuote] { frmQuote.exitProgram(); };
+    frmQuote.serving = [&automation](bool on) { on ? automation.hold() : automation.release(); };
     switch (tray::registerAutomation(automation)) {
     case tray::ServiceStart::AlreadyRunning:
         return 0;
@@ -132,11 +134,9 @@ int runTray(int argc, char** argv)
     onSessionEnd(&frmQuote, [&frmQuote] { frmQuote.exitProgram(); });
 
     // Main
-    tray::QuoteKeeper::Outcome first;
-    {
-        platform::BusyPointer busy(desktop);
-        first = keeper.nextQuote(true);
-    }
+    std::optional<platform::BusyPointer> busy(std::in_place, desktop);
+    const tray::QuoteKeeper::Outcome first = keeper.nextQuote(true, &busy);
+    busy.reset();
     if (first == tray::QuoteKeeper::Outcome::Quit)
         return 0;
 

@@ -8,13 +8,13 @@
 
 namespace sentari::tray {
 
+namespace {
 QSvgRenderer& iconRenderer()
 {
     static QSvgRenderer renderer(QStringLiteral(":/sentari/sentari.svg"));
     return renderer;
 }
 
-namespace {
 // Renders the SVG for every size and pixel ratio a host asks for.
 class SvgIconEngine : public QIconEngine {
 public:

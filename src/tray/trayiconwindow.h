@@ -7,7 +7,7 @@
 
 #include <functional>
 
-class QSvgRenderer;
+class QIcon;
 
 namespace sentari::tray {
 
@@ -23,8 +23,7 @@ enum TrayMouseMessage : int {
     MiddleButtonDown = 0x207, // no action of its own: counts as a hover
 };
 
-// The icon's picture, scalable.
-QSvgRenderer& iconRenderer();
+// The icon's picture, scalable, for a plain tray icon.
 QIcon trayIcon();
 
 class TrayIconWindow : public QWidget {

@@ -57,6 +57,30 @@ private slots:
         QVERIFY(dialog.windowFlags() & Qt::WindowCloseButtonHint);
     }
 
+    // Only a close box: a window manager that minimises or maximises it anyway (openbox
+    // draws those buttons on every dialog) gets the dialog back as it was.
+    void staysNormalWhenMinimisedOrMaximised_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::newRow("minimised") << int(Qt::WindowMinimized);
+        QTest::newRow("maximised") << int(Qt::WindowMaximized);
+        QTest::newRow("full screen") << int(Qt::WindowFullScreen);
+    }
+    void staysNormalWhenMinimisedOrMaximised()
+    {
+        QFETCH(int, state);
+        TempStore t;
+        FakeDesktop desktop;
+        FrmMsg dialog(*t.store, desktop, QStringLiteral("CreateSignature"),
+                      QStringLiteral("Create one?"), Tpp96);
+        dialog.show();
+        const QSize size = dialog.size();
+        dialog.setWindowState(Qt::WindowState(state));
+        QTRY_COMPARE(dialog.windowState(), Qt::WindowNoState);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.size(), size);
+    }
+
     // Each click stores the box's state at once; only "AddClipboard" ties No to it.
     void checkBoxProtocol_data()
     {

@@ -11,6 +11,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSystemTrayIcon>
 #include <QTest>
 
 using namespace sentari;
@@ -22,7 +25,12 @@ using testing::TempStore;
 namespace {
 
 struct NoAsk : AskOnce {
-    bool ask(const QString&, const QString&) override { return false; }
+    int asked = 0;
+    bool ask(const QString&, const QString&) override
+    {
+        ++asked;
+        return false;
+    }
 };
 
 // The tray owner on a real store and data file, with a scripted desktop.
@@ -73,6 +81,29 @@ private slots:
         QVERIFY(f.quote() != before); // the store never repeats its last pick
         QVERIFY(!f.frm.popupOpen());
         QCOMPARE(f.frm.hoverCount(), 0);
+    }
+
+    // Only its own rollover resets HoverCount; quote changes made elsewhere leave it.
+    void quoteChangesElsewhereKeepHoverCount_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("left press") << "left";
+        QTest::newRow("menu: change data file") << "ChangeQuoteFile";
+        QTest::newRow("menu: delete quote") << "QuoteDelete";
+    }
+    void quoteChangesElsewhereKeepHoverCount()
+    {
+        QFETCH(QString, change);
+        Fixture f;
+        f.hoverAndLeave();
+        f.hoverAndLeave();
+        const QString before = f.quote();
+        if (change == QLatin1String("left"))
+            f.frm.trayCallback(LeftButtonDown);
+        else
+            f.frm.menu()->findChild<QAction*>(change)->trigger();
+        QTRY_VERIFY(f.quote() != before);
+        QCOMPARE(f.frm.hoverCount(), 2);
     }
 
     void messagesWithoutAction_data()
@@ -333,8 +364,21 @@ private slots:
         f.t.store->writeSetting("Intro1", "-- \r\n<Quote will be inserted here>");
         f.frm.trayCallback(LeftButtonDown);
         f.frm.addSignatureToClipboard();
-        QCOMPARE(f.desktop.clipboard, "-- \r\n" + f.quote());
+        const QString signature = "-- \r\n" + f.quote();
+        QCOMPARE(f.desktop.clipboard, signature);
         QVERIFY(f.desktop.clipboardRtf.contains("worth reading twice"));
+        const QByteArray signatureRtf = f.desktop.clipboardRtf;
+
+        // Signatures removed later: the copy is still the last signature 1 there was.
+        f.t.store->deleteSetting("SignatureFile1");
+        f.t.store->deleteSetting("Intro1");
+        const QString before = f.quote();
+        f.frm.trayCallback(LeftButtonDown);
+        QVERIFY(f.quote() != before);
+        f.desktop.clipboard.clear();
+        f.frm.addSignatureToClipboard();
+        QCOMPARE(f.desktop.clipboard, signature);
+        QCOMPARE(f.desktop.clipboardRtf, signatureRtf);
     }
 
     void menuActionsWithoutQuote()
@@ -360,6 +404,43 @@ private slots:
         QTRY_COMPARE(opened, 1); // menu commands run once the menu has closed
     }
 
+    // No notification area here (offscreen): the notice that Sentari waits for one is a
+    // window of its own that does not hold up the program; it is said once only.
+    void waitNoticeDoesNotBlock()
+    {
+        if (QSystemTrayIcon::isSystemTrayAvailable())
+            QSKIP("a notification area exists here");
+        Fixture f;
+        f.frm.AddIcon();
+        QVERIFY(f.desktop.messages.isEmpty());
+        QPointer<QWidget> notice = f.frm.waitNotice();
+        QVERIFY(notice);
+        QVERIFY(notice->isVisible());
+        QVERIFY(!notice->isModal());
+        QCOMPARE(notice->windowModality(), Qt::NonModal);
+        auto* box = qobject_cast<QMessageBox*>(notice.data());
+        QVERIFY(box);
+        QCOMPARE(box->text(),
+                 QStringLiteral("Sentari waits for a notification area (system tray).\n"
+                                "Its icon appears as soon as one starts."));
+        QCOMPARE(box->icon(), QMessageBox::Information);
+
+        // The program goes on meanwhile: a hover shows the pop-up, a left press a new quote.
+        f.frm.trayCallback(MouseMove);
+        QVERIFY(f.frm.popupOpen());
+        const QString before = f.quote();
+        f.frm.trayCallback(LeftButtonDown);
+        QVERIFY(f.quote() != before);
+
+        f.frm.AddIcon();
+        QCOMPARE(f.frm.waitNotice(), notice.data());
+        box->button(QMessageBox::Ok)->click();
+        QTRY_VERIFY(notice.isNull());
+        f.frm.AddIcon();
+        QVERIFY(!f.frm.waitNotice());
+        QVERIFY(f.desktop.messages.isEmpty());
+    }
+
     void exitClosesPopupAndEnds()
     {
         Fixture f;
@@ -370,6 +451,44 @@ private slots:
         QVERIFY(popup.isNull() || !popup->isVisible());
         QVERIFY(!f.frm.iconShown());
         QCOMPARE(f.ends, 1);
+    }
+
+    // Other requests (automation calls) wait while the tray serves the user: it says so
+    // around each press and hover and around each menu command, once however deep.
+    void servingAroundEachAction()
+    {
+        Fixture f;
+        QStringList seen; // "on"/"off" with the clipboard at that moment
+        f.frm.serving = [&](bool on) { seen << (on ? "on:" : "off:") + f.desktop.clipboard; };
+        f.frm.runMenu = [&] {
+            seen << QStringLiteral("menu");
+            f.frm.trayCallback(MouseMove); // dropped: the menu is up
+        };
+        f.frm.trayCallback(RightButtonDown);
+        QCOMPARE(seen, QStringList({"on:", "menu", "off:"}));
+        seen.clear();
+        f.frm.trayCallback(MouseMove);
+        QCOMPARE(seen, QStringList({"on:", "off:"}));
+        seen.clear();
+        f.frm.menu()->findChild<QAction*>(QStringLiteral("Addclipboard"))->trigger();
+        QTRY_COMPARE(seen, QStringList({"on:", "off:" + f.quote()}));
+    }
+
+    // With no signature at all the call only changes the quote: the offer to create one
+    // belongs to the start-up alone.
+    void changeActiveQuoteAsksNothing()
+    {
+        Fixture f;
+        f.t.store->writeSetting("CreateSignature", "ask");
+        Automation automation(f.keeper);
+        automation.setReady();
+        const QString before = f.quote();
+        automation.ChangeActiveQuote();
+        QVERIFY(f.quote() != before);
+        QCOMPARE(f.askOnce.asked, 0);
+        QVERIFY(f.desktop.messages.isEmpty());
+        f.keeper.nextQuote(true); // the start-up's change does ask, with the same settings
+        QCOMPARE(f.askOnce.asked, 1);
     }
 
     // Served between user actions: a new quote into every signature, HoverCount and the

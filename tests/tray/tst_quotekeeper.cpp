@@ -5,6 +5,9 @@
 
 #include <QTest>
 
+#include <functional>
+#include <utility>
+
 using namespace sentari;
 using namespace sentari::tray;
 using platform::Answer;
@@ -94,36 +97,95 @@ private slots:
         QCOMPARE(f.keeper.current().index, 2);
     }
 
+    // At start-up the busy pointer shows while the first quote is fetched; whatever the
+    // user is asked after that (no data file, the signature offer) comes with the normal one.
+    void startUpAsksWithTheNormalPointer_data()
+    {
+        QTest::addColumn<bool>("dataFile");
+        QTest::newRow("no data file: message and file choice") << false;
+        QTest::newRow("no signature: the offer") << true;
+    }
+    void startUpAsksWithTheNormalPointer()
+    {
+        QFETCH(bool, dataFile);
+        struct Desktop : FakeDesktop {
+            QList<int> busyWhenAsked;
+            Answer message(const QString& text, MessageStyle style) override
+            {
+                busyWhenAsked << busyDepth;
+                return FakeDesktop::message(text, style);
+            }
+            std::optional<QString> openFileName(const platform::FileDialogRequest& r) override
+            {
+                busyWhenAsked << busyDepth;
+                return FakeDesktop::openFileName(r);
+            }
+        } desktop;
+        TempStore t;
+        struct : AskOnce {
+            Desktop* desktop = nullptr;
+            bool ask(const QString&, const QString&) override
+            {
+                desktop->busyWhenAsked << desktop->busyDepth;
+                return false;
+            }
+        } askOnce;
+        askOnce.desktop = &desktop;
+        QuoteKeeper keeper(*t.store, desktop, askOnce);
+        if (dataFile)
+            t.useDataFile("q1\r\nq2\r\n");
+        else
+            desktop.fileAnswers.push_back(t.writeFile("chosen.txt", "q1\r\n"));
+
+        std::optional<platform::BusyPointer> busy(std::in_place, desktop);
+        QCOMPARE(desktop.busyDepth, 1);
+        QCOMPARE(keeper.nextQuote(true, &busy), QuoteKeeper::Outcome::Changed);
+        QVERIFY(!busy);
+        QCOMPARE(desktop.busyDepth, 0);
+        // The no-data-file path asks three times: message, file choice, then the offer.
+        QCOMPARE(desktop.busyWhenAsked, QList<int>(dataFile ? 1 : 3, 0));
+    }
+
     void signatureOfferOnlyAtStartUp_data()
     {
         QTest::addColumn<bool>("askFlag");
+        QTest::addColumn<bool>("written");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("answer");
         QTest::addColumn<int>("asked");
         QTest::addColumn<int>("windows");
-        QTest::newRow("start-up, first time, yes") << true << "" << true << 1 << 1;
-        QTest::newRow("start-up, no") << true << "" << false << 1 << 0;
-        QTest::newRow("start-up, don't ask") << true << "don't ask" << true << 0 << 0;
-        QTest::newRow("start-up, 'Ask' is not ask") << true << "Ask" << true << 0 << 0;
-        QTest::newRow("later change never offers") << false << "" << true << 0 << 0;
+        QTest::newRow("start-up, first time, yes") << true << false << "" << true << 1 << 1;
+        QTest::newRow("start-up, no") << true << false << "" << false << 1 << 0;
+        QTest::newRow("start-up, ask") << true << true << "ask" << false << 1 << 0;
+        QTest::newRow("start-up, don't ask") << true << true << "don't ask" << true << 0 << 0;
+        QTest::newRow("start-up, 'Ask' is not ask") << true << true << "Ask" << true << 0 << 0;
+        QTest::newRow("start-up, empty is not ask") << true << true << "" << true << 0 << 0;
+        QTest::newRow("later change never offers") << false << false << "" << true << 0 << 0;
     }
     void signatureOfferOnlyAtStartUp()
     {
         QFETCH(bool, askFlag);
+        QFETCH(bool, written);
         QFETCH(QString, stored);
         QFETCH(bool, answer);
         QFETCH(int, asked);
         QFETCH(int, windows);
         Fixture f;
         f.t.useDataFile("q1\r\nq2\r\n");
-        if (!stored.isEmpty())
+        if (written)
             f.t.store->writeSetting("CreateSignature", stored.toStdString());
         f.askOnce.answer = answer;
         QCOMPARE(f.keeper.nextQuote(askFlag), QuoteKeeper::Outcome::Changed);
         QCOMPARE(f.askOnce.askedKeys.size(), asked);
-        if (asked)
-            QVERIFY(f.askOnce.questions[0].startsWith(
-                "Do you want to create/select an e-mail signature file?\n\n- Your quotes"));
+        if (asked) {
+            QCOMPARE(f.askOnce.askedKeys[0], QStringLiteral("CreateSignature"));
+            QCOMPARE(f.askOnce.questions[0],
+                     QStringLiteral("Do you want to create/select an e-mail signature file?\n\n"
+                                    "- Your quotes will be automatically added to this file.\n"
+                                    "- You can always do this later by selecting 'Change "
+                                    "Signature' from the Sentari menu (right click the "
+                                    "Sentari icon)."));
+        }
         QCOMPARE(f.signatureWindows, windows);
         QVERIFY(f.desktop.messages.isEmpty());
     }
@@ -283,6 +345,35 @@ private slots:
         QCOMPARE(f.quoteChanges, 1);
         QVERIFY(!f.keeper.current().text.startsWith("three"));
         QCOMPARE(f.desktop.busyDepth, 0);
+    }
+
+    // A quote change served while the question is open (an automation call) does not turn
+    // the delete onto a quote the user never chose.
+    void deleteRemovesTheQuoteAskedAbout()
+    {
+        struct Desktop : FakeDesktop {
+            std::function<void()> whileAsking;
+            Answer message(const QString& text, MessageStyle style) override
+            {
+                if (whileAsking)
+                    std::exchange(whileAsking, nullptr)();
+                return FakeDesktop::message(text, style);
+            }
+        } desktop;
+        TempStore t;
+        FakeAskOnce askOnce;
+        QuoteKeeper keeper(*t.store, desktop, askOnce);
+        const QString path = t.useDataFile("a\r\nb\r\n");
+        keeper.nextQuote(false);
+        const QString asked = keeper.current().text;
+        QString meanwhile;
+        desktop.whileAsking = [&] {
+            keeper.nextQuote(false);
+            meanwhile = keeper.current().text;
+        };
+        QCOMPARE(keeper.deleteQuote(), QuoteKeeper::Outcome::Changed);
+        QVERIFY(meanwhile != asked); // the store never repeats a pick while another line exists
+        QCOMPARE(t.readFile(path), meanwhile.toUtf8() + "\r\n");
     }
 
     void deleteAnsweredNoChangesNothing()

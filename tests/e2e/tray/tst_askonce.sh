@@ -34,6 +34,24 @@ eval "$(xdotool getwindowgeometry --shell "$(dialog)")"
 [ "$(xdotool getwindowname "$(dialog)")" = "Sentari" ] || fail "dialog caption '$(xdotool getwindowname "$(dialog)")'"
 import -window root "$W/askonce.png"
 
+# Only a close box: the hints offer no minimise or maximise (Motif functions 0x8, 0x10 and
+# decorations 0x20, 0x40), and the window manager allows neither maximising nor resizing.
+read -r mwm_flags mwm_functions mwm_decorations _ < <(xprop -id "$(dialog)" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
+((mwm_flags & 3)) || fail "no Motif functions and decorations hints: $mwm_flags"
+((mwm_functions & 0x20)) || fail "the Motif hints offer no close: $mwm_functions"
+((mwm_functions & 0x18)) && fail "the Motif hints offer minimise or maximise: $mwm_functions"
+((mwm_decorations & 0x60)) && fail "the Motif hints ask for minimise or maximise buttons: $mwm_decorations"
+actions=$(xprop -id "$(dialog)" _NET_WM_ALLOWED_ACTIONS)
+grep -q _NET_WM_ACTION_CLOSE <<<"$actions" || fail "the dialog cannot be closed: $actions"
+grep -qE '_NET_WM_ACTION_(MAXIMIZE|RESIZE)' <<<"$actions" && fail "the dialog can be maximised or resized: $actions"
+# openbox still draws a minimise button on every dialog: minimised, the question comes back
+# (it would otherwise be lost, with no task bar to restore it from).
+xdotool windowminimize "$(dialog)"
+sleep 0.5
+wait_for 5 dialog_open || fail "the minimised question did not come back"
+eval "$(xdotool getwindowgeometry --shell "$(dialog)")"
+[ "$WIDTH" -eq 371 ] && [ "$HEIGHT" -eq 178 ] || fail "the question came back ${WIDTH}x$HEIGHT"
+
 # Ticking stores "don't ask" at once; unticking "ask"; ticking again and No: never again.
 click_in_dialog "${CHECK[@]}"
 [ "$(setting CreateSignature)" = "don't ask" ] || fail "ticking stored '$(setting CreateSignature)'"

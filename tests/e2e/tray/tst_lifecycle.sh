@@ -7,19 +7,27 @@ start_x
 make_quotes 8
 write_ini
 
-# No tray yet: one message says Sentari waits; the icon docks when a tray starts.
+# No tray yet: a notice says Sentari waits. It holds nothing up: while it is still shown,
+# the icon docks when a tray starts and answers the pointer.
 "$SENTARI" >"$W/sentari.log" 2>&1 &
 SENTARI_PID=$!
 PIDS+=($SENTARI_PID)
 waiting_message() { [ -n "$(windows_of_type DIALOG)" ]; }
 wait_for 10 waiting_message || fail "no message while there is no notification area"
-press_in_dialog Return
-no_waiting_message() { ! waiting_message; }
-wait_for 5 no_waiting_message || fail "the waiting message did not close on Return"
+NOTICE=$(windows_of_type DIALOG)
+! xprop -id "$NOTICE" _NET_WM_STATE | grep -q _NET_WM_STATE_MODAL || fail "the waiting notice is modal"
 start_tray
 wait_for 10 icon_docked || fail "the icon did not dock into the tray that started later"
 eval "$(xdotool getwindowgeometry --shell "$(icon_window)")"
 [ "$WIDTH" -ge 22 ] && [ "$HEIGHT" -ge 22 ] || fail "the icon got a ${WIDTH}x${HEIGHT} slot"
+ICON_X=$((X + WIDTH / 2))
+ICON_Y=$((Y + HEIGHT / 2))
+hover_icon
+leave_icon
+waiting_message || fail "the waiting notice went away by itself"
+press_in_dialog Return
+no_waiting_message() { ! waiting_message; }
+wait_for 5 no_waiting_message || fail "the waiting notice did not close on Return"
 
 # The tray restarts: the icon docks into the new one, and no second message comes.
 kill "$TRAYER_PID"
@@ -41,13 +49,23 @@ wait "$SENTARI_PID" && status=0 || status=$?
 [ "$status" -eq 0 ] || fail "sentari ended with $status on SIGTERM"
 ! icon_docked || fail "the icon stayed in the tray after SIGTERM"
 
+quick_window() { x_tree | grep -qE '\("sentari" "Sentari"\)  512x[0-9]+\+-?[0-9]+\+-?[0-9]+  \+0\+0$'; }
+
+# Only the exact word "true" starts QuickShow: these give the icon.
+for value in True '" true"' '"true "'; do
+    write_ini "QuickShow=$value"
+    start_sentari
+    ! quick_window || fail "QuickShow=$value started QuickShow"
+    kill -TERM "$SENTARI_PID"
+    wait "$SENTARI_PID" || fail "sentari ended with $? on SIGTERM (QuickShow=$value)"
+done
+
 # QuickShow: one quote, half the screen wide at the top-left, gone on the first mouse move.
 write_ini 'QuickShow=true'
 xdotool mousemove 900 700
 "$SENTARI" >"$W/sentari.log" 2>&1 &
 SENTARI_PID=$!
 PIDS+=($SENTARI_PID)
-quick_window() { x_tree | grep -qE '\("sentari" "Sentari"\)  512x[0-9]+\+-?[0-9]+\+-?[0-9]+  \+0\+0$'; }
 wait_for 10 quick_window || fail "no half-screen QuickShow window at the top-left"
 icon_docked && fail "QuickShow put an icon into the tray"
 import -window root "$W/quickshow.png"

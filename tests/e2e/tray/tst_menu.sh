@@ -20,8 +20,15 @@ menu_window() { named_window PopupQuote; }
 menu_open() { [ -n "$(menu_window)" ]; }
 menu_closed() { [ -z "$(menu_window)" ]; }
 
+# A second right press on the same spot within the double-click interval (Qt's 400 ms
+# here) is a right double click, which opens nothing; a menu chosen from by keyboard can
+# close well within that time, so wait it out since the last press.
+LAST_PRESS=0
 open_menu() {
+    local since=$(((${EPOCHREALTIME/./} - LAST_PRESS) / 1000))
+    [ "$since" -ge 500 ] || sleep "0.$(printf '%03d' $((500 - since)))"
     xdotool mousemove "$ICON_X" "$ICON_Y" click 3
+    LAST_PRESS=${EPOCHREALTIME/./}
     wait_for 5 menu_open || fail "no menu after a right press"
     sleep 0.2
 }
@@ -56,9 +63,6 @@ choose 1
 help_opened() { grep -q 'help.htm$' "$W/opened.txt"; }
 wait_for 5 help_opened || fail "Help did not open help.htm ($(cat "$W/opened.txt" 2>/dev/null))"
 grep -qxE "(file://)?$SENTARI_BIN_DIR/help.htm" "$W/opened.txt" || fail "Help opened $(cat "$W/opened.txt")"
-# A right press that follows the handler's launch within a moment is now and then not
-# delivered to the icon (seen only in this scripted sequence); leave the moment alone.
-sleep 1
 
 # 2: "Sentari screensa&ver" starts the saver beside the program with /s.
 if [ -x "$SENTARI_BIN_DIR/sentarisaver" ]; then
