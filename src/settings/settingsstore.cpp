@@ -252,7 +252,11 @@ SignatureResult SettingsStore::updateSignature(std::string_view quote, std::int6
     const std::uint32_t colour = colourOf(readSetting(keys::numbered(keys::Fontcolor, n), section), 0);
     result.rtf = textToRtf(plain, font, colour, size);
     result.text = html ? replaceAll(intro, tag, htmlEscape(quote)) : std::move(plain);
-    fileio::writeAtomically(file, rich ? result.rtf : result.text, "the signature file");
+    try {
+        fileio::writeAtomically(file, rich ? result.rtf : result.text, "the signature file");
+    } catch (const StoreError& e) {
+        result.error = e.what();
+    }
     return result;
 }
 

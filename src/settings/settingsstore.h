@@ -37,6 +37,7 @@ struct SignatureResult {
     bool exists = false; // "SignatureFile"n and "Intro"n are both non-empty
     std::string text;    // the template with the quote in place of the tag, as written
     std::string rtf;     // the same as an RTF document
+    std::string error;   // why the signature's file could not be written; empty when it was
 };
 
 struct StoreLocations {
@@ -65,6 +66,8 @@ public:
     void deleteSetting(std::string_view key, std::string_view section = {});
     // Puts the quote into signature n's file in place of every tag and returns the filled
     // signature; exists is false (and nothing is written) when there is no signature n.
+    // A file that cannot be written is reported in the result; a settings file that cannot
+    // be read throws.
     SignatureResult updateSignature(std::string_view quote, std::int64_t n, std::string_view tag,
                                     std::string_view section = {});
     std::string getInfo() const;

@@ -106,7 +106,8 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag,
     normalPointer();
 
     // Signature pass: 1, 2, 3, ... until one is missing. A signature whose file cannot be
-    // written does not keep the later ones from getting the quote.
+    // written does not keep the later ones from getting the quote; a store that cannot be
+    // read any more ends the pass, since no later signature could be found either.
     QStringList failures;
     std::int64_t i = 1;
     for (;; ++i) {
@@ -114,12 +115,15 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag,
             const SignatureResult sig = store_.updateSignature(u8(current_.text), i, u8(QuoteTag));
             if (!sig.exists)
                 break;
+            if (!sig.error.empty())
+                failures << qs(sig.error);
             if (i == 1) {
                 current_.signatureText = qs(sig.text);
                 current_.signatureRtf = QByteArray::fromStdString(sig.rtf);
             }
         } catch (const StoreError& e) {
             failures << QString::fromUtf8(e.what());
+            break;
         }
     }
     if (!failures.isEmpty())

@@ -355,15 +355,25 @@ private slots:
         QDir().mkpath(t.path("adir"));
         t.store->writeSetting("SignatureFile1", t.spath("adir"));
         t.store->writeSetting("Intro1", "<Quote will be inserted here>");
-        try {
-            t.store->updateSignature("q", 1, "<Quote will be inserted here>");
-            QFAIL("no error");
-        } catch (const StoreError& e) {
-            const QString msg = QString::fromUtf8(e.what());
-            QVERIFY2(msg.contains(t.path("adir")) && msg.contains("signature file") &&
-                         msg.contains("directory"),
-                     qPrintable(msg));
-        }
+        const auto r = t.store->updateSignature("q", 1, "<Quote will be inserted here>");
+        QVERIFY(r.exists);
+        QCOMPARE(r.text, std::string("q"));
+        const QString msg = QString::fromStdString(r.error);
+        QVERIFY2(msg.contains(t.path("adir")) && msg.contains("signature file") &&
+                     msg.contains("directory"),
+                 qPrintable(msg));
+    }
+
+    void unreadableSettingsThrow()
+    {
+        TempStore t;
+        t.store->writeSetting("SignatureFile1", t.spath("s.txt"));
+        // The settings file replaced by something that cannot be read as one.
+        QVERIFY(QFile::remove(QString::fromStdString(t.locations.settingsFile.string())));
+        QVERIFY(QDir().mkpath(QString::fromStdString(t.locations.settingsFile.string())));
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 t.store->updateSignature("q", 1, "<Quote will be inserted here>"));
+        QVERIFY_THROWS_EXCEPTION(StoreError, t.store->readSetting("QuoteFile"));
     }
 
     void abandonedTemporariesAreCleanedUp()
