@@ -5,9 +5,7 @@
 #include "tray/datafile.h"
 
 #include <QString>
-
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -37,8 +35,9 @@ fs::path quoteFile(std::int64_t lines)
         return path;
     path = workDir() / ("quotes-" + std::to_string(lines) + ".txt");
     std::mt19937 rng(42);
-    const std::string words[] = {"wisdom", "is", "the", "daughter", "of", "experience", "and",
-                                 "patience", "a", "virtue", "time", "heals", "all", "wounds"};
+    const std::string words[] = {"wisdom",     "is",    "the",      "daughter", "of",
+                                 "experience", "and",   "patience", "a",        "virtue",
+                                 "time",       "heals", "all",      "wounds"};
     std::string buf;
     std::ofstream out(path, std::ios::binary);
     for (std::int64_t i = 0; i < lines; ++i) {

@@ -8,7 +8,6 @@
 #include "saver/quotecycle.h"
 
 #include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 using namespace sentari::saver;
@@ -78,9 +77,10 @@ void BM_EffectFramesAtMedium(benchmark::State& state)
             ++frames;
         }
     }
-    state.counters["frames"] = benchmark::Counter(double(frames), benchmark::Counter::kAvgIterations);
-    state.counters["cpu_per_frame_us"] =
-        benchmark::Counter(double(frames), benchmark::Counter::kIsRate | benchmark::Counter::kInvert) ;
+    state.counters["frames"] =
+        benchmark::Counter(double(frames), benchmark::Counter::kAvgIterations);
+    state.counters["cpu_per_frame_us"] = benchmark::Counter(
+        double(frames), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_EffectFramesAtMedium)->DenseRange(1, 8)->Unit(benchmark::kMillisecond);
 

@@ -10,9 +10,9 @@ QString qtFileFilter(const QString& windowsFilter)
         const QString label = parts[i].trimmed();
         const QString patterns = parts[i + 1].trimmed().replace(QLatin1Char(';'), QLatin1Char(' '));
         // Qt reads the patterns from the parentheses; add them when the label has none.
-        filters << (label.contains(QLatin1Char('(')) ? label
-                                                     : label + QStringLiteral(" (") + patterns +
-                                                           QLatin1Char(')'));
+        filters << (label.contains(QLatin1Char('('))
+                        ? label
+                        : label + QStringLiteral(" (") + patterns + QLatin1Char(')'));
     }
     return filters.join(QStringLiteral(";;"));
 }

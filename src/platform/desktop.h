@@ -9,7 +9,6 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace sentari::platform {
@@ -28,7 +27,7 @@ struct FileDialogRequest {
     QString title;
     // Windows form: "Text (*.txt)|*.txt|Richtext (*.rtf)|*.rtf"
     QString filter;
-    QString initialPath;      // folder and proposed file name
+    QString initialPath; // folder and proposed file name
     bool fileMustExist = false;
 };
 

@@ -3,12 +3,10 @@
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
-
-#include <xcb/xcb.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+#include <xcb/xcb.h>
 
 namespace sentari::platform {
 
@@ -113,7 +111,8 @@ std::unique_ptr<ForeignWindow> ForeignWindow::open(std::optional<std::uint64_t> 
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
     if (!c)
         return nullptr;
-    xcb_window_t window = id ? xcb_window_t(*id) : xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_window_t window =
+        id ? xcb_window_t(*id) : xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     // Before the size is read, so that no resize slips in between.
     selectEvents(c, window);
     auto* geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);

@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QRect>
 #include <QSize>
-
 #include <cstdint>
 #include <memory>
 #include <optional>

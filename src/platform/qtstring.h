@@ -3,7 +3,6 @@
 // The store speaks UTF-8 std::string; the programs speak QString.
 
 #include <QString>
-
 #include <string>
 #include <string_view>
 

@@ -2,12 +2,10 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-
-#include <xcb/xcb.h>
-
 #include <cstdlib>
-#include <iterator>
 #include <cstring>
+#include <iterator>
+#include <xcb/xcb.h>
 
 namespace sentari::platform {
 
@@ -28,8 +26,7 @@ bool XEmbedTray::available()
     return xcbConnection() != nullptr;
 }
 
-XEmbedTray::XEmbedTray(QObject* parent)
-    : QObject(parent)
+XEmbedTray::XEmbedTray(QObject* parent) : QObject(parent)
 {
     auto* c = xcbConnection();
     connection_ = c;
@@ -63,7 +60,8 @@ XEmbedTray::XEmbedTray(QObject* parent)
         std::free(reply);
     }
     auto attrs = xcb_get_window_attributes_reply(c, attrsCookie, nullptr);
-    const std::uint32_t mask = (attrs ? attrs->your_event_mask : 0) | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    const std::uint32_t mask =
+        (attrs ? attrs->your_event_mask : 0) | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
     std::free(attrs);
     xcb_change_window_attributes(c, root_, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(c);
@@ -82,7 +80,8 @@ bool XEmbedTray::managerExists() const
     auto* c = static_cast<xcb_connection_t*>(connection_);
     if (!c)
         return false;
-    auto* reply = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selectionAtom_), nullptr);
+    auto* reply =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selectionAtom_), nullptr);
     const bool exists = reply && reply->owner != XCB_WINDOW_NONE;
     std::free(reply);
     return exists;
@@ -93,7 +92,8 @@ bool XEmbedTray::dock(WId window, QSize minimumSize)
     auto* c = static_cast<xcb_connection_t*>(connection_);
     if (!c)
         return false;
-    auto* reply = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selectionAtom_), nullptr);
+    auto* reply =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selectionAtom_), nullptr);
     const xcb_window_t owner = reply ? reply->owner : xcb_window_t(XCB_WINDOW_NONE);
     std::free(reply);
     if (owner == XCB_WINDOW_NONE)
@@ -134,8 +134,8 @@ void XEmbedTray::setMinimumSize(WId window, QSize minimumSize)
     hints[0] = PMinSize | PBaseSize;
     hints[5] = hints[15] = static_cast<std::uint32_t>(minimumSize.width());
     hints[6] = hints[16] = static_cast<std::uint32_t>(minimumSize.height());
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 32,
-                        18, hints);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NORMAL_HINTS,
+                        XCB_ATOM_WM_SIZE_HINTS, 32, 18, hints);
 
     xcb_flush(c);
 }
@@ -145,7 +145,8 @@ bool XEmbedTray::embedded(WId window) const
     auto* c = static_cast<xcb_connection_t*>(connection_);
     if (!c)
         return false;
-    auto* reply = xcb_query_tree_reply(c, xcb_query_tree(c, static_cast<xcb_window_t>(window)), nullptr);
+    auto* reply =
+        xcb_query_tree_reply(c, xcb_query_tree(c, static_cast<xcb_window_t>(window)), nullptr);
     const bool inside = reply && reply->parent != root_;
     std::free(reply);
     return inside;

@@ -8,7 +8,6 @@
 #include <QPoint>
 #include <QSize>
 #include <QWindow>
-
 #include <cstdint>
 
 namespace sentari::platform {

@@ -1,7 +1,6 @@
 #include "chardrawer.h"
 
 #include <QChar>
-
 #include <cmath>
 
 namespace sentari::saver {

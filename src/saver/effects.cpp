@@ -72,7 +72,8 @@ Steps waves(Scene& scene, std::int32_t n, std::int32_t spacing)
             for (std::int32_t i = 1; i <= length; ++i) {
                 phase += increment;
                 scene.draw(x0 + (i - 1) * 30.0,
-                           scene.y + amplitude * std::sin(double(i) * spacing + phase), charAt(s, i));
+                           scene.y + amplitude * std::sin(double(i) * spacing + phase),
+                           charAt(s, i));
             }
             if (frame > 700) {
                 amplitude *= 0.993;
@@ -245,7 +246,8 @@ Steps scramble(Scene& scene, std::int32_t n)
         const std::int32_t length = scene.layout.lineLength(n);
         const double x0 = scene.centredStart(n);
         startAtTop(scene);
-        std::vector<bool> settled(static_cast<std::size_t>(std::max<std::int64_t>(length, s.size())) + 1);
+        std::vector<bool> settled(
+            static_cast<std::size_t>(std::max<std::int64_t>(length, s.size())) + 1);
         const auto count = static_cast<std::int32_t>(s.size());
         for (std::int32_t t = 0;;) {
             for (std::int32_t i = 1; i <= count; ++i) {
@@ -256,7 +258,8 @@ Steps scramble(Scene& scene, std::int32_t n)
                     settled[i] = true;
                     scene.draw(x, scene.y, charAt(s, i));
                 } else {
-                    const auto code = static_cast<char32_t>(static_cast<std::int32_t>(scene.random01() * 95 + 1) + 32);
+                    const auto code = static_cast<char32_t>(
+                        static_cast<std::int32_t>(scene.random01() * 95 + 1) + 32);
                     scene.draw(x, scene.y, code);
                 }
             }

@@ -21,8 +21,8 @@ enum class Effect : std::int32_t {
 };
 
 struct SceneGeometry {
-    double screenWidth = 1024;  // pixels
-    double screenHeight = 768;  // pixels
+    double screenWidth = 1024; // pixels
+    double screenHeight = 768; // pixels
     std::int32_t clientWidth = 1024;
     std::int32_t cellWidth = 32;
 };

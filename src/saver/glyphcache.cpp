@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-
 #include <algorithm>
 #include <cstring>
 

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
-
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -27,8 +26,8 @@ public:
     static constexpr int FontHeight = 23;
 
     // foreground nothing: a random light colour per character code.
-    GlyphCache(const QString& family, std::uint32_t background, std::optional<std::uint32_t> foreground,
-               std::uint32_t seed);
+    GlyphCache(const QString& family, std::uint32_t background,
+               std::optional<std::uint32_t> foreground, std::uint32_t seed);
 
     const QImage& cell(char32_t ch);
     std::uint32_t colourOf(char32_t ch);

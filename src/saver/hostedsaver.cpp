@@ -4,11 +4,12 @@
 
 namespace sentari::saver {
 
-HostedSaver::HostedSaver(std::unique_ptr<platform::ForeignWindow> window, const SaverSettings& settings,
-                         QPointF twipsPerPixel, CycleHooks hooks)
+HostedSaver::HostedSaver(std::unique_ptr<platform::ForeignWindow> window,
+                         const SaverSettings& settings, QPointF twipsPerPixel, CycleHooks hooks)
     : window_(std::move(window))
 {
-    engine_ = std::make_unique<SaverEngine>(settings, window_->size(), twipsPerPixel, std::move(hooks));
+    engine_ =
+        std::make_unique<SaverEngine>(settings, window_->size(), twipsPerPixel, std::move(hooks));
     connect(engine_.get(), &SaverEngine::frameReady, this,
             [this](const QRect& dirty) { window_->put(engine_->image(), dirty); });
     connect(window_.get(), &platform::ForeignWindow::resized, engine_.get(), &SaverEngine::resize);

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "saverengine.h"
 #include "platform/foreignwindow.h"
+#include "saverengine.h"
 
 #include <QObject>
-
 #include <memory>
 
 namespace sentari::saver {

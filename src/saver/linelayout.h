@@ -23,7 +23,8 @@ public:
     // One more than the visible characters, except on the first line.
     std::int32_t lineLength(std::int32_t n) const;
     // The x at which the line, set at cell width, would touch the right edge.
-    std::int32_t lineFreeWidth(std::int32_t n, std::int32_t clientWidth, std::int32_t cellWidth) const;
+    std::int32_t lineFreeWidth(std::int32_t n, std::int32_t clientWidth,
+                               std::int32_t cellWidth) const;
 
 private:
     std::int32_t end(std::int32_t n) const;

@@ -1,16 +1,15 @@
 #include "hostedsaver.h"
 #include "options/optionsdialog.h"
-#include "saversettings.h"
-#include "saverwindow.h"
-#include "switches.h"
-#include "twips.h"
-
 #include "platform/desktop.h"
 #include "platform/foreignwindow.h"
 #include "platform/qtdesktop.h"
 #include "platform/qtstring.h"
+#include "saversettings.h"
+#include "saverwindow.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
+#include "switches.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,9 +18,7 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTextStream>
-
 #include <cstdio>
-
 #include <unistd.h>
 
 using namespace sentari;
@@ -83,12 +80,14 @@ void reportStats(const SaverEngine& engine, qint64 startedToShown)
 {
     if (qEnvironmentVariableIsEmpty("SENTARISAVER_STATS"))
         return;
-    std::fprintf(stderr, "sentarisaver: start to first character %lld ms (window shown after %lld ms, "
-                         "%lld ms before main); worst frame late %lld ms; frames %lld\n",
-                 static_cast<long long>(engine.firstDrawMicros() / 1000 + startedToShown + beforeMain),
-                 static_cast<long long>(startedToShown + beforeMain), static_cast<long long>(beforeMain),
-                 static_cast<long long>(engine.worstFrameLateMicros() / 1000),
-                 static_cast<long long>(engine.framesPresented()));
+    std::fprintf(
+        stderr,
+        "sentarisaver: start to first character %lld ms (window shown after %lld ms, "
+        "%lld ms before main); worst frame late %lld ms; frames %lld\n",
+        static_cast<long long>(engine.firstDrawMicros() / 1000 + startedToShown + beforeMain),
+        static_cast<long long>(startedToShown + beforeMain), static_cast<long long>(beforeMain),
+        static_cast<long long>(engine.worstFrameLateMicros() / 1000),
+        static_cast<long long>(engine.framesPresented()));
 }
 
 int runSaver(QElapsedTimer& started)
@@ -180,8 +179,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Sentarisaver"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const Launch launch =
-        parseCommandLine(QApplication::arguments().mid(1), qEnvironmentVariable("XSCREENSAVER_WINDOW"));
+    const Launch launch = parseCommandLine(QApplication::arguments().mid(1),
+                                           qEnvironmentVariable("XSCREENSAVER_WINDOW"));
     switch (launch.mode) {
     case SaverMode::Preview:
     case SaverMode::Nothing:

@@ -43,7 +43,8 @@ Steps quoteCycles(Scene& scene, std::int32_t transition, CycleHooks hooks)
 
 Steps unlockMessage(Scene& scene)
 {
-    scene.layout.breakLines(codePoints(QString::fromUtf16(UnlockMessage)), scene.geometry.screenWidth);
+    scene.layout.breakLines(codePoints(QString::fromUtf16(UnlockMessage)),
+                            scene.geometry.screenWidth);
     scene.y = 0;
     for (std::int32_t n = 1; n <= scene.layout.lineCount(); ++n)
         co_await scramble(scene, n);

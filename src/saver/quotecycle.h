@@ -4,7 +4,6 @@
 #include "steps.h"
 
 #include <QString>
-
 #include <cstdint>
 #include <functional>
 

@@ -30,7 +30,8 @@ QSize cellRectFor(QPointF twipsPerPixel)
 
 SaverEngine::SaverEngine(const SaverSettings& settings, QSize area, QPointF twipsPerPixel,
                          CycleHooks hooks, QObject* parent)
-    : QObject(parent), image_(area, QImage::Format_RGB32), background_(fromBgr(settings.background).rgb()),
+    : QObject(parent), image_(area, QImage::Format_RGB32),
+      background_(fromBgr(settings.background).rgb()),
       cellWidth_(cellRectFor(twipsPerPixel).width()), animator_(clock_),
       transition_(settings.transition), hooks_(std::move(hooks))
 {
@@ -41,7 +42,8 @@ SaverEngine::SaverEngine(const SaverSettings& settings, QSize area, QPointF twip
     if (!settings.randomForeground)
         fg = settings.foreground;
     cache_ = std::make_unique<GlyphCache>(settings.font, settings.background, fg, seed);
-    canvas_ = std::make_unique<ImageCanvas>(image_, *cache_, cellRectFor(twipsPerPixel), background_);
+    canvas_ =
+        std::make_unique<ImageCanvas>(image_, *cache_, cellRectFor(twipsPerPixel), background_);
     drawer_ = std::make_unique<CharDrawer>(*canvas_, clock_);
     drawer_->setInterval(settings.interval);
     scene_ = std::make_unique<Scene>(*drawer_, geometryFor(area, cellWidth_), seed + 1);

@@ -11,7 +11,6 @@
 #include <QObject>
 #include <QPointF>
 #include <QTimer>
-
 #include <memory>
 
 namespace sentari::saver {

@@ -25,8 +25,8 @@ Qt::WindowFlags saverFlags()
 {
     // Bypassing the window manager keeps the window over panels and docks and gives it
     // exactly the screen's size whether or not a window manager runs.
-    return Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-           | Qt::X11BypassWindowManagerHint;
+    return Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+           Qt::X11BypassWindowManagerHint;
 }
 
 QString cssColour(std::uint32_t bgr)
@@ -55,7 +55,8 @@ SaverWindow::SaverWindow(const SaverSettings& settings, SaverServices services, 
     panel_->setObjectName(QStringLiteral("frCheckPassword"));
     const QSize panelSize(int(6555 / tpp.x()), int(975 / tpp.y()));
     panel_->resize(panelSize);
-    panel_->move(area.width() / 2 - panelSize.width() / 2, area.height() / 3 - panelSize.height() / 2);
+    panel_->move(area.width() / 2 - panelSize.width() / 2,
+                 area.height() / 3 - panelSize.height() / 2);
     panel_->setFrameShape(QFrame::Box);
     panel_->setAutoFillBackground(true);
     QPalette pal = panel_->palette();
@@ -87,7 +88,8 @@ SaverWindow::SaverWindow(const SaverSettings& settings, SaverServices services, 
     hooks.fetchQuote = services_.fetchQuote;
     hooks.noDataFile = [this] { QTimer::singleShot(0, this, [this] { noDataFile(); }); };
     engine_ = std::make_unique<SaverEngine>(settings_, area.size(), tpp, hooks);
-    connect(engine_.get(), &SaverEngine::frameReady, this, [this](const QRect& dirty) { update(dirty); });
+    connect(engine_.get(), &SaverEngine::frameReady, this,
+            [this](const QRect& dirty) { update(dirty); });
 
     // Every other screen shows just the background.
     for (QScreen* other : QGuiApplication::screens()) {
@@ -206,7 +208,8 @@ bool SaverWindow::eventFilter(QObject* watched, QEvent* event)
             }
         } else if (event->type() == QEvent::FocusOut && panel_->isVisible() && !ended_) {
             // Typing always goes to the box while the panel is up.
-            QTimer::singleShot(0, txtPassword_, [this] { txtPassword_->setFocus(Qt::OtherFocusReason); });
+            QTimer::singleShot(0, txtPassword_,
+                               [this] { txtPassword_->setFocus(Qt::OtherFocusReason); });
         }
     }
     return QWidget::eventFilter(watched, event);

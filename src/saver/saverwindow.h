@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPoint>
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 #include <vector>

@@ -26,8 +26,10 @@ Launch parseCommandLine(const QStringList& arguments, const QString& hostWindow)
         const auto id = at + 1 < arguments.size() ? windowId(arguments[at + 1]) : std::nullopt;
         return id ? Launch{SaverMode::Hosted, id} : Launch{SaverMode::Nothing, {}};
     }
-    if (arguments.contains(QStringLiteral("-root")) || (arguments.isEmpty() && !hostWindow.isEmpty())) {
-        return Launch{SaverMode::Hosted, hostWindow.isEmpty() ? std::nullopt : windowId(hostWindow)};
+    if (arguments.contains(QStringLiteral("-root")) ||
+        (arguments.isEmpty() && !hostWindow.isEmpty())) {
+        return Launch{SaverMode::Hosted,
+                      hostWindow.isEmpty() ? std::nullopt : windowId(hostWindow)};
     }
 
     // The desktop's switches: only the first two characters of the command line count.

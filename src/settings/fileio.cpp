@@ -129,8 +129,7 @@ std::optional<FileId> identify(const fs::path& path)
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
     return FileId{static_cast<std::uint64_t>(st.st_size),
-                  static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 +
-                      st.st_mtim.tv_nsec,
+                  static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
                   static_cast<std::uint64_t>(st.st_ino), static_cast<std::uint64_t>(st.st_dev)};
 }
 

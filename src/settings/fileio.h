@@ -35,7 +35,7 @@ SENTARISTORE_EXPORT std::string readAll(const std::filesystem::path& path,
                                         std::string_view what = "the file");
 // Nothing when the file is missing; throws on any other failure.
 SENTARISTORE_EXPORT std::optional<std::string> readIfExists(const std::filesystem::path& path,
-                                                             std::string_view what = "the file");
+                                                            std::string_view what = "the file");
 
 // Replaces the file with exactly these bytes: written to a temporary file beside it,
 // flushed to disk and renamed over it, so a crash leaves the old file or the new one.

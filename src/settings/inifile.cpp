@@ -39,18 +39,28 @@ std::string IniDocument::groupName(std::string_view section)
 std::string IniDocument::escapeValue(std::string_view value)
 {
     std::string out;
-    bool quote = value.empty() ? false
-                               : (value.front() == ' ' || value.front() == '\t' ||
-                                  value.back() == ' ' || value.back() == '\t' ||
-                                  value.front() == '@');
+    bool quote = value.empty()
+                     ? false
+                     : (value.front() == ' ' || value.front() == '\t' || value.back() == ' ' ||
+                        value.back() == '\t' || value.front() == '@');
     for (char ch : value) {
         const auto c = static_cast<unsigned char>(ch);
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         case ',':
         case ';':
         case '=':
@@ -81,14 +91,30 @@ std::string IniDocument::unescapeValue(std::string_view raw)
         if (c == '\\' && i + 1 < raw.size()) {
             const char n = raw[++i];
             switch (n) {
-            case 'n': out.push_back('\n'); break;
-            case 'r': out.push_back('\r'); break;
-            case 't': out.push_back('\t'); break;
-            case 'a': out.push_back('\a'); break;
-            case 'b': out.push_back('\b'); break;
-            case 'f': out.push_back('\f'); break;
-            case 'v': out.push_back('\v'); break;
-            case '0': out.push_back('\0'); break;
+            case 'n':
+                out.push_back('\n');
+                break;
+            case 'r':
+                out.push_back('\r');
+                break;
+            case 't':
+                out.push_back('\t');
+                break;
+            case 'a':
+                out.push_back('\a');
+                break;
+            case 'b':
+                out.push_back('\b');
+                break;
+            case 'f':
+                out.push_back('\f');
+                break;
+            case 'v':
+                out.push_back('\v');
+                break;
+            case '0':
+                out.push_back('\0');
+                break;
             case 'x': {
                 unsigned cp = 0;
                 int digits = 0;
@@ -102,7 +128,8 @@ std::string IniDocument::unescapeValue(std::string_view raw)
                     out += text::fromCodePoints(std::u32string(1, static_cast<char32_t>(cp)));
                 break;
             }
-            default: out.push_back(n); // \\ \" \; \, and anything else stand for themselves
+            default:
+                out.push_back(n); // \\ \" \; \, and anything else stand for themselves
             }
             continue;
         }
@@ -148,7 +175,8 @@ IniDocument IniDocument::parse(std::string_view text)
         } else if (!t.empty() && t.front() != ';' && t.front() != '#' &&
                    t.find('=') != std::string_view::npos) {
             const auto eq = t.find('=');
-            doc.lines_.push_back({Line::Entry, joined, section, std::string(trim(t.substr(0, eq)))});
+            doc.lines_.push_back(
+                {Line::Entry, joined, section, std::string(trim(t.substr(0, eq)))});
         } else if (end < text.size() || !joined.empty()) {
             doc.lines_.push_back({Line::Other, joined, section, {}});
         }
@@ -169,8 +197,7 @@ std::string IniDocument::serialize() const
     return out;
 }
 
-std::optional<std::string> IniDocument::value(std::string_view section,
-                                              std::string_view key) const
+std::optional<std::string> IniDocument::value(std::string_view section, std::string_view key) const
 {
     const std::string group = groupName(section);
     // A later line wins, as it would in a hand-edited file read top to bottom.

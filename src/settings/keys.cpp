@@ -52,7 +52,8 @@ std::optional<KeyInfo> find(std::string_view key)
             return info;
     // Numbered keys: the word and a decimal index from 1 without leading zeros.
     std::size_t digits = 0;
-    while (digits < key.size() && std::isdigit(static_cast<unsigned char>(key[key.size() - 1 - digits])))
+    while (digits < key.size() &&
+           std::isdigit(static_cast<unsigned char>(key[key.size() - 1 - digits])))
         ++digits;
     if (digits == 0 || digits == key.size() || key[key.size() - digits] == '0')
         return std::nullopt;

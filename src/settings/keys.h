@@ -46,7 +46,7 @@ enum class Kind {
     ListIndex, // 0-based list index as decimal text
     Colour,    // decimal 0x00BBGGRR, or "random" for the saver's foreground
     FontName,
-    Coded,     // coded password text; control characters included
+    Coded, // coded password text; control characters included
 };
 
 // Where the first value comes from when it is not a fixed text.
@@ -57,8 +57,8 @@ enum class FirstValue {
 };
 
 struct KeyInfo {
-    std::string_view name;     // canonical spelling; numbered keys give the word only
-    bool numbered;             // name is followed by an index from 1
+    std::string_view name; // canonical spelling; numbered keys give the word only
+    bool numbered;         // name is followed by an index from 1
     Kind kind;
     FirstValue source;
     std::string_view firstValue;

@@ -56,11 +56,10 @@ std::optional<fileio::FileId> identifyFd(int fd)
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
-    return fileio::FileId{static_cast<std::uint64_t>(st.st_size),
-                          static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 +
-                              st.st_mtim.tv_nsec,
-                          static_cast<std::uint64_t>(st.st_ino),
-                          static_cast<std::uint64_t>(st.st_dev)};
+    return fileio::FileId{
+        static_cast<std::uint64_t>(st.st_size),
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+        static_cast<std::uint64_t>(st.st_ino), static_cast<std::uint64_t>(st.st_dev)};
 }
 
 } // namespace
@@ -167,7 +166,7 @@ bool QuoteIndex::build()
     std::uint64_t base = 0;
     std::uint64_t lineStart = 0;
     std::uint64_t lineNo = 1;
-    bool decided = false;   // the current line's content has been judged
+    bool decided = false; // the current line's content has been judged
     bool hasContent = false;
     bool bom = false;
     bool sawNewline = false;
@@ -254,12 +253,11 @@ bool QuoteIndex::loadCache(const fs::path& cacheFile)
         return false;
     Header h;
     struct stat st;
-    const bool ok = preadAll(fd, reinterpret_cast<char*>(&h), sizeof h, 0) ==
-                        static_cast<ssize_t>(sizeof h) &&
-                    std::memcmp(h.magic, kMagic, sizeof kMagic) == 0 && ::fstat(fd, &st) == 0 &&
-                    h.quoteCount <= (UINT64_MAX - sizeof h) / sizeof(Entry) &&
-                    static_cast<std::uint64_t>(st.st_size) ==
-                        sizeof h + h.quoteCount * sizeof(Entry);
+    const bool ok =
+        preadAll(fd, reinterpret_cast<char*>(&h), sizeof h, 0) == static_cast<ssize_t>(sizeof h) &&
+        std::memcmp(h.magic, kMagic, sizeof kMagic) == 0 && ::fstat(fd, &st) == 0 &&
+        h.quoteCount <= (UINT64_MAX - sizeof h) / sizeof(Entry) &&
+        static_cast<std::uint64_t>(st.st_size) == sizeof h + h.quoteCount * sizeof(Entry);
     if (!ok) {
         ::close(fd);
         return false;
@@ -281,8 +279,9 @@ bool QuoteIndex::loadCache(const fs::path& cacheFile)
     if (!mapCache(fd, static_cast<std::size_t>(st.st_size)))
         return false;
     // The same file version: the recorded pick is trusted by offset.
-    const auto it = std::lower_bound(entries_.begin(), entries_.end(), lastOffset_,
-                                     [](const Entry& e, std::uint64_t off) { return e.offset < off; });
+    const auto it =
+        std::lower_bound(entries_.begin(), entries_.end(), lastOffset_,
+                         [](const Entry& e, std::uint64_t off) { return e.offset < off; });
     lastEntry_ = (it != entries_.end() && it->offset == lastOffset_) ? it - entries_.begin() : -1;
     fromCache_ = true;
     return true;
@@ -334,9 +333,9 @@ void QuoteIndex::inheritLastPick(const QuoteIndex& older)
 {
     if (older.lastOffset_ == UINT64_MAX)
         return;
-    const auto it = std::lower_bound(
-        entries_.begin(), entries_.end(), older.lastOffset_,
-        [](const Entry& e, std::uint64_t off) { return e.offset < off; });
+    const auto it =
+        std::lower_bound(entries_.begin(), entries_.end(), older.lastOffset_,
+                         [](const Entry& e, std::uint64_t off) { return e.offset < off; });
     if (it == entries_.end() || it->offset != older.lastOffset_)
         return;
     const auto bytes = readLineBytes(it - entries_.begin());
@@ -349,9 +348,8 @@ std::optional<std::string> QuoteIndex::readLineBytes(std::int64_t entry) const
     if (entry < 0 || entry >= quoteCount())
         return std::nullopt;
     const std::uint64_t start = entries_[static_cast<std::size_t>(entry)].offset;
-    const std::uint64_t limit = entry + 1 < quoteCount()
-                                    ? entries_[static_cast<std::size_t>(entry + 1)].offset
-                                    : id_.size;
+    const std::uint64_t limit =
+        entry + 1 < quoteCount() ? entries_[static_cast<std::size_t>(entry + 1)].offset : id_.size;
     if (start >= limit)
         return std::nullopt;
     std::string out;
@@ -400,7 +398,8 @@ void QuoteIndex::rememberPick(std::int64_t entry, std::uint64_t hash)
     lastOffset_ = entries_[static_cast<std::size_t>(entry)].offset;
     lastHash_ = hash;
     if (sharedLast_) {
-        std::atomic_ref<std::uint64_t>(sharedLast_[0]).store(lastOffset_, std::memory_order_relaxed);
+        std::atomic_ref<std::uint64_t>(sharedLast_[0])
+            .store(lastOffset_, std::memory_order_relaxed);
         std::atomic_ref<std::uint64_t>(sharedLast_[1]).store(lastHash_, std::memory_order_relaxed);
     }
 }
@@ -415,13 +414,14 @@ std::optional<QuoteLine> QuoteIndex::pick(std::mt19937_64& rng)
         const std::uint64_t recorded =
             std::atomic_ref<std::uint64_t>(sharedLast_[0]).load(std::memory_order_relaxed);
         if (recorded != lastOffset_) {
-            const auto it = std::lower_bound(
-                entries_.begin(), entries_.end(), recorded,
-                [](const Entry& e, std::uint64_t off) { return e.offset < off; });
+            const auto it =
+                std::lower_bound(entries_.begin(), entries_.end(), recorded,
+                                 [](const Entry& e, std::uint64_t off) { return e.offset < off; });
             if (it != entries_.end() && it->offset == recorded) {
                 lastEntry_ = it - entries_.begin();
                 lastOffset_ = recorded;
-                lastHash_ = std::atomic_ref<std::uint64_t>(sharedLast_[1]).load(std::memory_order_relaxed);
+                lastHash_ =
+                    std::atomic_ref<std::uint64_t>(sharedLast_[1]).load(std::memory_order_relaxed);
             }
         }
     }

@@ -26,8 +26,8 @@ struct QuoteLine {
 // What a writer must know to add to the file in its own style.
 struct DataFileFormat {
     text::Encoding encoding = text::Encoding::Utf8;
-    bool crlf = true;             // line ends are CR LF (else LF)
-    bool endsWithNewline = true;  // an empty file counts as ending with one
+    bool crlf = true;            // line ends are CR LF (else LF)
+    bool endsWithNewline = true; // an empty file counts as ending with one
 };
 
 class SENTARISTORE_EXPORT QuoteIndex {

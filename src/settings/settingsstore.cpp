@@ -51,8 +51,7 @@ struct SettingsStore::Impl {
     }
 
     // Read, change and replace the file under the lock, so no other writer's change is lost.
-    template <typename Change>
-    void modify(Change&& change)
+    template <typename Change> void modify(Change&& change)
     {
         fileio::FileLock lock(lockFile());
         iniLoaded = false;
@@ -196,12 +195,23 @@ std::string htmlEscape(std::string_view s)
     out.reserve(s.size());
     for (char c : s) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -249,7 +259,8 @@ SignatureResult SettingsStore::updateSignature(std::string_view quote, std::int6
     if (font.empty())
         font = "Arial";
     const int size = pointSizeOf(readSetting(keys::numbered(keys::Fontsize, n), section), 10);
-    const std::uint32_t colour = colourOf(readSetting(keys::numbered(keys::Fontcolor, n), section), 0);
+    const std::uint32_t colour =
+        colourOf(readSetting(keys::numbered(keys::Fontcolor, n), section), 0);
     result.rtf = textToRtf(plain, font, colour, size);
     result.text = html ? replaceAll(intro, tag, htmlEscape(quote)) : std::move(plain);
     try {

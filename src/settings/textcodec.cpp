@@ -153,10 +153,13 @@ std::u32string toCodePoints(std::string_view utf8)
     const auto* end = p + utf8.size();
     while (p < end) {
         const unsigned char c = *p;
-        int len = c < 0x80 ? 1 : (c >= 0xC2 && c <= 0xDF) ? 2 : (c >= 0xE0 && c <= 0xEF) ? 3
-                            : (c >= 0xF0 && c <= 0xF4) ? 4 : 0;
-        if (len == 0 || end - p < len || !isValidUtf8({reinterpret_cast<const char*>(p),
-                                                       static_cast<std::size_t>(len)})) {
+        int len = c < 0x80                   ? 1
+                  : (c >= 0xC2 && c <= 0xDF) ? 2
+                  : (c >= 0xE0 && c <= 0xEF) ? 3
+                  : (c >= 0xF0 && c <= 0xF4) ? 4
+                                             : 0;
+        if (len == 0 || end - p < len ||
+            !isValidUtf8({reinterpret_cast<const char*>(p), static_cast<std::size_t>(len)})) {
             out.push_back(0xFFFD);
             ++p;
             continue;

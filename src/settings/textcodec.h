@@ -26,7 +26,7 @@ public:
 private:
     bool bad_ = false;
     bool nonAscii_ = false;
-    int need_ = 0;                 // continuation bytes still expected
+    int need_ = 0;                        // continuation bytes still expected
     unsigned char lo_ = 0x80, hi_ = 0xBF; // allowed range of the next continuation byte
 };
 

@@ -5,7 +5,6 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusError>
-
 #include <cstdio>
 
 namespace sentari::tray {
@@ -13,13 +12,9 @@ namespace sentari::tray {
 namespace {
 // A call that starts sentari waits for its start-up, which may ask the user for a data file.
 constexpr int CallTimeoutMs = 10 * 60 * 1000;
-}
+} // namespace
 
-Automation::Automation(QuoteKeeper& keeper, QObject* parent)
-    : QObject(parent)
-    , keeper_(keeper)
-{
-}
+Automation::Automation(QuoteKeeper& keeper, QObject* parent) : QObject(parent), keeper_(keeper) {}
 
 void Automation::release()
 {
@@ -80,7 +75,8 @@ ServiceStart registerAutomation(Automation& automation)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return ServiceStart::NoBus;
-    bus.registerObject(QString::fromLatin1(ObjectPath), &automation, QDBusConnection::ExportScriptableSlots);
+    bus.registerObject(QString::fromLatin1(ObjectPath), &automation,
+                       QDBusConnection::ExportScriptableSlots);
     if (!bus.registerService(QString::fromLatin1(ServiceName))) {
         bus.unregisterObject(QString::fromLatin1(ObjectPath));
         return ServiceStart::AlreadyRunning;
@@ -96,13 +92,13 @@ int callChangeActiveQuote()
                      qPrintable(bus.lastError().message()));
         return 1;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(ServiceName),
-                                                       QString::fromLatin1(ObjectPath),
-                                                       QString::fromLatin1(InterfaceName),
-                                                       QStringLiteral("ChangeActiveQuote"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QString::fromLatin1(ServiceName), QString::fromLatin1(ObjectPath),
+        QString::fromLatin1(InterfaceName), QStringLiteral("ChangeActiveQuote"));
     const QDBusMessage reply = bus.call(call, QDBus::Block, CallTimeoutMs);
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        std::fprintf(stderr, "sentari: the quote was not changed: %s\n", qPrintable(reply.errorMessage()));
+        std::fprintf(stderr, "sentari: the quote was not changed: %s\n",
+                     qPrintable(reply.errorMessage()));
         return 1;
     }
     return 0;

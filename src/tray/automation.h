@@ -6,7 +6,6 @@
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QObject>
-
 #include <functional>
 
 namespace sentari::tray {

@@ -78,13 +78,15 @@ DeleteOutcome deleteQuote(const fs::path& file, std::int64_t lineNumber, const Q
 {
     const std::string bytes = fileio::readAll(file, "the quote data file");
     const bool bom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
-    const auto encoding = text::isValidUtf8(bytes) ? text::Encoding::Utf8 : text::Encoding::Windows1252;
+    const auto encoding =
+        text::isValidUtf8(bytes) ? text::Encoding::Utf8 : text::Encoding::Windows1252;
     const auto wanted = text::encode(u8(quote), encoding);
     const auto lines = splitLines(bytes, bom ? 3 : 0);
 
     DeleteOutcome outcome;
     auto holdsQuote = [&](std::size_t i) {
-        return wanted && std::string_view(bytes).substr(lines[i].start, lines[i].content) == *wanted;
+        return wanted &&
+               std::string_view(bytes).substr(lines[i].start, lines[i].content) == *wanted;
     };
     std::size_t victim = lines.size();
     if (lineNumber >= 1 && static_cast<std::size_t>(lineNumber) <= lines.size() &&

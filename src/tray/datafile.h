@@ -4,7 +4,6 @@
 // encoding and line ends; a delete replaces the file atomically. Failures throw StoreError.
 
 #include <QString>
-
 #include <cstdint>
 #include <filesystem>
 

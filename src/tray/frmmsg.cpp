@@ -30,15 +30,13 @@ QFont messageFont()
 
 FrmMsg::FrmMsg(SettingsStore& store, platform::Desktop& desktop, const QString& askKey,
                const QString& question, QPointF twipsPerPixel)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint
-                           | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
-    , store_(store)
-    , desktop_(desktop)
-    , AskKey(askKey)
-    , message_(new QLabel(this))
-    , yes_(new QPushButton(QStringLiteral("&Yes"), this))
-    , no_(new QPushButton(QStringLiteral("&No"), this))
-    , check1_(new QCheckBox(QStringLiteral("Don't ask this again"), this))
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::WindowStaysOnTopHint),
+      store_(store), desktop_(desktop), AskKey(askKey), message_(new QLabel(this)),
+      yes_(new QPushButton(QStringLiteral("&Yes"), this)),
+      no_(new QPushButton(QStringLiteral("&No"), this)),
+      check1_(new QCheckBox(QStringLiteral("Don't ask this again"), this))
 {
     setObjectName(QStringLiteral("frmMSG"));
     setWindowTitle(QStringLiteral("Sentari"));
@@ -89,8 +87,8 @@ void FrmMsg::changeEvent(QEvent* event)
     // The dialog has only a close box, but some window managers (openbox) draw minimise and
     // maximise buttons on every dialog whatever its hints say. Minimised, this modal question
     // would vanish with no task bar entry to bring it back while the icon waits for it.
-    if (event->type() == QEvent::WindowStateChange
-        && (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+    if (event->type() == QEvent::WindowStateChange &&
+        (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
         QTimer::singleShot(0, this, [this] {
             setWindowState(Qt::WindowNoState);
             show();
@@ -120,8 +118,7 @@ void FrmMsg::command1Clicked(bool yes)
 }
 
 AskOnceDialog::AskOnceDialog(SettingsStore& store, platform::Desktop& desktop)
-    : store_(store)
-    , desktop_(desktop)
+    : store_(store), desktop_(desktop)
 {
 }
 

@@ -19,7 +19,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
-
 #include <cstdio>
 
 namespace sentari::tray {
@@ -46,9 +45,7 @@ struct FlagGuard {
 // frame: a measuring aid, off unless SENTARI_TRACE_HOVER is set.
 class HoverTrace : public QObject {
 public:
-    HoverTrace(QWidget* quoteLabel, QElapsedTimer clock)
-        : QObject(quoteLabel)
-        , clock_(clock)
+    HoverTrace(QWidget* quoteLabel, QElapsedTimer clock) : QObject(quoteLabel), clock_(clock)
     {
         quoteLabel->installEventFilter(this);
     }
@@ -58,7 +55,8 @@ public:
             watched->removeEventFilter(this);
             // Runs once the painted frame has been flushed to the X server.
             QTimer::singleShot(0, this, [this] {
-                std::fprintf(stderr, "sentari: hover to painted pop-up %.3f ms\n", clock_.nsecsElapsed() / 1e6);
+                std::fprintf(stderr, "sentari: hover to painted pop-up %.3f ms\n",
+                             clock_.nsecsElapsed() / 1e6);
             });
         }
         return false;
@@ -107,9 +105,7 @@ static const MenuItem menuItems[] = {
 };
 
 FrmQuote::FrmQuote(SettingsStore& store, platform::Desktop& desktop, QuoteKeeper& keeper)
-    : store_(store)
-    , desktop_(desktop)
-    , keeper_(keeper)
+    : store_(store), desktop_(desktop), keeper_(keeper)
 {
     // At the system timer's resolution; it runs only while a pop-up is open.
     Timer1.setInterval(5);
@@ -143,19 +139,20 @@ void FrmQuote::buildMenu()
     menu_->setObjectName(QStringLiteral("PopupQuote"));
     for (const MenuItem& item : menuItems) {
         const QString caption = QString::fromLatin1(item.caption);
-        QAction* action = caption == QLatin1String("-") ? menu_->addSeparator()
-                                                        : menu_->addAction(caption);
+        QAction* action =
+            caption == QLatin1String("-") ? menu_->addSeparator() : menu_->addAction(caption);
         action->setObjectName(QString::fromLatin1(item.name));
         // The chosen command runs after the menu has closed and the callback has returned,
         // so a message box it shows does not find the tray still marked busy.
         if (item.handler) {
             auto handler = item.handler;
-            connect(action, &QAction::triggered, this,
-                    [this, handler] {
-                        Serving serving(*this);
-                        (this->*handler)();
-                    },
-                    Qt::QueuedConnection);
+            connect(
+                action, &QAction::triggered, this,
+                [this, handler] {
+                    Serving serving(*this);
+                    (this->*handler)();
+                },
+                Qt::QueuedConnection);
         }
         if (QLatin1String(item.name) == QLatin1String("ChangeSignature"))
             changeSignatureAction_ = action;
@@ -216,8 +213,8 @@ void FrmQuote::showPopup()
     auto* popup = new FrmPopup(keeper_.current().text, tpp);
     popup_ = popup;
     PopupAnchor = desktop_.cursorPos();
-    const QPoint at = PopupPosition(PopupAnchor, desktop_.screenGeometry(), desktop_.workArea(), tpp,
-                                    popup->sizeTwips());
+    const QPoint at = PopupPosition(PopupAnchor, desktop_.screenGeometry(), desktop_.workArea(),
+                                    tpp, popup->sizeTwips());
     if (traceHover)
         new HoverTrace(popup->quotePopup(), callbackClock_);
     popup->showAt(at);
@@ -227,7 +224,8 @@ void FrmQuote::showPopup()
 void FrmQuote::timer1Tick()
 {
     const QPoint p = desktop_.cursorPos();
-    if (qAbs(p.x() - PopupAnchor.x()) > PopupTolerance || qAbs(p.y() - PopupAnchor.y()) > PopupTolerance)
+    if (qAbs(p.x() - PopupAnchor.x()) > PopupTolerance ||
+        qAbs(p.y() - PopupAnchor.y()) > PopupTolerance)
         closePopup();
 }
 
@@ -260,9 +258,10 @@ void FrmQuote::OpenHelpFile(const QString& name)
     QString folder = QDir::toNativeSeparators(platform::dataFolder());
     while (folder.size() > 1 && folder.endsWith(QDir::separator()))
         folder.chop(1);
-    desktop_.message(QStringLiteral("No viewer registered for html files\r\nor helpfile not present in ")
-                         + folder,
-                     platform::MessageStyle::Information);
+    desktop_.message(
+        QStringLiteral("No viewer registered for html files\r\nor helpfile not present in ") +
+            folder,
+        platform::MessageStyle::Information);
 }
 
 void FrmQuote::help()
@@ -274,9 +273,11 @@ void FrmQuote::RunScreenSaver()
 {
     const QString program = platform::siblingProgram(QStringLiteral("sentarisaver"));
     const QFileInfo info(program);
-    if (info.isFile() && info.isExecutable() && desktop_.startDetached(program, {QStringLiteral("/s")}))
+    if (info.isFile() && info.isExecutable() &&
+        desktop_.startDetached(program, {QStringLiteral("/s")}))
         return;
-    desktop_.message(QStringLiteral("SentariSaver not installed."), platform::MessageStyle::Information);
+    desktop_.message(QStringLiteral("SentariSaver not installed."),
+                     platform::MessageStyle::Information);
 }
 
 void FrmQuote::addQuoteToClipboard()
@@ -339,7 +340,8 @@ void FrmQuote::ModifyIcon()
 
 bool FrmQuote::iconShown() const
 {
-    return (iconWindow_ && iconWindow_->isVisible()) || (systemTrayIcon_ && systemTrayIcon_->isVisible());
+    return (iconWindow_ && iconWindow_->isVisible()) ||
+           (systemTrayIcon_ && systemTrayIcon_->isVisible());
 }
 
 WId FrmQuote::iconWindow() const
@@ -363,7 +365,7 @@ void FrmQuote::AddIcon()
                 dockCheck_.setInterval(1000);
             });
             connect(xembed_, &platform::XEmbedTray::docked, this, [this](WId w) {
-                            if (iconWindow_ && iconWindow_->winId() == w)
+                if (iconWindow_ && iconWindow_->winId() == w)
                     iconWindow_->show();
             });
             connect(xembed_, &platform::XEmbedTray::undocked, this, [this](WId w) {

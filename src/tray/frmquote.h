@@ -6,14 +6,13 @@
 #include "platform/desktop.h"
 #include "tray/quotekeeper.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-
 #include <functional>
 #include <memory>
 

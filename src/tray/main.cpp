@@ -31,8 +31,9 @@ int printQuote(sentari::SettingsStore& store)
                        "or with --data-file FILE.\n",
                        stderr);
         else
-            std::fprintf(stderr, "sentari: the quote data file \"%s\" is missing, unreadable or "
-                                 "holds no quote.\n",
+            std::fprintf(stderr,
+                         "sentari: the quote data file \"%s\" is missing, unreadable or "
+                         "holds no quote.\n",
                          quote.path.c_str());
         return 1;
     }

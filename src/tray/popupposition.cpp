@@ -7,7 +7,7 @@ namespace sentari::tray {
 namespace {
 // Space left between the pop-up and a screen edge that has no panel.
 constexpr int TaskbarClearance = 25;
-}
+} // namespace
 
 int twipsToPixels(double twips, double twipsPerPixel)
 {

@@ -4,7 +4,6 @@
 
 #include <QEvent>
 #include <QFontInfo>
-
 #include <cmath>
 
 namespace sentari::tray {
@@ -45,10 +44,9 @@ QString quoteFontFamily()
 }
 
 FrmPopup::FrmPopup(const QString& quote, QPointF twipsPerPixel)
-    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                           | Qt::WindowDoesNotAcceptFocus)
-    , quoteBorder_(new QLabel(this))
-    , quotePopup_(new QLabel(this))
+    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::WindowDoesNotAcceptFocus),
+      quoteBorder_(new QLabel(this)), quotePopup_(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmPopup"));
     // The quote is the window's name too, for screen readers and pagers.
@@ -83,7 +81,8 @@ FrmPopup::FrmPopup(const QString& quote, QPointF twipsPerPixel)
 
     // The label grows with its text; the frame and the window follow it.
     const double borderHeight = labelHeight * ty + 2 * FrameMargin;
-    quoteBorder_->setGeometry(0, 0, twipsToPixels(BorderWidth, tx), twipsToPixels(borderHeight, ty));
+    quoteBorder_->setGeometry(0, 0, twipsToPixels(BorderWidth, tx),
+                              twipsToPixels(borderHeight, ty));
     sizeTwips_ = QSize(BorderWidth, static_cast<int>(std::lround(borderHeight)));
     resize(quoteBorder_->size());
     quotePopup_->raise();
@@ -97,8 +96,8 @@ void FrmPopup::showAt(QPoint topLeft)
 }
 
 FrmQuoteOnce::FrmQuoteOnce(const QString& quote, QRect screen)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , quote_(new QLabel(this))
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      quote_(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmQuoteOnce"));
     setWindowTitle(QStringLiteral("Sentari"));

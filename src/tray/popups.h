@@ -7,7 +7,6 @@
 #include <QPointF>
 #include <QSize>
 #include <QWidget>
-
 #include <functional>
 
 namespace sentari::tray {

@@ -65,7 +65,7 @@ void QuoteKeeper::showFailure(const QString& text)
 }
 
 QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag,
-                                             std::optional<platform::BusyPointer>* busy)
+                                            std::optional<platform::BusyPointer>* busy)
 {
     const auto normalPointer = [busy] {
         if (busy)
@@ -127,8 +127,9 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag,
         }
     }
     if (!failures.isEmpty())
-        showFailure(QStringLiteral("The new quote could not be put into every signature file.\n\n") +
-                    failures.join(QLatin1Char('\n')));
+        showFailure(
+            QStringLiteral("The new quote could not be put into every signature file.\n\n") +
+            failures.join(QLatin1Char('\n')));
     if (i == 1 && askFlag)
         askCreateSignature();
     return Outcome::Changed;
@@ -139,8 +140,9 @@ bool QuoteKeeper::changeQuoteFile()
     platform::FileDialogRequest request;
     request.title = QStringLiteral("Choose the Sentari data file");
     request.filter = QStringLiteral("Text (*.txt)|*.txt");
-    request.initialPath = defaultDataFile.isEmpty() ? platform::dataFile(QStringLiteral("wisdom.txt"))
-                                                    : defaultDataFile;
+    request.initialPath = defaultDataFile.isEmpty()
+                              ? platform::dataFile(QStringLiteral("wisdom.txt"))
+                              : defaultDataFile;
     request.fileMustExist = false;
     const auto chosen = desktop_.openFileName(request);
     if (!chosen || chosen->isEmpty())

@@ -7,7 +7,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -21,10 +20,10 @@ namespace sentari::tray {
 inline const QString QuoteTag = QStringLiteral("<Quote will be inserted here>");
 
 struct CurrentQuote {
-    QString text;           // empty when there is none
-    qint64 index = 0;       // 1-based line number in the data file
+    QString text;     // empty when there is none
+    qint64 index = 0; // 1-based line number in the data file
     QString quoteFilePath;
-    QString signatureText;  // signature 1 with the current quote, plain text
+    QString signatureText; // signature 1 with the current quote, plain text
     QByteArray signatureRtf;
 };
 

@@ -13,13 +13,11 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
-
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
-
 #include <sys/socket.h>
 #include <unistd.h>
 

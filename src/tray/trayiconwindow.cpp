@@ -42,8 +42,8 @@ QIcon trayIcon()
 TrayIconWindow::TrayIconWindow(std::function<void(int)> callback)
     // Kept from the window manager: a window it framed in a race with the tray would be
     // pulled out of the frame by the tray and left unmapped.
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint)
-    , callback_(std::move(callback))
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint),
+      callback_(std::move(callback))
 {
     setObjectName(QStringLiteral("SentariTrayIcon"));
     setWindowTitle(QStringLiteral("Sentari"));

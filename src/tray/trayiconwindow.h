@@ -4,7 +4,6 @@
 // tray gives it and reports the pointer as the tray callback's mouse messages.
 
 #include <QWidget>
-
 #include <functional>
 
 class QIcon;

@@ -17,14 +17,14 @@ Answer FakeDesktop::message(const QString& text, MessageStyle style)
 }
 
 namespace {
-template <typename T>
-std::optional<T> take(std::deque<std::optional<T>>& queue)
+template <typename T> std::optional<T> take(std::deque<std::optional<T>>& queue)
 {
-    if (queue.empty())
-        return std::nullopt;
-    auto a = queue.front();
-    queue.pop_front();
-    return a;
+    std::optional<T> answer;
+    if (!queue.empty()) {
+        answer.swap(queue.front());
+        queue.pop_front();
+    }
+    return answer;
 }
 } // namespace
 

@@ -5,7 +5,6 @@
 #include "platform/desktop.h"
 
 #include <QList>
-
 #include <deque>
 
 namespace sentari::testing {

@@ -5,7 +5,6 @@
 #include "saver/steps.h"
 
 #include <QRect>
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -84,7 +83,10 @@ struct Bench {
         g.cellWidth = 32;
         return g;
     }
-    void setText(const std::u32string& text) { scene.layout.breakLines(text, scene.geometry.screenWidth); }
+    void setText(const std::u32string& text)
+    {
+        scene.layout.breakLines(text, scene.geometry.screenWidth);
+    }
     // Runs to the end, as the window would, and counts the passes asked for.
     void run(sentari::saver::Steps steps)
     {

@@ -1,9 +1,7 @@
 #include "recordingcanvas.h"
-
 #include "saver/quotecycle.h"
 
 #include <QTest>
-
 #include <algorithm>
 #include <stdexcept>
 
@@ -26,8 +24,9 @@ QString text(const std::vector<RecordingCanvas::Draw>& draws)
 
 std::vector<RecordingCanvas::Draw> withoutSpaces(std::vector<RecordingCanvas::Draw> draws)
 {
-    draws.erase(std::remove_if(draws.begin(), draws.end(), [](const auto& d) { return d.ch == U' '; }),
-                draws.end());
+    draws.erase(
+        std::remove_if(draws.begin(), draws.end(), [](const auto& d) { return d.ch == U' '; }),
+        draws.end());
     std::sort(draws.begin(), draws.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
     return draws;
 }
@@ -198,7 +197,8 @@ private slots:
         b.run(runEffect(b.scene, 1, 1));
         // 1001 frames of 16, then per character a space above, a space below and the character.
         QCOMPARE(b.canvas.draws.size(), std::size_t(1001 * 16 + 3 * 16));
-        const auto last = std::vector<RecordingCanvas::Draw>(b.canvas.draws.end() - 48, b.canvas.draws.end());
+        const auto last =
+            std::vector<RecordingCanvas::Draw>(b.canvas.draws.end() - 48, b.canvas.draws.end());
         for (std::size_t j = 0; j < 16; ++j) {
             QCOMPARE(last[3 * j].ch, U' ');
             QVERIFY(last[3 * j].y < 30 && last[3 * j + 1].y > 30);
@@ -224,7 +224,8 @@ private slots:
             // Pass counts alone: 40001; 16 x 5001 + 2001; 8 x 7001 + 25001; 151 x (16 x 21 + 1).
             QTest::addRow("Appear %d", speed) << 5 << speed << qint64(1000025) << qint64(1000025);
             QTest::addRow("Typing %d", speed) << 6 << speed << qint64(2050425) << qint64(2050425);
-            QTest::addRow("InsideOut %d", speed) << 7 << speed << qint64(2025225) << qint64(2025225);
+            QTest::addRow("InsideOut %d", speed)
+                << 7 << speed << qint64(2025225) << qint64(2025225);
             QTest::addRow("Scramble %d", speed) << 8 << speed << qint64(1272175) << qint64(1272175);
         }
         // Waves draws 16064 characters; one pacing point per S + 1, 8 ms apart, and
@@ -242,7 +243,8 @@ private slots:
         Bench b(1024, 768, interval);
         b.setText(Quiet);
         b.run(runEffect(b.scene, effect, 1));
-        QVERIFY2(b.clock.now() >= least && b.clock.now() <= most, qPrintable(QString::number(b.clock.now())));
+        QVERIFY2(b.clock.now() >= least && b.clock.now() <= most,
+                 qPrintable(QString::number(b.clock.now())));
     }
 
     void shootSpeedFollowsPace_data()
@@ -405,7 +407,8 @@ private slots:
         QString all;
         for (const auto& d : shown)
             all += QChar(char16_t(d.ch));
-        QCOMPARE(all.size(), QStringLiteral("To unlock type password then press enter.").remove(' ').size());
+        QCOMPARE(all.size(),
+                 QStringLiteral("To unlock type password then press enter.").remove(' ').size());
         QCOMPARE(b.scene.layout.lineCount(), 2);
     }
 };

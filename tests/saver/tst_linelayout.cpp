@@ -3,7 +3,6 @@
 #include "saver/saversettings.h"
 
 #include <QTest>
-
 #include <string>
 #include <vector>
 
@@ -62,26 +61,33 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<std::vector<std::int32_t>>("lengths");
 
-        QTest::newRow("seven words at 1024")
-            << "aaaa bbbb cccc dddd eeee ffff gggg" << 1024.0 << std::vector<std::int32_t>{0, 24, 34}
-            << QStringList{"aaaa bbbb cccc dddd eeee", "ffff gggg"} << std::vector<std::int32_t>{24, 10};
+        QTest::newRow("seven words at 1024") << "aaaa bbbb cccc dddd eeee ffff gggg" << 1024.0
+                                             << std::vector<std::int32_t>{0, 24, 34}
+                                             << QStringList{"aaaa bbbb cccc dddd eeee", "ffff gggg"}
+                                             << std::vector<std::int32_t>{24, 10};
         QTest::newRow("no space, any length")
-            << QString(70, 'x') << 640.0 << std::vector<std::int32_t>{0, 70} << QStringList{QString(70, 'x')}
-            << std::vector<std::int32_t>{70};
+            << QString(70, 'x') << 640.0 << std::vector<std::int32_t>{0, 70}
+            << QStringList{QString(70, 'x')} << std::vector<std::int32_t>{70};
         QTest::newRow("empty") << "" << 1024.0 << std::vector<std::int32_t>{0, 0} << QStringList{""}
                                << std::vector<std::int32_t>{0};
         // The long word keeps its line and leaves the next one empty.
         QTest::newRow("long word empties a line")
-            << "aaaa " + QString(45, 'b') + " c d" << 1024.0 << std::vector<std::int32_t>{0, 50, 50, 54}
-            << QStringList{"aaaa " + QString(45, 'b'), "", "c d"} << std::vector<std::int32_t>{50, 0, 4};
+            << "aaaa " + QString(45, 'b') + " c d" << 1024.0
+            << std::vector<std::int32_t>{0, 50, 50, 54}
+            << QStringList{"aaaa " + QString(45, 'b'), "", "c d"}
+            << std::vector<std::int32_t>{50, 0, 4};
         // The limit counts from the start of the text: an overlong first line shortens the next.
         QTest::newRow("long first word at 640")
-            << "abcdefghijklmno pqrstu vwxyz ab" << 640.0 << std::vector<std::int32_t>{0, 15, 28, 31}
-            << QStringList{"abcdefghijklmno", "pqrstu vwxyz", "ab"} << std::vector<std::int32_t>{15, 13, 3};
+            << "abcdefghijklmno pqrstu vwxyz ab" << 640.0
+            << std::vector<std::int32_t>{0, 15, 28, 31}
+            << QStringList{"abcdefghijklmno", "pqrstu vwxyz", "ab"}
+            << std::vector<std::int32_t>{15, 13, 3};
         QTest::newRow("non-ASCII counts as one character")
-            << QString::fromUtf8("\u00e9t\u00e9 \u4e2d\u6587 \U0001F600 mmmmmmmmmmmmmm xy") << 1024.0
-            << std::vector<std::int32_t>{0, 23, 26}
-            << QStringList{QString::fromUtf8("\u00e9t\u00e9 \u4e2d\u6587 \U0001F600 mmmmmmmmmmmmmm"), "xy"}
+            << QString::fromUtf8("\u00e9t\u00e9 \u4e2d\u6587 \U0001F600 mmmmmmmmmmmmmm xy")
+            << 1024.0 << std::vector<std::int32_t>{0, 23, 26}
+            << QStringList{QString::fromUtf8(
+                               "\u00e9t\u00e9 \u4e2d\u6587 \U0001F600 mmmmmmmmmmmmmm"),
+                           "xy"}
             << std::vector<std::int32_t>{23, 3};
         QTest::newRow("three lines at 800")
             << "one two three four five six seven eight nine ten" << 800.0
@@ -183,18 +189,19 @@ private slots:
         QTest::addColumn<quint32>("bg");
         QTest::addColumn<int>("timing");
         QTest::addColumn<int>("interval");
-        QTest::newRow("valid") << QStringList{"4", "65535", "8388608", "2", "0"} << 4 << false << 65535u
-                               << 8388608u << 2 << 0;
-        QTest::newRow("random foreground") << QStringList{"8", "random", "0", "0", "2"} << 8 << true
-                                           << 16777215u << 0u << 0 << 2;
-        QTest::newRow("all empty") << QStringList{"", "", "", "", ""} << 0 << false << 16777215u << 0u
-                                   << 1 << 1;
+        QTest::newRow("valid") << QStringList{"4", "65535", "8388608", "2", "0"} << 4 << false
+                               << 65535u << 8388608u << 2 << 0;
+        QTest::newRow("random foreground")
+            << QStringList{"8", "random", "0", "0", "2"} << 8 << true << 16777215u << 0u << 0 << 2;
+        QTest::newRow("all empty")
+            << QStringList{"", "", "", "", ""} << 0 << false << 16777215u << 0u << 1 << 1;
         QTest::newRow("garbage") << QStringList{"Waves", "white", "-1", "x", "1.5"} << 0 << false
                                  << 16777215u << 0u << 1 << 1;
-        QTest::newRow("out of range") << QStringList{"9", "16777216", "99999999", "3", "-1"} << 0 << false
-                                      << 16777215u << 0u << 1 << 1;
-        QTest::newRow("Random in capitals is a colour") << QStringList{"0", "RANDOM", "255", "1", "1"}
-                                                        << 0 << false << 16777215u << 255u << 1 << 1;
+        QTest::newRow("out of range") << QStringList{"9", "16777216", "99999999", "3", "-1"} << 0
+                                      << false << 16777215u << 0u << 1 << 1;
+        QTest::newRow("Random in capitals is a colour")
+            << QStringList{"0", "RANDOM", "255", "1", "1"} << 0 << false << 16777215u << 255u << 1
+            << 1;
     }
     void settingsFallBackToDefaults()
     {
@@ -205,8 +212,8 @@ private slots:
         QFETCH(quint32, bg);
         QFETCH(int, timing);
         QFETCH(int, interval);
-        const QStringList keys{"scrTransition", "scrForegroundColor", "scrBackgroundColor", "scrTiming",
-                               "scrInterval"};
+        const QStringList keys{"scrTransition", "scrForegroundColor", "scrBackgroundColor",
+                               "scrTiming", "scrInterval"};
         const auto s = SaverSettings::read([&](std::string_view key) {
             const int i = keys.indexOf(QString::fromUtf8(key.data(), qsizetype(key.size())));
             return i < 0 ? std::string() : values[i].toStdString();

@@ -1,9 +1,7 @@
 #include "fakedesktop.h"
-
+#include "platform/qtstring.h"
 #include "saver/options/optionsdialog.h"
 #include "saver/options/passworddialog.h"
-
-#include "platform/qtstring.h"
 #include "settings/settingsstore.h"
 
 #include <QCheckBox>
@@ -14,7 +12,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <map>
 
 using namespace sentari;
@@ -67,8 +64,8 @@ private slots:
         QStringList items;
         for (int i = 0; i < d.transition()->count(); ++i)
             items << d.transition()->itemText(i);
-        QCOMPARE(items, (QStringList{"Random", "Waves", "Horizontal bounce", "Shoot", "Trampoline", "Appear",
-                                     "Typing", "InsideOut", "Scramble"}));
+        QCOMPARE(items, (QStringList{"Random", "Waves", "Horizontal bounce", "Shoot", "Trampoline",
+                                     "Appear", "Typing", "InsideOut", "Scramble"}));
         QCOMPARE(d.colorScheme()->count(), 7);
         QCOMPARE(d.colorScheme()->itemText(6), QStringLiteral("Warm"));
         QCOMPARE(d.timing()->itemText(2), QStringLiteral("Long"));
@@ -87,28 +84,44 @@ private slots:
         QTest::addColumn<bool>("buttonsEnabled");
         QTest::addColumn<Values>("written");
 
-        QTest::newRow("own colours") << Values{{"scrTransition", "3"}, {"scrFont", "Alpha Sans"},
-                                               {"scrForegroundColor", "65535"}, {"scrBackgroundColor", "8388608"},
-                                               {"scrTiming", "2"}, {"scrInterval", "0"}}
+        QTest::newRow("own colours") << Values{{"scrTransition", "3"},
+                                               {"scrFont", "Alpha Sans"},
+                                               {"scrForegroundColor", "65535"},
+                                               {"scrBackgroundColor", "8388608"},
+                                               {"scrTiming", "2"},
+                                               {"scrInterval", "0"}}
                                      << 1 << true
-                                     << Values{{"scrTransition", "3"}, {"scrFont", "Alpha Sans"},
-                                               {"scrForegroundColor", "65535"}, {"scrBackgroundColor", "8388608"},
-                                               {"scrTiming", "2"}, {"scrInterval", "0"}};
+                                     << Values{{"scrTransition", "3"},
+                                               {"scrFont", "Alpha Sans"},
+                                               {"scrForegroundColor", "65535"},
+                                               {"scrBackgroundColor", "8388608"},
+                                               {"scrTiming", "2"},
+                                               {"scrInterval", "0"}};
         QTest::newRow("random foreground: background black")
-            << Values{{"scrForegroundColor", "random"}, {"scrBackgroundColor", "255"}, {"scrFont", "Gamma Mono"}}
+            << Values{{"scrForegroundColor", "random"},
+                      {"scrBackgroundColor", "255"},
+                      {"scrFont", "Gamma Mono"}}
             << 2 << false
-            << Values{{"scrForegroundColor", "random"}, {"scrBackgroundColor", "0"}, {"scrFont", "Gamma Mono"}};
+            << Values{{"scrForegroundColor", "random"},
+                      {"scrBackgroundColor", "0"},
+                      {"scrFont", "Gamma Mono"}};
         QTest::newRow("missing font: the last of the list")
             << Values{{"scrFont", "Delta"}, {"scrForegroundColor", "1"}} << 1 << true
             << Values{{"scrFont", "Gamma Mono"}, {"scrForegroundColor", "1"}};
-        QTest::newRow("font compared exactly") << Values{{"scrFont", "alpha sans"}} << 1 << true
-                                               << Values{{"scrFont", "Gamma Mono"}};
+        QTest::newRow("font compared exactly")
+            << Values{{"scrFont", "alpha sans"}} << 1 << true << Values{{"scrFont", "Gamma Mono"}};
         QTest::newRow("damaged values come back valid")
-            << Values{{"scrTransition", "12"}, {"scrForegroundColor", "blue"}, {"scrBackgroundColor", ""},
-                      {"scrTiming", "-1"}, {"scrInterval", "fast"}}
+            << Values{{"scrTransition", "12"},
+                      {"scrForegroundColor", "blue"},
+                      {"scrBackgroundColor", ""},
+                      {"scrTiming", "-1"},
+                      {"scrInterval", "fast"}}
             << 1 << true
-            << Values{{"scrTransition", "0"}, {"scrForegroundColor", "16777215"}, {"scrBackgroundColor", "0"},
-                      {"scrTiming", "1"}, {"scrInterval", "1"}};
+            << Values{{"scrTransition", "0"},
+                      {"scrForegroundColor", "16777215"},
+                      {"scrBackgroundColor", "0"},
+                      {"scrTiming", "1"},
+                      {"scrInterval", "1"}};
     }
     void loadAndOk()
     {
@@ -134,22 +147,28 @@ private slots:
         QTest::addColumn<Values>("stored");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<Writes>("writes");
-        QTest::newRow("OK, own colours")
-            << Values{{"scrTransition", "7"}, {"scrFont", "Beta Serif"},
-                      {"scrForegroundColor", "65535"}, {"scrBackgroundColor", "8388608"},
-                      {"scrTiming", "0"}, {"scrInterval", "2"}}
-            << true
-            << Writes{{"scrTransition", "7"}, {"scrFont", "Beta Serif"},
-                      {"scrBackGroundColor", "8388608"}, {"scrForeGroundColor", "65535"},
-                      {"scrTiming", "0"}, {"scrInterval", "2"}};
+        QTest::newRow("OK, own colours") << Values{{"scrTransition", "7"},
+                                                   {"scrFont", "Beta Serif"},
+                                                   {"scrForegroundColor", "65535"},
+                                                   {"scrBackgroundColor", "8388608"},
+                                                   {"scrTiming", "0"},
+                                                   {"scrInterval", "2"}}
+                                         << true << Writes{{"scrTransition", "7"},
+                                                           {"scrFont", "Beta Serif"},
+                                                           {"scrBackGroundColor", "8388608"},
+                                                           {"scrForeGroundColor", "65535"},
+                                                           {"scrTiming", "0"},
+                                                           {"scrInterval", "2"}};
         QTest::newRow("Apply, random foreground")
-            << Values{{"scrTransition", "0"}, {"scrFont", "Alpha Sans"},
-                      {"scrForegroundColor", "random"}, {"scrBackgroundColor", "255"},
-                      {"scrTiming", "2"}, {"scrInterval", "1"}}
-            << false
-            << Writes{{"scrTransition", "0"}, {"scrFont", "Alpha Sans"},
-                      {"scrBackGroundColor", "0"}, {"scrForeGroundColor", "random"},
-                      {"scrTiming", "2"}, {"scrInterval", "1"}};
+            << Values{{"scrTransition", "0"},
+                      {"scrFont", "Alpha Sans"},
+                      {"scrForegroundColor", "random"},
+                      {"scrBackgroundColor", "255"},
+                      {"scrTiming", "2"},
+                      {"scrInterval", "1"}}
+            << false << Writes{{"scrTransition", "0"},      {"scrFont", "Alpha Sans"},
+                               {"scrBackGroundColor", "0"}, {"scrForeGroundColor", "random"},
+                               {"scrTiming", "2"},          {"scrInterval", "1"}};
     }
     void saveOptionsWritesInOrder()
     {
@@ -219,7 +238,8 @@ private slots:
         QFETCH(quint32, bg);
         Fixture f;
         OptionsDialog d(*f.store, f.desktop, Fonts);
-        QCOMPARE(d.colorScheme()->itemText(index), QString::fromUtf8(ColourSchemes[size_t(index)].name));
+        QCOMPARE(d.colorScheme()->itemText(index),
+                 QString::fromUtf8(ColourSchemes[size_t(index)].name));
         emit d.colorScheme()->activated(index);
         QCOMPARE(d.colourOf(1), fg);
         QCOMPARE(d.colourOf(2), bg);
@@ -291,14 +311,26 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("stored");
         const QString before = QStringLiteral("tuv");
-        QTest::newRow("accepted") << "abc" << "abc" << "" << QString::fromUtf8("\u00d6\u00d7\u00d8");
-        QTest::newRow("line feeds and carriage returns") << "!$$!" << "!$$!" << "" << "\n\r\r\n";
-        QTest::newRow("both empty: no protection") << "" << "" << "" << "";
-        QTest::newRow("letter case differs") << "abc" << "abC" << "Password confirmation failed, try again"
-                                             << before;
-        QTest::newRow("space") << "a b" << "a b" << "You used illegal characters, try again" << before;
-        QTest::newRow("code 133 and above") << QString::fromUtf8("caf\u00e9") << QString::fromUtf8("caf\u00e9")
-                                            << "You used illegal characters, try again" << before;
+        QTest::newRow("accepted") << "abc"
+                                  << "abc"
+                                  << "" << QString::fromUtf8("\u00d6\u00d7\u00d8");
+        QTest::newRow("line feeds and carriage returns") << "!$$!"
+                                                         << "!$$!"
+                                                         << ""
+                                                         << "\n\r\r\n";
+        QTest::newRow("both empty: no protection") << ""
+                                                   << ""
+                                                   << ""
+                                                   << "";
+        QTest::newRow("letter case differs") << "abc"
+                                             << "abC"
+                                             << "Password confirmation failed, try again" << before;
+        QTest::newRow("space") << "a b"
+                               << "a b"
+                               << "You used illegal characters, try again" << before;
+        QTest::newRow("code 133 and above")
+            << QString::fromUtf8("caf\u00e9") << QString::fromUtf8("caf\u00e9")
+            << "You used illegal characters, try again" << before;
     }
     void passwordDialog()
     {

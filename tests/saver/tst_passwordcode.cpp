@@ -28,7 +28,8 @@ private slots:
         // Code 149 is the bullet in Windows-1252.
         QTest::newRow("82 to 149") << "R" << fromCodes({0x2022});
         QTest::newRow("euro, code 128") << QString(QChar(0x20AC)) << fromCodes({0xF5}); // 245
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("empty") << ""
+                               << "";
         // 80 -> 147 (left double quote), 119 -> 236, 57 -> 124, 126 -> 243
         QTest::newRow("mixed") << "Pw9~" << fromCodes({0x201C, 0xEC, 124, 0xF3});
     }

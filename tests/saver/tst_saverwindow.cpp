@@ -34,8 +34,8 @@ struct Services {
 
 void moveTo(QWidget& w, QPoint global)
 {
-    QMouseEvent move(QEvent::MouseMove, w.mapFromGlobal(QPointF(global)), QPointF(global), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, w.mapFromGlobal(QPointF(global)), QPointF(global),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&w, &move);
 }
 
@@ -52,7 +52,8 @@ private slots:
         QTest::addColumn<qulonglong>("window"); // 0: none
         QTest::newRow("/s") << QStringList{"/s"} << "" << SaverMode::Run << 0ull;
         QTest::newRow("/S") << QStringList{"/S"} << "" << SaverMode::Run << 0ull;
-        QTest::newRow("/p with a number") << QStringList{"/p", "123"} << "" << SaverMode::Preview << 0ull;
+        QTest::newRow("/p with a number")
+            << QStringList{"/p", "123"} << "" << SaverMode::Preview << 0ull;
         QTest::newRow("/P:123") << QStringList{"/P:123"} << "" << SaverMode::Preview << 0ull;
         QTest::newRow("/c:1234") << QStringList{"/c:1234"} << "" << SaverMode::Configure << 0ull;
         QTest::newRow("nothing") << QStringList{} << "" << SaverMode::Configure << 0ull;
@@ -60,16 +61,19 @@ private slots:
         QTest::newRow("/save counts two") << QStringList{"/save"} << "" << SaverMode::Run << 0ull;
         QTest::newRow("other") << QStringList{"/x"} << "" << SaverMode::Nothing << 0ull;
         QTest::newRow("one character") << QStringList{"/"} << "" << SaverMode::Nothing << 0ull;
-        QTest::newRow("-window-id hex") << QStringList{"-window-id", "0x1e00007"} << "" << SaverMode::Hosted
-                                        << 0x1e00007ull;
-        QTest::newRow("-window-id decimal") << QStringList{"-window-id", "31457287"} << "" << SaverMode::Hosted
-                                            << 31457287ull;
-        QTest::newRow("-window-id without id") << QStringList{"-window-id"} << "" << SaverMode::Nothing << 0ull;
+        QTest::newRow("-window-id hex")
+            << QStringList{"-window-id", "0x1e00007"} << "" << SaverMode::Hosted << 0x1e00007ull;
+        QTest::newRow("-window-id decimal")
+            << QStringList{"-window-id", "31457287"} << "" << SaverMode::Hosted << 31457287ull;
+        QTest::newRow("-window-id without id")
+            << QStringList{"-window-id"} << "" << SaverMode::Nothing << 0ull;
         QTest::newRow("-root") << QStringList{"-root"} << "" << SaverMode::Hosted << 0ull;
-        QTest::newRow("-root with host window") << QStringList{"-root"} << "0x400001" << SaverMode::Hosted
-                                                << 0x400001ull;
-        QTest::newRow("host window alone") << QStringList{} << "4194305" << SaverMode::Hosted << 4194305ull;
-        QTest::newRow("/s beats host window") << QStringList{"/s"} << "4194305" << SaverMode::Run << 0ull;
+        QTest::newRow("-root with host window")
+            << QStringList{"-root"} << "0x400001" << SaverMode::Hosted << 0x400001ull;
+        QTest::newRow("host window alone")
+            << QStringList{} << "4194305" << SaverMode::Hosted << 4194305ull;
+        QTest::newRow("/s beats host window")
+            << QStringList{"/s"} << "4194305" << SaverMode::Run << 0ull;
     }
     void switches()
     {
@@ -194,8 +198,9 @@ private slots:
         SaverWindow w(SaverSettings{}, services.make());
         w.begin();
         QTRY_VERIFY(w.ended());
-        QCOMPARE(services.messages,
-                 QStringList{"You have to select a Sentari datafile first, run Sentari to select one."});
+        QCOMPARE(
+            services.messages,
+            QStringList{"You have to select a Sentari datafile first, run Sentari to select one."});
         QVERIFY(!w.isVisible());
     }
 

@@ -7,7 +7,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <memory>
 #include <string>
 
@@ -21,7 +20,10 @@ struct TempStore {
     std::unique_ptr<SettingsStore> store = std::make_unique<SettingsStore>(locations);
 
     // Another program's instance of the same store.
-    std::unique_ptr<SettingsStore> another() const { return std::make_unique<SettingsStore>(locations); }
+    std::unique_ptr<SettingsStore> another() const
+    {
+        return std::make_unique<SettingsStore>(locations);
+    }
 
     QString path(const QString& name) const { return dir.filePath(name); }
     std::string spath(const QString& name) const { return path(name).toStdString(); }

@@ -19,16 +19,17 @@ private slots:
         QVERIFY2(!soffice.isEmpty(), "LibreOffice (soffice) is installed by scripts/install-deps");
         QTemporaryDir dir;
         const std::string rtf = sentari::textToRtf(
-            "Caf\xC3\xA9 {braces} \\ \xE2\x82\xAC\r\nsecond line \xF0\x9F\x98\x80", "Liberation Serif",
-            0x000080FF, 14);
+            "Caf\xC3\xA9 {braces} \\ \xE2\x82\xAC\r\nsecond line \xF0\x9F\x98\x80",
+            "Liberation Serif", 0x000080FF, 14);
         QFile f(dir.filePath("sig.rtf"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(rtf.data(), qint64(rtf.size()));
         f.close();
 
         QProcess office;
-        office.start(soffice, {"-env:UserInstallation=file://" + dir.filePath("profile"), "--headless",
-                               "--convert-to", "html", "--outdir", dir.path(), f.fileName()});
+        office.start(soffice,
+                     {"-env:UserInstallation=file://" + dir.filePath("profile"), "--headless",
+                      "--convert-to", "html", "--outdir", dir.path(), f.fileName()});
         QVERIFY(office.waitForFinished(180000));
         QFile html(dir.filePath("sig.html"));
         QVERIFY2(html.open(QIODevice::ReadOnly), office.readAllStandardError().constData());
@@ -40,7 +41,8 @@ private slots:
         QTextDocument doc;
         doc.setHtml(page);
         const QString text = doc.toPlainText().simplified();
-        QCOMPARE(text, QString::fromUtf8("Caf\xC3\xA9 {braces} \\ \xE2\x82\xAC second line \xF0\x9F\x98\x80"));
+        QCOMPARE(text, QString::fromUtf8(
+                           "Caf\xC3\xA9 {braces} \\ \xE2\x82\xAC second line \xF0\x9F\x98\x80"));
         // Two paragraphs, as the CR LF asked.
         QCOMPARE(page.count(QRegularExpression("<p[ >]")), 2);
     }

@@ -17,22 +17,36 @@ private slots:
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("AddClipboard") << "AddClipboard" << "ask";
-        QTest::newRow("CreateSignature") << "CreateSignature" << "ask";
-        QTest::newRow("QuickShow") << "QuickShow" << "";
-        QTest::newRow("SignatureFile1") << "SignatureFile1" << "";
-        QTest::newRow("Intro12") << "Intro12" << "";
-        QTest::newRow("Fontcolor3") << "Fontcolor3" << "";
-        QTest::newRow("scrTransition") << "scrTransition" << "0";
-        QTest::newRow("scrTiming") << "scrTiming" << "1";
-        QTest::newRow("scrInterval") << "scrInterval" << "1";
-        QTest::newRow("scrForegroundColor") << "scrForegroundColor" << "16777215";
+        QTest::newRow("AddClipboard") << "AddClipboard"
+                                      << "ask";
+        QTest::newRow("CreateSignature") << "CreateSignature"
+                                         << "ask";
+        QTest::newRow("QuickShow") << "QuickShow"
+                                   << "";
+        QTest::newRow("SignatureFile1") << "SignatureFile1"
+                                        << "";
+        QTest::newRow("Intro12") << "Intro12"
+                                 << "";
+        QTest::newRow("Fontcolor3") << "Fontcolor3"
+                                    << "";
+        QTest::newRow("scrTransition") << "scrTransition"
+                                       << "0";
+        QTest::newRow("scrTiming") << "scrTiming"
+                                   << "1";
+        QTest::newRow("scrInterval") << "scrInterval"
+                                     << "1";
+        QTest::newRow("scrForegroundColor") << "scrForegroundColor"
+                                            << "16777215";
         QTest::newRow("scrForeGroundColor as the dialog spells it") << "scrForeGroundColor"
-                                                                   << "16777215";
-        QTest::newRow("scrBackgroundColor") << "scrBackgroundColor" << "0";
-        QTest::newRow("Password") << "Password" << "";
-        QTest::newRow("unknown key") << "NoSuchKey" << "";
-        QTest::newRow("QuoteFile") << "QuoteFile" << "";
+                                                                    << "16777215";
+        QTest::newRow("scrBackgroundColor") << "scrBackgroundColor"
+                                            << "0";
+        QTest::newRow("Password") << "Password"
+                                  << "";
+        QTest::newRow("unknown key") << "NoSuchKey"
+                                     << "";
+        QTest::newRow("QuoteFile") << "QuoteFile"
+                                   << "";
     }
     void firstValues()
     {
@@ -57,7 +71,9 @@ private slots:
     void saverFontIsAnInstalledOne()
     {
         TempStore t;
-        t.store->setFontFamiliesProvider([] { return std::vector<std::string>{"Noto Serif", "Liberation Sans"}; });
+        t.store->setFontFamiliesProvider([] {
+            return std::vector<std::string>{"Noto Serif", "Liberation Sans"};
+        });
         QCOMPARE(t.store->readSetting("scrFont"), std::string("Liberation Sans"));
         t.store->setFontFamiliesProvider([] { return std::vector<std::string>{"Noto Serif"}; });
         QCOMPARE(t.store->readSetting("scrFont"), std::string("Noto Serif"));
@@ -67,7 +83,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("value");
         QTest::newRow("password of ! and $ codes to LF and CR") << QByteArray("\n\r\n\r");
-        QTest::newRow("template with CR LF") << QByteArray("Regards,\r\n<Quote will be inserted here>");
+        QTest::newRow("template with CR LF")
+            << QByteArray("Regards,\r\n<Quote will be inserted here>");
         QTest::newRow("commas") << QByteArray("a,b,,c");
         QTest::newRow("every control character") << [] {
             QByteArray b;
@@ -201,14 +218,17 @@ private slots:
         QTest::newRow("CR LF") << QByteArray("\r\n\r\nThe only quote\r\n\r\n") << "The only quote"
                                << qint64(3);
         QTest::newRow("LF") << QByteArray("\n\nLF only\n") << "LF only" << qint64(3);
-        QTest::newRow("no final line break") << QByteArray("\r\n\r\n\r\nlast") << "last" << qint64(4);
-        QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF" "Caf\xC3\xA9 au lait\r\n")
+        QTest::newRow("no final line break")
+            << QByteArray("\r\n\r\n\r\nlast") << "last" << qint64(4);
+        QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF"
+                                                 "Caf\xC3\xA9 au lait\r\n")
                                    << QString::fromUtf8("Caf\xC3\xA9 au lait") << qint64(1);
-        QTest::newRow("Windows-1252") << QByteArray("\r\n\x93Quoted\x94 \x80 5 \xE9t\xE9\r\n")
-                                      << QString::fromUtf8("\xE2\x80\x9CQuoted\xE2\x80\x9D \xE2\x82\xAC 5 \xC3\xA9t\xC3\xA9")
-                                      << qint64(2);
-        QTest::newRow("blanks kept inside") << QByteArray("\n  indented, trailing  \r\n")
-                                            << "  indented, trailing  " << qint64(2);
+        QTest::newRow("Windows-1252")
+            << QByteArray("\r\n\x93Quoted\x94 \x80 5 \xE9t\xE9\r\n")
+            << QString::fromUtf8("\xE2\x80\x9CQuoted\xE2\x80\x9D \xE2\x82\xAC 5 \xC3\xA9t\xC3\xA9")
+            << qint64(2);
+        QTest::newRow("blanks kept inside")
+            << QByteArray("\n  indented, trailing  \r\n") << "  indented, trailing  " << qint64(2);
     }
     void quoteIsAWholeLineWithItsNumber()
     {
@@ -278,23 +298,24 @@ private slots:
         QTest::addColumn<QByteArray>("expectedFile"); // "" means: an RTF document
         QTest::addColumn<QByteArray>("expectedText");
         QTest::newRow("plain text, tag twice")
-            << "sig.txt" << QByteArray("Bye\r\n<Quote will be inserted here>\r\n-- <Quote will be inserted here>")
+            << "sig.txt"
+            << QByteArray(
+                   "Bye\r\n<Quote will be inserted here>\r\n-- <Quote will be inserted here>")
             << QByteArray("A & B") << QByteArray("Bye\r\nA & B\r\n-- A & B")
             << QByteArray("Bye\r\nA & B\r\n-- A & B");
         QTest::newRow("HTML gets an escaped quote")
             << "sig.htm" << QByteArray("<p><Quote will be inserted here></p>")
             << QByteArray("1 < 2 & \"so\"") << QByteArray("<p>1 &lt; 2 &amp; &quot;so&quot;</p>")
             << QByteArray("<p>1 &lt; 2 &amp; &quot;so&quot;</p>");
-        QTest::newRow(".HTML in capitals") << "sig.HTML" << QByteArray("<Quote will be inserted here>")
-                                           << QByteArray("<b>") << QByteArray("&lt;b&gt;")
-                                           << QByteArray("&lt;b&gt;");
-        QTest::newRow("no tag: the template as it is") << "sig.txt" << QByteArray("Just me")
-                                                       << QByteArray("q") << QByteArray("Just me")
-                                                       << QByteArray("Just me");
-        QTest::newRow("RTF by the last three letters") << "mysig.RtF"
-                                                       << QByteArray("Hi <Quote will be inserted here>")
-                                                       << QByteArray("{x}") << QByteArray()
-                                                       << QByteArray("Hi {x}");
+        QTest::newRow(".HTML in capitals")
+            << "sig.HTML" << QByteArray("<Quote will be inserted here>") << QByteArray("<b>")
+            << QByteArray("&lt;b&gt;") << QByteArray("&lt;b&gt;");
+        QTest::newRow("no tag: the template as it is")
+            << "sig.txt" << QByteArray("Just me") << QByteArray("q") << QByteArray("Just me")
+            << QByteArray("Just me");
+        QTest::newRow("RTF by the last three letters")
+            << "mysig.RtF" << QByteArray("Hi <Quote will be inserted here>") << QByteArray("{x}")
+            << QByteArray() << QByteArray("Hi {x}");
         QTest::newRow("rtf without a dot") << "myrtf" << QByteArray("<Quote will be inserted here>")
                                            << QByteArray("q") << QByteArray() << QByteArray("q");
     }
@@ -311,7 +332,8 @@ private slots:
         t.store->writeSetting("Fontname1", "Liberation Serif");
         t.store->writeSetting("Fontsize1", "10.5");
         t.store->writeSetting("Fontcolor1", std::to_string(0x0000FF));
-        const auto r = t.store->updateSignature(quote.toStdString(), 1, "<Quote will be inserted here>");
+        const auto r =
+            t.store->updateSignature(quote.toStdString(), 1, "<Quote will be inserted here>");
         QVERIFY(r.exists);
         QCOMPARE(QByteArray::fromStdString(r.text), expectedText);
         QVERIFY(r.rtf.starts_with("{\\rtf1"));
@@ -385,7 +407,8 @@ private slots:
         const QString other = t.writeFile(".sig.txt.tmpnote", "not ours");
         QFile f(old);
         QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                              QFileDevice::FileModificationTime));
         f.close();
         t.store->writeTextFile(t.spath("sig.txt"), "signature");
         QVERIFY(!QFile::exists(old));

@@ -13,11 +13,12 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("body");
         QTest::newRow("plain") << QByteArray("Hello") << QByteArray("Hello\\par\n");
-        QTest::newRow("specials escaped") << QByteArray("a\\b{c}") << QByteArray("a\\\\b\\{c\\}\\par\n");
+        QTest::newRow("specials escaped")
+            << QByteArray("a\\b{c}") << QByteArray("a\\\\b\\{c\\}\\par\n");
         QTest::newRow("CR LF, LF and CR each one break")
             << QByteArray("1\r\n2\n3\r4") << QByteArray("1\\par\n2\\par\n3\\par\n4\\par\n");
-        QTest::newRow("Latin-1 and euro") << QByteArray("caf\xC3\xA9 \xE2\x82\xAC")
-                                          << QByteArray("caf\\u233? \\u8364?\\par\n");
+        QTest::newRow("Latin-1 and euro")
+            << QByteArray("caf\xC3\xA9 \xE2\x82\xAC") << QByteArray("caf\\u233? \\u8364?\\par\n");
         QTest::newRow("above 32767 is negative") << QByteArray("\xEF\xBC\xA1") // U+FF21
                                                  << QByteArray("\\u-223?\\par\n");
         QTest::newRow("outside the BMP as a surrogate pair")
@@ -28,7 +29,8 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, body);
-        const QByteArray rtf = QByteArray::fromStdString(textToRtf(text.toStdString(), "Arial", 0, 12));
+        const QByteArray rtf =
+            QByteArray::fromStdString(textToRtf(text.toStdString(), "Arial", 0, 12));
         const QByteArray head = "\\cf1 ";
         const qsizetype at = rtf.indexOf(head);
         QVERIFY(at > 0);
@@ -39,7 +41,8 @@ private slots:
     {
         const std::string rtf = textToRtf("x", "Times {New}; Roman", 0x00336699, 9);
         QVERIFY(rtf.starts_with("{\\rtf1\\ansi"));
-        QVERIFY(rtf.find("{\\fonttbl{\\f0\\fnil\\fcharset0 Times \\{New\\} Roman;}}") != std::string::npos);
+        QVERIFY(rtf.find("{\\fonttbl{\\f0\\fnil\\fcharset0 Times \\{New\\} Roman;}}") !=
+                std::string::npos);
         QVERIFY(rtf.find("{\\colortbl ;\\red153\\green102\\blue51;}") != std::string::npos);
         QVERIFY(rtf.find("\\fs18") != std::string::npos);
         // Balanced groups: a reader that counts braces finds the document's end.
@@ -59,8 +62,10 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("ASCII") << QByteArray("plain text, long enough to take the fast path") << true;
-        QTest::newRow("two, three, four bytes") << QByteArray("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80") << true;
+        QTest::newRow("ASCII") << QByteArray("plain text, long enough to take the fast path")
+                               << true;
+        QTest::newRow("two, three, four bytes")
+            << QByteArray("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80") << true;
         QTest::newRow("Windows-1252 e acute") << QByteArray("caf\xE9") << false;
         QTest::newRow("overlong") << QByteArray("\xC0\xAF") << false;
         QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
@@ -88,7 +93,8 @@ private slots:
         const std::string utf8 = text::cp1252ToUtf8(all);
         QVERIFY(text::isValidUtf8(utf8));
         QCOMPARE(text::utf8ToCp1252(utf8).value_or(""), all);
-        QCOMPARE(text::cp1252ToUtf8("\x80\x93\x94"), std::string("\xE2\x82\xAC\xE2\x80\x9C\xE2\x80\x9D"));
+        QCOMPARE(text::cp1252ToUtf8("\x80\x93\x94"),
+                 std::string("\xE2\x82\xAC\xE2\x80\x9C\xE2\x80\x9D"));
         QVERIFY(!text::utf8ToCp1252("\xE2\x98\xBA")); // no code for U+263A
         QCOMPARE(int(text::cp1252Code(U'\u017D').value_or(0)), 0x8E);
     }

@@ -38,7 +38,8 @@ private slots:
     {
         TempStore t;
         FakeDesktop desktop;
-        FrmMsg dialog(*t.store, desktop, QStringLiteral("AddClipboard"), QStringLiteral("Add it?"), Tpp96);
+        FrmMsg dialog(*t.store, desktop, QStringLiteral("AddClipboard"), QStringLiteral("Add it?"),
+                      Tpp96);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Sentari"));
         QCOMPARE(dialog.size(), QSize(371, 178)); // 5565 x 2670 twips
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
@@ -91,7 +92,8 @@ private slots:
         QTest::newRow("AddClipboard ticked") << "AddClipboard" << 1 << "don't ask" << false;
         QTest::newRow("AddClipboard ticked and unticked") << "AddClipboard" << 2 << "ask" << true;
         QTest::newRow("CreateSignature ticked") << "CreateSignature" << 1 << "don't ask" << true;
-        QTest::newRow("CreateSignature ticked and unticked") << "CreateSignature" << 2 << "ask" << true;
+        QTest::newRow("CreateSignature ticked and unticked")
+            << "CreateSignature" << 2 << "ask" << true;
         QTest::newRow("AddClipboard three clicks") << "AddClipboard" << 3 << "don't ask" << false;
     }
     void checkBoxProtocol()
@@ -137,7 +139,8 @@ private slots:
             else
                 QTest::keyClick(&d, Qt::Key_Escape);
         });
-        QCOMPARE(askOnce.ask(QStringLiteral("CreateSignature"), QStringLiteral("Create one?")), answer);
+        QCOMPARE(askOnce.ask(QStringLiteral("CreateSignature"), QStringLiteral("Create one?")),
+                 answer);
         // Pressing a button stores nothing.
         QCOMPARE(t.store->readSetting("CreateSignature"), std::string("ask"));
     }
@@ -168,7 +171,10 @@ private slots:
     void quickShowWindow()
     {
         const QRect screen(0, 0, 1024, 768);
-        FrmQuoteOnce once(QStringLiteral("A quote shown once, large, in the top-left corner until the mouse moves over it."), screen);
+        FrmQuoteOnce once(
+            QStringLiteral(
+                "A quote shown once, large, in the top-left corner until the mouse moves over it."),
+            screen);
         QCOMPARE(once.geometry().topLeft(), QPoint(0, 0));
         QCOMPARE(once.width(), 512);
         QCOMPARE(once.quote()->geometry(), once.rect());

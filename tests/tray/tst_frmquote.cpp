@@ -248,7 +248,9 @@ private slots:
         Fixture f;
         f.desktop.twips = tpp;
         FrmPopup shortOne(QStringLiteral("Brief."), tpp);
-        FrmPopup longOne(QString(40, QLatin1Char(' ')).replace(QLatin1Char(' '), QStringLiteral("many words ")), tpp);
+        FrmPopup longOne(
+            QString(40, QLatin1Char(' ')).replace(QLatin1Char(' '), QStringLiteral("many words ")),
+            tpp);
         for (FrmPopup* p : {&shortOne, &longOne}) {
             QCOMPARE(p->width(), width);
             QCOMPARE(p->sizeTwips().width(), 2650);
@@ -288,13 +290,14 @@ private slots:
             captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
             names << a->objectName();
         }
-        QCOMPARE(captions, QStringList({"&Help", "Sentari screensa&ver", "-", "Add quote to &Clipboard",
-                                        "Add clipboard to Sentari &Data", "&Delete quote", "-",
-                                        "Change &Sentari data file", "-", "Change &Signature",
-                                        "Add signature to &Clipboard", "-", "E&xit"}));
+        QCOMPARE(captions,
+                 QStringList({"&Help", "Sentari screensa&ver", "-", "Add quote to &Clipboard",
+                              "Add clipboard to Sentari &Data", "&Delete quote", "-",
+                              "Change &Sentari data file", "-", "Change &Signature",
+                              "Add signature to &Clipboard", "-", "E&xit"}));
         QCOMPARE(names, QStringList({"help", "screensaver", "name4", "Addclipboard", "Adddatabase",
-                                     "QuoteDelete", "name", "ChangeQuoteFile", "name2", "ChangeSignature",
-                                     "AddSignature", "name3", "exit"}));
+                                     "QuoteDelete", "name", "ChangeQuoteFile", "name2",
+                                     "ChangeSignature", "AddSignature", "name3", "exit"}));
         QCOMPARE(menu->title(), QStringLiteral("PopupQuote"));
     }
 
@@ -344,7 +347,8 @@ private slots:
         } else {
             QVERIFY(f.desktop.startedProcesses.isEmpty());
         }
-        QCOMPARE(f.desktop.messageTexts(), QStringList{QStringLiteral("SentariSaver not installed.")});
+        QCOMPARE(f.desktop.messageTexts(),
+                 QStringList{QStringLiteral("SentariSaver not installed.")});
         QCOMPARE(f.desktop.messages[0].style, MessageStyle::Information);
     }
 
@@ -388,14 +392,17 @@ private slots:
         QCOMPARE(f.desktop.clipboard, QString());
         f.frm.addSignatureToClipboard();
         f.frm.deleteQuote();
-        QCOMPARE(f.desktop.messageTexts(), QStringList{QStringLiteral("There is no current quote to delete.")});
+        QCOMPARE(f.desktop.messageTexts(),
+                 QStringList{QStringLiteral("There is no current quote to delete.")});
         QCOMPARE(f.ends, 0);
     }
 
     void changeSignatureDisabledWithoutWindow()
     {
         Fixture f;
-        auto item = [&] { return f.frm.menu()->findChild<QAction*>(QStringLiteral("ChangeSignature")); };
+        auto item = [&] {
+            return f.frm.menu()->findChild<QAction*>(QStringLiteral("ChangeSignature"));
+        };
         QVERIFY(!item()->isEnabled());
         int opened = 0;
         f.frm.signatureWindow = [&] { ++opened; };
@@ -516,7 +523,8 @@ private slots:
             automation.ChangeActiveQuote();
             QVERIFY(f.quote() != before);
             QCOMPARE(QString::fromUtf8(f.t.readFile(sig1)), f.quote());
-            QCOMPARE(QString::fromUtf8(f.t.readFile(sig2)), "<p>" + f.quote().toHtmlEscaped() + "</p>");
+            QCOMPARE(QString::fromUtf8(f.t.readFile(sig2)),
+                     "<p>" + f.quote().toHtmlEscaped() + "</p>");
             QCOMPARE(changed, call);
         }
         QCOMPARE(f.frm.hoverCount(), 1);

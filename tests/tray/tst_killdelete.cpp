@@ -7,7 +7,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <csignal>
 
 class KillDeleteTest : public QObject {
@@ -24,7 +23,8 @@ private slots:
         for (int i = 1; i <= 300000; ++i)
             before += "Quote number " + QByteArray::number(i) + ", kept safe on disk.\r\n";
         const int victim = 150001;
-        const QByteArray victimLine = "Quote number " + QByteArray::number(victim) + ", kept safe on disk.";
+        const QByteArray victimLine =
+            "Quote number " + QByteArray::number(victim) + ", kept safe on disk.";
         QByteArray after = before;
         after.remove(after.indexOf(victimLine), victimLine.size() + 2);
         const QByteArray hashBefore = QCryptographicHash::hash(before, QCryptographicHash::Sha1);

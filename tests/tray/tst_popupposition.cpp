@@ -54,7 +54,8 @@ private slots:
             << QPoint(1024 + 1270, 1010) << QRect(1024, 0, 1280, 1024) << QRect(1024, 0, 1280, 994)
             << Tpp96 << QPoint(1024 + 1280 - 177, 994 - 90);
         QTest::newRow("second screen, no work area")
-            << QPoint(1100, 10) << QRect(1024, 0, 1280, 1024) << QRect() << Tpp96 << QPoint(1024, 0);
+            << QPoint(1100, 10) << QRect(1024, 0, 1280, 1024) << QRect() << Tpp96
+            << QPoint(1024, 0);
     }
     void corner()
     {
@@ -71,11 +72,11 @@ private slots:
         QTest::addColumn<double>("twips");
         QTest::addColumn<double>("tpp");
         QTest::addColumn<int>("pixels");
-        QTest::newRow("2650 at 96 dpi") << 2650.0 << 15.0 << 177;   // 176.67
-        QTest::newRow("2500 at 96 dpi") << 2500.0 << 15.0 << 167;   // 166.67
+        QTest::newRow("2650 at 96 dpi") << 2650.0 << 15.0 << 177; // 176.67
+        QTest::newRow("2500 at 96 dpi") << 2500.0 << 15.0 << 167; // 166.67
         QTest::newRow("75 at 96 dpi") << 75.0 << 15.0 << 5;
-        QTest::newRow("2650 at 120 dpi") << 2650.0 << 12.0 << 221;  // 220.83
-        QTest::newRow("half rounds away") << 22.5 << 15.0 << 2;     // 1.5
+        QTest::newRow("2650 at 120 dpi") << 2650.0 << 12.0 << 221; // 220.83
+        QTest::newRow("half rounds away") << 22.5 << 15.0 << 2;    // 1.5
     }
     void rounding()
     {

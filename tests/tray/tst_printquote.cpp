@@ -29,8 +29,8 @@ class PrintQuoteTest : public QObject {
         p.start(program, args);
         if (!p.waitForFinished(20000))
             return {-1, {}, {}};
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-                p.readAllStandardError()};
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                p.readAllStandardOutput(), p.readAllStandardError()};
     }
     QString write(const QString& name, const QByteArray& bytes)
     {

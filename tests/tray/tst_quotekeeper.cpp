@@ -4,7 +4,6 @@
 #include "tray/quotekeeper.h"
 
 #include <QTest>
-
 #include <functional>
 #include <utility>
 
@@ -52,17 +51,25 @@ private slots:
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("joined");
-        QTest::newRow("three one-word lines") << "one\r\ntwo\r\nthree" << "one two three";
-        QTest::newRow("empty line between") << "one\r\n\r\ntwo" << "one  two";
-        QTest::newRow("trailing CR LF leaves a space") << "word\r\n" << "word ";
-        QTest::newRow("leading empty lines vanish") << "\r\none\r\ntwo" << "one two";
-        QTest::newRow("no line break: unchanged") << "  as it is  " << "  as it is  ";
-        QTest::newRow("only line breaks") << "\r\n\r\n" << "";
-        QTest::newRow("LF as this desktop writes it") << "one\ntwo\n" << "one two ";
-        QTest::newRow("lone CR") << "one\rtwo" << "one two";
+        QTest::newRow("three one-word lines") << "one\r\ntwo\r\nthree"
+                                              << "one two three";
+        QTest::newRow("empty line between") << "one\r\n\r\ntwo"
+                                            << "one  two";
+        QTest::newRow("trailing CR LF leaves a space") << "word\r\n"
+                                                       << "word ";
+        QTest::newRow("leading empty lines vanish") << "\r\none\r\ntwo"
+                                                    << "one two";
+        QTest::newRow("no line break: unchanged") << "  as it is  "
+                                                  << "  as it is  ";
+        QTest::newRow("only line breaks") << "\r\n\r\n"
+                                          << "";
+        QTest::newRow("LF as this desktop writes it") << "one\ntwo\n"
+                                                      << "one two ";
+        QTest::newRow("lone CR") << "one\rtwo"
+                                 << "one two";
         const QString longLine(100000, QLatin1Char('x'));
-        QTest::newRow("beyond 32767 characters") << longLine + "\r\n" + longLine
-                                                 << longLine + " " + longLine;
+        QTest::newRow("beyond 32767 characters")
+            << longLine + "\r\n" + longLine << longLine + " " + longLine;
     }
     void joinLines()
     {
@@ -244,20 +251,20 @@ private slots:
                                    << QByteArray("a\r\none\r\n") << false;
         QTest::newRow("empty setting adds without asking")
             << "" << false << "one" << QByteArray("a\r\n") << QByteArray("a\r\none\r\n") << false;
-        QTest::newRow("empty clipboard adds nothing") << "don't ask" << true << ""
-                                                      << QByteArray("a\r\n") << QByteArray("a\r\n")
-                                                      << false;
+        QTest::newRow("empty clipboard adds nothing")
+            << "don't ask" << true << "" << QByteArray("a\r\n") << QByteArray("a\r\n") << false;
         QTest::newRow("last line without a break gets one")
-            << "don't ask" << true << "new" << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\nnew\r\n")
-            << false;
+            << "don't ask" << true << "new" << QByteArray("a\r\nb")
+            << QByteArray("a\r\nb\r\nnew\r\n") << false;
         QTest::newRow("LF file stays LF") << "don't ask" << true << "new" << QByteArray("a\nb\n")
                                           << QByteArray("a\nb\nnew\n") << false;
         QTest::newRow("Windows-1252 file stays Windows-1252")
             << "don't ask" << true << QString::fromUtf8("\xE2\x80\x9Cna\xC3\xAFve\xE2\x80\x9D")
             << QByteArray("caf\xE9\r\n") << QByteArray("caf\xE9\r\n\x93na\xEFve\x94\r\n") << false;
-        QTest::newRow("UTF-8 file with BOM") << "don't ask" << true << QString::fromUtf8("\xE2\x98\xBA")
-                                             << QByteArray("\xEF\xBB\xBFx\r\n")
-                                             << QByteArray("\xEF\xBB\xBFx\r\n\xE2\x98\xBA\r\n") << false;
+        QTest::newRow("UTF-8 file with BOM")
+            << "don't ask" << true << QString::fromUtf8("\xE2\x98\xBA")
+            << QByteArray("\xEF\xBB\xBFx\r\n") << QByteArray("\xEF\xBB\xBFx\r\n\xE2\x98\xBA\r\n")
+            << false;
     }
     void addClipboard()
     {
@@ -318,12 +325,12 @@ private slots:
         QTest::addColumn<QString>("regmax");
         QTest::newRow("line 3 of 5") << QByteArray("1\r\n2\r\nthree\r\n4\r\n5\r\n")
                                      << QByteArray("1\r\n2\r\n4\r\n5\r\n") << "4";
-        QTest::newRow("last line without a break") << QByteArray("1\r\n\r\nthree")
-                                                   << QByteArray("1\r\n\r\n") << "2";
-        QTest::newRow("LF and BOM kept") << QByteArray("\xEF\xBB\xBFthree\nx\n")
-                                         << QByteArray("\xEF\xBB\xBFx\n") << "1";
-        QTest::newRow("Windows-1252") << QByteArray("caf\xE9\r\nthree \xE9t\xE9\r\n")
-                                      << QByteArray("caf\xE9\r\n") << "1";
+        QTest::newRow("last line without a break")
+            << QByteArray("1\r\n\r\nthree") << QByteArray("1\r\n\r\n") << "2";
+        QTest::newRow("LF and BOM kept")
+            << QByteArray("\xEF\xBB\xBFthree\nx\n") << QByteArray("\xEF\xBB\xBFx\n") << "1";
+        QTest::newRow("Windows-1252")
+            << QByteArray("caf\xE9\r\nthree \xE9t\xE9\r\n") << QByteArray("caf\xE9\r\n") << "1";
     }
     void deleteQuote()
     {
@@ -411,7 +418,8 @@ private slots:
         QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Failed);
         QCOMPARE(f.t.readFile(path), QByteArray("y\r\nz\r\n"));
         QCOMPARE(f.desktop.messages.size(), 2);
-        QVERIFY(f.desktop.messages[1].text.startsWith("The current quote is no longer in the data file"));
+        QVERIFY(f.desktop.messages[1].text.startsWith(
+            "The current quote is no longer in the data file"));
         QCOMPARE(f.t.store->readSetting("Regmax"), std::string("2")); // still the line count
     }
 

@@ -1,13 +1,11 @@
 #include "optionsdialog.h"
 
 #include "passworddialog.h"
-#include "saver/twips.h"
-
-#include "saver/glyphcache.h"
-#include "saver/saversettings.h"
-
 #include "platform/desktop.h"
 #include "platform/qtstring.h"
+#include "saver/glyphcache.h"
+#include "saver/saversettings.h"
+#include "saver/twips.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 
@@ -39,10 +37,10 @@ const std::array<ColourScheme, 7> ColourSchemes{{
     {"Warm", bgr(255, 128, 0), bgr(128, 64, 0)},
 }};
 
-OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop, QStringList fontFamilies,
-                             QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint),
+OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop,
+                             QStringList fontFamilies, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       store_(store), desktop_(desktop)
 {
     const Twips t;
@@ -57,7 +55,9 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop, Q
     // One row per setting, caption on the left, control on the right.
     const int rowTop = 330;
     const int rowStep = 495;
-    auto rowRect = [&](int row, int left, int width) { return t.rect(left, rowTop + row * rowStep, width, 315); };
+    auto rowRect = [&](int row, int left, int width) {
+        return t.rect(left, rowTop + row * rowStep, width, 315);
+    };
     auto caption = [&](int row, const QString& text, int left, int width = 0) {
         auto* l = new QLabel(text, frame);
         l->setGeometry(rowRect(row, left, width > 0 ? width : 2160 - left));
@@ -79,8 +79,8 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop, Q
 
     caption(0, QStringLiteral("Transition"), 150);
     transition_ = combo(0, QStringLiteral("Transition"),
-                        {"Random", "Waves", "Horizontal bounce", "Shoot", "Trampoline", "Appear", "Typing",
-                         "InsideOut", "Scramble"});
+                        {"Random", "Waves", "Horizontal bounce", "Shoot", "Trampoline", "Appear",
+                         "Typing", "InsideOut", "Scramble"});
     caption(1, QStringLiteral("Font"), 150);
     fontNameDrop_ = combo(1, QStringLiteral("FontNameDrop"), {});
     for (const QString& family : fontFamilies)
@@ -121,7 +121,8 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop, Q
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         group->addButton(colorCheck_[std::size_t(i)], i);
-        connect(colorCheck_[std::size_t(i)], &QRadioButton::clicked, this, [this, i] { colorCheckClick(i); });
+        connect(colorCheck_[std::size_t(i)], &QRadioButton::clicked, this,
+                [this, i] { colorCheckClick(i); });
     }
     for (int i = 0; i < 4; ++i) {
         label_[std::size_t(i)]->setObjectName(QStringLiteral("label%1").arg(i));
@@ -196,7 +197,8 @@ void OptionsDialog::load()
 {
     loading_ = true;
     // Values that are not a list index or a colour open as the defaults; OK writes them back valid.
-    transition_->setCurrentIndex(SaverSettings::listIndex(read(keys::ScrTransition), 8).value_or(0));
+    transition_->setCurrentIndex(
+        SaverSettings::listIndex(read(keys::ScrTransition), 8).value_or(0));
 
     const QString font = qs(read(keys::ScrFont));
     fontNameDrop_->setCurrentIndex(fontNameDrop_->count() - 1);

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QStringList>
-
 #include <array>
 #include <cstdint>
 #include <functional>

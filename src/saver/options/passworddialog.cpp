@@ -1,11 +1,9 @@
 #include "passworddialog.h"
 
-#include "saver/twips.h"
-
-#include "saver/passwordcode.h"
-
 #include "platform/desktop.h"
 #include "platform/qtstring.h"
+#include "saver/passwordcode.h"
+#include "saver/twips.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 
@@ -28,8 +26,8 @@ QLineEdit* maskedEdit(QWidget* parent, const QString& name)
 } // namespace
 
 PasswordDialog::PasswordDialog(SettingsStore& store, platform::Desktop& desktop, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       store_(store), desktop_(desktop)
 {
     const Twips t;

@@ -1,13 +1,11 @@
 // A plain grey X window standing in for a screen-saver host: it prints its id and stays
 // until it is killed. Whatever shows in it was drawn there by someone else.
-#include <xcb/xcb.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 int main(int argc, char** argv)
 {

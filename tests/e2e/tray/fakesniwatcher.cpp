@@ -6,7 +6,6 @@
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QStringList>
-
 #include <cstdio>
 
 class Watcher : public QObject, protected QDBusContext {
@@ -24,7 +23,8 @@ public slots:
     void RegisterStatusNotifierItem(const QString& service)
     {
         // Qt passes its object path or its bus name; either way the sender is the owner.
-        const QString item = service.startsWith(QLatin1Char('/')) ? message().service() + service : service;
+        const QString item =
+            service.startsWith(QLatin1Char('/')) ? message().service() + service : service;
         items_ << item;
         std::printf("%s\n", qPrintable(item));
         std::fflush(stdout);
@@ -47,9 +47,9 @@ int main(int argc, char** argv)
     Watcher watcher;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
-                            QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals
-                                | QDBusConnection::ExportAllProperties)
-        || !bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"))) {
+                            QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
+                                QDBusConnection::ExportAllProperties) ||
+        !bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"))) {
         std::fprintf(stderr, "fakesniwatcher: cannot take the watcher's name\n");
         return 1;
     }
