@@ -279,10 +279,7 @@ bool QuoteIndex::loadCache(const fs::path& cacheFile)
     if (!mapCache(fd, static_cast<std::size_t>(st.st_size)))
         return false;
     // The same file version: the recorded pick is trusted by offset.
-    const auto it =
-        std::lower_bound(entries_.begin(), entries_.end(), lastOffset_,
-                         [](const Entry& e, std::uint64_t off) { return e.offset < off; });
-    lastEntry_ = (it != entries_.end() && it->offset == lastOffset_) ? it - entries_.begin() : -1;
+    lastEntry_ = entryAt(lastOffset_);
     fromCache_ = true;
     return true;
 }
@@ -290,19 +287,9 @@ bool QuoteIndex::loadCache(const fs::path& cacheFile)
 void QuoteIndex::saveCache(const fs::path& cacheFile)
 {
     // Check a last pick carried over from an older version against this one.
-    if (lastOffset_ != UINT64_MAX) {
-        const auto it =
-            std::lower_bound(entries_.begin(), entries_.end(), lastOffset_,
-                             [](const Entry& e, std::uint64_t off) { return e.offset < off; });
-        lastEntry_ = -1;
-        if (it != entries_.end() && it->offset == lastOffset_) {
-            const auto bytes = readLineBytes(it - entries_.begin());
-            if (bytes && fnv1a(*bytes) == lastHash_)
-                lastEntry_ = it - entries_.begin();
-        }
-        if (lastEntry_ < 0)
-            lastOffset_ = UINT64_MAX;
-    }
+    lastEntry_ = entryHolding(lastOffset_, lastHash_);
+    if (lastEntry_ < 0)
+        lastOffset_ = UINT64_MAX;
     Header h{};
     std::memcpy(h.magic, kMagic, sizeof kMagic);
     h.size = id_.size;
@@ -331,16 +318,25 @@ void QuoteIndex::saveCache(const fs::path& cacheFile)
 
 void QuoteIndex::inheritLastPick(const QuoteIndex& older)
 {
-    if (older.lastOffset_ == UINT64_MAX)
-        return;
-    const auto it =
-        std::lower_bound(entries_.begin(), entries_.end(), older.lastOffset_,
-                         [](const Entry& e, std::uint64_t off) { return e.offset < off; });
-    if (it == entries_.end() || it->offset != older.lastOffset_)
-        return;
-    const auto bytes = readLineBytes(it - entries_.begin());
-    if (bytes && fnv1a(*bytes) == older.lastHash_)
-        rememberPick(it - entries_.begin(), older.lastHash_);
+    const std::int64_t entry = entryHolding(older.lastOffset_, older.lastHash_);
+    if (entry >= 0)
+        rememberPick(entry, older.lastHash_);
+}
+
+std::int64_t QuoteIndex::entryAt(std::uint64_t offset) const
+{
+    const auto it = std::lower_bound(entries_.begin(), entries_.end(), offset,
+                                     [](const Entry& e, std::uint64_t off) { return e.offset < off; });
+    return it != entries_.end() && it->offset == offset ? it - entries_.begin() : -1;
+}
+
+std::int64_t QuoteIndex::entryHolding(std::uint64_t offset, std::uint64_t hash) const
+{
+    const std::int64_t entry = offset == UINT64_MAX ? -1 : entryAt(offset);
+    if (entry < 0)
+        return -1;
+    const auto bytes = readLineBytes(entry);
+    return bytes && fnv1a(*bytes) == hash ? entry : -1;
 }
 
 std::optional<std::string> QuoteIndex::readLineBytes(std::int64_t entry) const
@@ -414,11 +410,8 @@ std::optional<QuoteLine> QuoteIndex::pick(std::mt19937_64& rng)
         const std::uint64_t recorded =
             std::atomic_ref<std::uint64_t>(sharedLast_[0]).load(std::memory_order_relaxed);
         if (recorded != lastOffset_) {
-            const auto it =
-                std::lower_bound(entries_.begin(), entries_.end(), recorded,
-                                 [](const Entry& e, std::uint64_t off) { return e.offset < off; });
-            if (it != entries_.end() && it->offset == recorded) {
-                lastEntry_ = it - entries_.begin();
+            if (const std::int64_t entry = entryAt(recorded); entry >= 0) {
+                lastEntry_ = entry;
                 lastOffset_ = recorded;
                 lastHash_ =
                     std::atomic_ref<std::uint64_t>(sharedLast_[1]).load(std::memory_order_relaxed);

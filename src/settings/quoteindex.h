@@ -72,6 +72,10 @@ private:
     bool loadCache(const std::filesystem::path& cacheFile);
     void saveCache(const std::filesystem::path& cacheFile);
     void rememberPick(std::int64_t entry, std::uint64_t hash);
+    // The entry of the line starting at that offset, or -1.
+    std::int64_t entryAt(std::uint64_t offset) const;
+    // The same, when the line there still has that hash (another version of the file).
+    std::int64_t entryHolding(std::uint64_t offset, std::uint64_t hash) const;
     std::optional<std::string> readLineBytes(std::int64_t entry) const;
 
     bool mapCache(int fd, std::size_t size);

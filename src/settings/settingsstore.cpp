@@ -74,7 +74,7 @@ struct SettingsStore::Impl {
         return index.get();
     }
 
-    std::string firstValue(std::string_view key)
+    std::string firstValue(std::string_view key, std::string_view section)
     {
         const auto info = keys::find(key);
         if (!info)
@@ -83,7 +83,7 @@ struct SettingsStore::Impl {
         case keys::FirstValue::Fixed:
             return std::string(info->firstValue);
         case keys::FirstValue::DataFileLineCount: {
-            const auto path = ini.value({}, keys::QuoteFile).value_or(std::string());
+            const auto path = ini.value(section, keys::QuoteFile).value_or(std::string());
             QuoteIndex* idx = path.empty() ? nullptr : indexFor(path);
             return std::to_string(idx ? idx->lineCount() : 0);
         }
@@ -120,8 +120,7 @@ void SettingsStore::setFontFamiliesProvider(std::function<std::vector<std::strin
 
 void SettingsStore::prepare(std::string_view)
 {
-    d->iniLoaded = false;
-    d->refresh();
+    d->refresh(); // reads the file again only if another program changed it
 }
 
 std::string SettingsStore::readSetting(std::string_view key, std::string_view section)
@@ -129,7 +128,7 @@ std::string SettingsStore::readSetting(std::string_view key, std::string_view se
     d->refresh();
     if (auto value = d->ini.value(section, key))
         return std::move(*value);
-    return d->firstValue(key);
+    return d->firstValue(key, section);
 }
 
 void SettingsStore::writeSetting(std::string_view key, std::string_view value,
