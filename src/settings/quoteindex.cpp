@@ -325,8 +325,9 @@ void QuoteIndex::inheritLastPick(const QuoteIndex& older)
 
 std::int64_t QuoteIndex::entryAt(std::uint64_t offset) const
 {
-    const auto it = std::lower_bound(entries_.begin(), entries_.end(), offset,
-                                     [](const Entry& e, std::uint64_t off) { return e.offset < off; });
+    const auto it =
+        std::lower_bound(entries_.begin(), entries_.end(), offset,
+                         [](const Entry& e, std::uint64_t off) { return e.offset < off; });
     return it != entries_.end() && it->offset == offset ? it - entries_.begin() : -1;
 }
 

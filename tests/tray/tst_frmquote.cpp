@@ -1,3 +1,4 @@
+#include "fakeaskonce.h"
 #include "fakedesktop.h"
 #include "platform/apppaths.h"
 #include "tempstore.h"
@@ -19,25 +20,17 @@
 using namespace sentari;
 using namespace sentari::tray;
 using platform::MessageStyle;
+using testing::FakeAskOnce;
 using testing::FakeDesktop;
 using testing::TempStore;
 
 namespace {
 
-struct NoAsk : AskOnce {
-    int asked = 0;
-    bool ask(const QString&, const QString&) override
-    {
-        ++asked;
-        return false;
-    }
-};
-
 // The tray owner on a real store and data file, with a scripted desktop.
 struct Fixture {
     TempStore t;
     FakeDesktop desktop;
-    NoAsk askOnce;
+    FakeAskOnce askOnce; // answers No
     QuoteKeeper keeper{*t.store, desktop, askOnce};
     FrmQuote frm{*t.store, desktop, keeper};
     int menus = 0;
@@ -50,6 +43,7 @@ struct Fixture {
         for (int i = 1; i <= quotes; ++i)
             bytes += "Quote " + QByteArray::number(i) + " says something worth reading twice.\r\n";
         dataFile = t.useDataFile(bytes);
+        askOnce.answer = false;
         t.store->writeSetting("CreateSignature", "don't ask");
         frm.runMenu = [this] { ++menus; };
         frm.ended = [this] { ++ends; };
@@ -492,10 +486,10 @@ private slots:
         const QString before = f.quote();
         automation.ChangeActiveQuote();
         QVERIFY(f.quote() != before);
-        QCOMPARE(f.askOnce.asked, 0);
+        QCOMPARE(f.askOnce.askedKeys.size(), 0);
         QVERIFY(f.desktop.messages.isEmpty());
         f.keeper.nextQuote(true); // the start-up's change does ask, with the same settings
-        QCOMPARE(f.askOnce.asked, 1);
+        QCOMPARE(f.askOnce.askedKeys.size(), 1);
     }
 
     // Served between user actions: a new quote into every signature, HoverCount and the

@@ -1,3 +1,4 @@
+#include "fakeaskonce.h"
 #include "fakedesktop.h"
 #include "settings/settingsstore.h"
 #include "tempstore.h"
@@ -11,22 +12,11 @@ using namespace sentari;
 using namespace sentari::tray;
 using platform::Answer;
 using platform::MessageStyle;
+using testing::FakeAskOnce;
 using testing::FakeDesktop;
 using testing::TempStore;
 
 namespace {
-
-struct FakeAskOnce : AskOnce {
-    QStringList askedKeys;
-    QStringList questions;
-    bool answer = true;
-    bool ask(const QString& key, const QString& question) override
-    {
-        askedKeys << key;
-        questions << question;
-        return answer;
-    }
-};
 
 struct Fixture {
     TempStore t;
