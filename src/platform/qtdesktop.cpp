@@ -1,5 +1,8 @@
 #include "qtdesktop.h"
 
+#include "platform/colour.h"
+#include "platform/twips.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -25,16 +28,6 @@ QScreen* screenUnderCursor()
     if (QScreen* s = QGuiApplication::screenAt(QCursor::pos()))
         return s;
     return QGuiApplication::primaryScreen();
-}
-
-QColor fromBgr(quint32 c)
-{
-    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}
-
-quint32 toBgr(const QColor& c)
-{
-    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
 }
 
 } // namespace
@@ -112,10 +105,10 @@ std::optional<FontChoice> QtDesktop::chooseFont(const FontChoice& initial)
 
 std::optional<quint32> QtDesktop::chooseColor(quint32 initial)
 {
-    const QColor c = QColorDialog::getColor(fromBgr(initial));
+    const QColor c = QColorDialog::getColor(toQColor(initial));
     if (!c.isValid())
         return std::nullopt;
-    return toBgr(c);
+    return fromQColor(c);
 }
 
 QString QtDesktop::clipboardText()
@@ -164,10 +157,7 @@ QRect QtDesktop::workArea()
 
 QPointF QtDesktop::twipsPerPixel()
 {
-    QScreen* s = screenUnderCursor();
-    if (!s)
-        return {15.0, 15.0};
-    return {1440.0 / s->logicalDotsPerInchX(), 1440.0 / s->logicalDotsPerInchY()};
+    return platform::twipsPerPixel(screenUnderCursor());
 }
 
 bool QtDesktop::openDocument(const QString& path)

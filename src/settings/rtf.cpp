@@ -1,5 +1,6 @@
 #include "rtf.h"
 
+#include "colour.h"
 #include "textcodec.h"
 
 #include <algorithm>
@@ -45,15 +46,16 @@ void appendEscaped(std::string& out, std::u32string_view cps, bool inFontTable)
 
 } // namespace
 
-std::string textToRtf(std::string_view text, std::string_view fontName, std::uint32_t colour,
+std::string textToRtf(std::string_view text, std::string_view fontName, std::uint32_t bgr,
                       int pointSize)
 {
     const int halfPoints = std::clamp(pointSize, 1, 1638) * 2;
     std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fnil\\fcharset0 ";
     appendEscaped(out, text::toCodePoints(fontName.empty() ? std::string_view("Arial") : fontName),
                   true);
-    out += ";}}\n{\\colortbl ;\\red" + std::to_string(colour & 0xFF) + "\\green" +
-           std::to_string((colour >> 8) & 0xFF) + "\\blue" + std::to_string((colour >> 16) & 0xFF) +
+    const colour::Rgb rgb = colour::toRgb(bgr);
+    out += ";}}\n{\\colortbl ;\\red" + std::to_string(rgb.red) + "\\green" +
+           std::to_string(rgb.green) + "\\blue" + std::to_string(rgb.blue) +
            ";}\n\\pard\\plain\\f0\\fs" + std::to_string(halfPoints) + "\\cf1 ";
     appendEscaped(out, text::toCodePoints(text), false);
     out += "\\par\n}\n";

@@ -1,5 +1,6 @@
 #include "settingsstore.h"
 
+#include "colour.h"
 #include "fileio.h"
 #include "inifile.h"
 #include "keys.h"
@@ -230,19 +231,10 @@ int pointSizeOf(std::string value, int fallback)
     return static_cast<int>(std::nearbyint(size));
 }
 
-std::uint32_t colourOf(std::string_view value, std::uint32_t fallback)
-{
-    std::int64_t c = 0;
-    const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), c);
-    if (ec != std::errc() || c < 0 || c > 0xFFFFFF)
-        return fallback;
-    return static_cast<std::uint32_t>(c);
-}
-
 } // namespace
 
-SignatureResult SettingsStore::updateSignature(std::string_view quote, std::int64_t n,
-                                               std::string_view tag, std::string_view section)
+SignatureResult SettingsStore::signature(std::string_view quote, std::int64_t n,
+                                         std::string_view tag, std::string_view section)
 {
     SignatureResult result;
     const std::string file = readSetting(keys::numbered(keys::SignatureFile, n), section);
@@ -251,7 +243,6 @@ SignatureResult SettingsStore::updateSignature(std::string_view quote, std::int6
         return result;
     result.exists = true;
 
-    const bool rich = endsWithNoCase(file, "rtf");
     const bool html = endsWithNoCase(file, ".htm") || endsWithNoCase(file, ".html");
     std::string plain = replaceAll(intro, tag, quote);
     std::string font = readSetting(keys::numbered(keys::Fontname, n), section);
@@ -259,11 +250,23 @@ SignatureResult SettingsStore::updateSignature(std::string_view quote, std::int6
         font = "Arial";
     const int size = pointSizeOf(readSetting(keys::numbered(keys::Fontsize, n), section), 10);
     const std::uint32_t colour =
-        colourOf(readSetting(keys::numbered(keys::Fontcolor, n), section), 0);
+        colour::parse(readSetting(keys::numbered(keys::Fontcolor, n), section))
+            .value_or(colour::Black);
     result.rtf = textToRtf(plain, font, colour, size);
     result.text = html ? replaceAll(intro, tag, htmlEscape(quote)) : std::move(plain);
+    return result;
+}
+
+SignatureResult SettingsStore::updateSignature(std::string_view quote, std::int64_t n,
+                                               std::string_view tag, std::string_view section)
+{
+    SignatureResult result = signature(quote, n, tag, section);
+    if (!result.exists)
+        return result;
+    const std::string file = readSetting(keys::numbered(keys::SignatureFile, n), section);
     try {
-        fileio::writeAtomically(file, rich ? result.rtf : result.text, "the signature file");
+        fileio::writeAtomically(file, endsWithNoCase(file, "rtf") ? result.rtf : result.text,
+                                "the signature file");
     } catch (const StoreError& e) {
         result.error = e.what();
     }

@@ -19,6 +19,9 @@
 
 namespace sentari {
 
+// Where a signature template takes the current quote.
+inline constexpr std::string_view QuoteTag = "<Quote will be inserted here>";
+
 // Thrown when a store operation fails. what() is a complete sentence for the user:
 // what failed, on which file, and the system's reason.
 class SENTARISTORE_EXPORT StoreError : public std::runtime_error {
@@ -70,6 +73,9 @@ public:
     // be read throws.
     SignatureResult updateSignature(std::string_view quote, std::int64_t n, std::string_view tag,
                                     std::string_view section = {});
+    // Signature n filled with the quote as updateSignature() would write it, without writing.
+    SignatureResult signature(std::string_view quote, std::int64_t n,
+                              std::string_view tag = QuoteTag, std::string_view section = {});
     std::string getInfo() const;
     // A complete RTF document of the text in that font, whole point size and 0x00BBGGRR colour.
     std::string textToRtf(std::string_view text, std::string_view fontName, std::uint32_t colour,

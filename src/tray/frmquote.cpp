@@ -1,6 +1,7 @@
 #include "tray/frmquote.h"
 
 #include "platform/apppaths.h"
+#include "platform/helppages.h"
 #include "platform/qtstring.h"
 #include "settings/settingsstore.h"
 #include "tray/popupposition.h"
@@ -252,16 +253,7 @@ void FrmQuote::openMenu()
 
 void FrmQuote::OpenHelpFile(const QString& name)
 {
-    const QString path = platform::dataFile(name);
-    if (QFileInfo(path).isFile() && desktop_.openDocument(path))
-        return;
-    QString folder = QDir::toNativeSeparators(platform::dataFolder());
-    while (folder.size() > 1 && folder.endsWith(QDir::separator()))
-        folder.chop(1);
-    desktop_.message(
-        QStringLiteral("No viewer registered for html files\r\nor helpfile not present in ") +
-            folder,
-        platform::MessageStyle::Information);
+    platform::openHelpPage(desktop_, name);
 }
 
 void FrmQuote::help()
