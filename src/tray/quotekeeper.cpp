@@ -140,9 +140,7 @@ bool QuoteKeeper::changeQuoteFile()
     platform::FileDialogRequest request;
     request.title = QStringLiteral("Choose the Sentari data file");
     request.filter = QStringLiteral("Text (*.txt)|*.txt");
-    request.initialPath = defaultDataFile.isEmpty()
-                              ? platform::dataFile(QStringLiteral("wisdom.txt"))
-                              : defaultDataFile;
+    request.initialPath = defaultDataFile.isEmpty() ? platform::userQuoteFile() : defaultDataFile;
     request.fileMustExist = false;
     const auto chosen = desktop_.openFileName(request);
     if (!chosen || chosen->isEmpty())

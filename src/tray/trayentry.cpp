@@ -3,6 +3,7 @@
 
 #include "platform/qtdesktop.h"
 #include "platform/qtstring.h"
+#include "platform/startup.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 #include "tray/automation.h"
@@ -71,17 +72,9 @@ bool hasArgument(int argc, char** argv, const char* wanted)
 
 int runTray(int argc, char** argv)
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    // Without this, Qt aborts with a message about platform plugins.
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fputs("sentari: no display to show the icon on; start it inside a desktop session "
-                   "(sentari --print-quote works without one).\n",
-                   stderr);
-        return 1;
-    }
-#endif
-    QApplication app(argc, argv);
+    const auto app = platform::openDisplay(argc, argv, "sentari",
+                                           "start it inside a desktop session (sentari "
+                                           "--print-quote works without one)");
     QApplication::setApplicationName(QStringLiteral("Sentari"));
     QApplication::setApplicationDisplayName(QStringLiteral("Sentari"));
     QApplication::setDesktopFileName(QStringLiteral("sentari"));
@@ -155,7 +148,7 @@ int runTray(int argc, char** argv)
     automation.setReady();
     if (ending)
         return 0;
-    return app.exec();
+    return app->exec();
 }
 
 } // namespace
