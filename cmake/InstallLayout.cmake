@@ -15,6 +15,14 @@ set(SENTARI_SAVER_DIR ${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver)
 # The tray module is Sentari's own business: a private folder, not the library folder.
 set(SENTARI_MODULE_DIR ${CMAKE_INSTALL_LIBDIR}/sentari)
 set(SENTARI_DATA_DIR ${CMAKE_INSTALL_DATADIR}/sentari)
+# The login autostart entry: /etc/xdg/autostart for /usr (the package), else under the
+# prefix, so that `cmake --install --prefix` never writes outside it.
+string(FIND "${CMAKE_INSTALL_FULL_SYSCONFDIR}" "${CMAKE_INSTALL_PREFIX}/" sysconf_in_prefix)
+if(sysconf_in_prefix EQUAL 0)
+    set(SENTARI_AUTOSTART_DIR ${CMAKE_INSTALL_SYSCONFDIR}/xdg/autostart)
+else()
+    set(SENTARI_AUTOSTART_DIR ${CMAKE_INSTALL_FULL_SYSCONFDIR}/xdg/autostart)
+endif()
 
 # Programs find each other and the data relative to their own folder, so an installation
 # works under any prefix.

@@ -5,14 +5,16 @@ set(CPACK_PACKAGE_VENDOR "The Sentari developers")
 set(CPACK_PACKAGE_CONTACT "${SENTARI_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "quote companion for the notification area and e-mail signatures")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Sentari keeps one plain-text file of quotes, one quote per line, and brings its sayings
-to you. It lives in the notification area: rest the mouse on its icon to see the current
-quote, click for a new one. Every new quote is written into your e-mail signature files
-(plain text, HTML or rich text). It adds the clipboard's text as a new quote, deletes
-quotes, and prints a random quote for mail programs and shell prompts, as fortune does.
+    "Sentari keeps one plain-text file of quotes, one quote per line, and
+brings its sayings to you. It lives in the notification area: rest the
+mouse on its icon to see the current quote, click for a new one. Every new
+quote is written into your e-mail signature files (plain text, HTML or
+rich text). It adds the clipboard's text as a new quote, deletes quotes,
+and prints a random quote for mail programs and shell prompts, as fortune
+does.
 .
-The package also holds sentarisaver, a screen saver (for xscreensaver too) that shows
-random quotes line by line with eight animated effects.")
+The package also holds sentarisaver, a screen saver (for xscreensaver too)
+that shows random quotes line by line with eight animated effects.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}_${PROJECT_VERSION})
 # Installs with DESTDIR and the real prefix, so files that name installed paths (the D-Bus
@@ -39,5 +41,6 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/conffiles.in conffiles @ONLY)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_CURRENT_BINARY_DIR}/conffiles ${PROJECT_SOURCE_DIR}/packaging/triggers)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/drop-ldconfig-scripts.cmake)
 
 include(CPack)
