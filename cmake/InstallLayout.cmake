@@ -42,7 +42,8 @@ sentari_relative(SENTARI_BIN_TO_SAVER ${CMAKE_INSTALL_BINDIR} ${SENTARI_SAVER_DI
 # beside the programs. (Rewriting the run path at install time would leave it with an empty
 # entry, which makes the loader search the current folder.)
 set(CMAKE_INSTALL_RPATH "")
-list(FIND CMAKE_PLATFORM_IMPLICIT_LINK_DIRECTORIES ${CMAKE_INSTALL_FULL_LIBDIR} libdir_is_system)
+set(system_libdirs ${CMAKE_PLATFORM_IMPLICIT_LINK_DIRECTORIES} ${CMAKE_CXX_IMPLICIT_LINK_DIRECTORIES})
+list(FIND system_libdirs ${CMAKE_INSTALL_FULL_LIBDIR} libdir_is_system)
 if(libdir_is_system EQUAL -1)
     sentari_relative(bin_to_lib ${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_LIBDIR})
     sentari_relative(saver_to_lib ${SENTARI_SAVER_DIR} ${CMAKE_INSTALL_LIBDIR})

@@ -30,7 +30,7 @@ for path in usr/bin/sentari usr/bin/sentarisaver usr/libexec/xscreensaver/sentar
     usr/share/dbus-1/interfaces/org.sentari.SentariExe.Interface.xml \
     usr/share/xscreensaver/config/sentarisaver.xml \
     usr/share/man/man1/sentari.1.gz usr/share/man/man6/sentarisaver.6.gz \
-    usr/share/metainfo/org.sentari.Sentari.metainfo.xml usr/share/doc/sentari/copyright; do
+    usr/share/metainfo/org.sentari.sentari.metainfo.xml usr/share/doc/sentari/copyright; do
     [ -e "$root/$path" ] || fail "the package lacks /$path"
 done
 [ "$(readlink "$root/usr/bin/sentarisaver")" = ../libexec/xscreensaver/sentarisaver ] ||
@@ -45,7 +45,7 @@ echo "--- desktop-file-validate, appstreamcli"
 for f in "$root"/usr/share/applications/*.desktop "$root"/etc/xdg/autostart/*.desktop; do
     desktop-file-validate "$f" || fail "desktop-file-validate: $f"
 done
-appstreamcli validate --no-net "$root/usr/share/metainfo/org.sentari.Sentari.metainfo.xml" ||
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.sentari.sentari.metainfo.xml" ||
     fail "appstreamcli rejects the metainfo"
 
 # Installed programs carry no run path (the library folder is the loader's own), and the
