@@ -38,8 +38,8 @@ constexpr auto Usage =
     "  /p              preview: ends at once\n"
     "  /a              tell where password protection is set\n"
     "  -root           draw into the window xscreensaver hands over (XSCREENSAVER_WINDOW),\n"
-    "                  or into the root window\n"
-    "  -window-id ID   draw into the X window ID\n"
+    "                  or into the root window (also --root)\n"
+    "  -window-id ID   draw into the X window ID (also --window-id)\n"
     "  --help, --version  print this text or the version and exit\n";
 
 std::vector<std::string> fontFamilies()
