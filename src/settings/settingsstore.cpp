@@ -10,8 +10,8 @@
 #include "textcodec.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <random>
@@ -342,8 +342,8 @@ std::string SettingsStore::readTextFile(const fs::path& path) const
 {
     auto read = fileio::readIfExists(path, "the file");
     if (!read)
-        throw StoreError("Could not read the file \"" + path.string() + "\": " +
-                         fileio::systemReason(ENOENT) + ".");
+        throw StoreError("Could not read the file \"" + path.string() +
+                         "\": " + fileio::systemReason(ENOENT) + ".");
     std::string bytes = std::move(*read);
     if (!text::isValidUtf8(bytes))
         return text::cp1252ToUtf8(bytes);
