@@ -56,13 +56,10 @@ QString Automation::change()
         return ending;
     switch (keeper_.nextQuote(false)) {
     case QuoteKeeper::Outcome::Changed:
-        if (changed)
-            changed();
         return {};
     case QuoteKeeper::Outcome::Quit:
         ended_ = true;
-        if (quit)
-            quit();
+        emit exitRequested();
         return ending;
     case QuoteKeeper::Outcome::Failed:
         break;

@@ -2,6 +2,7 @@
 
 #include "datafile.h"
 #include "platform/apppaths.h"
+#include "platform/failure.h"
 #include "platform/qtstring.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
@@ -54,56 +55,43 @@ QString joinLines(const QString& source)
     return result;
 }
 
-QuoteKeeper::QuoteKeeper(SettingsStore& store, platform::Desktop& desktop, AskOnce& askOnce)
-    : store_(store), desktop_(desktop), askOnce_(askOnce)
+QuoteKeeper::QuoteKeeper(SettingsStore& store, platform::Desktop& desktop, AskOnce& askOnce,
+                         QObject* parent)
+    : QObject(parent), store_(store), desktop_(desktop), askOnce_(askOnce)
 {
 }
 
-void QuoteKeeper::showFailure(const QString& text)
+QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool offerSignature)
 {
-    desktop_.message(text, MessageStyle::Warning);
-}
-
-QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag,
-                                            std::optional<platform::BusyPointer>* busy)
-{
-    const auto normalPointer = [busy] {
-        if (busy)
-            busy->reset();
-    };
     QuoteResult quote;
     try {
         store_.prepare();
         quote = store_.getQuote();
     } catch (const StoreError& e) {
-        normalPointer();
-        showFailure(QString::fromUtf8(e.what()));
+        emit quoteFetched();
+        platform::reportFailure(desktop_, e);
         return Outcome::Failed;
     }
+    emit quoteFetched();
     current_.text = qs(quote.text);
     current_.index = quote.number;
     current_.quoteFilePath = qs(quote.path);
 
     if (quote.noDataFile) {
-        normalPointer();
         desktop_.message(NoDataFileMessage, MessageStyle::Question);
         current_.quoteFilePath.clear();
         changeQuoteFile();
         if (current_.quoteFilePath.isEmpty())
             return Outcome::Quit;
         // The chosen file gives the quote at once instead of at the next change.
-        try {
+        platform::reportingFailures<StoreError>(desktop_, [&] {
             quote = store_.getQuote();
             if (!quote.noDataFile) {
                 current_.text = qs(quote.text);
                 current_.index = quote.number;
             }
-        } catch (const StoreError& e) {
-            showFailure(QString::fromUtf8(e.what()));
-        }
+        });
     }
-
-    normalPointer();
 
     // Signature pass: 1, 2, 3, ... until one is missing. A signature whose file cannot be
     // written does not keep the later ones from getting the quote; a store that cannot be
@@ -127,10 +115,12 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag,
         }
     }
     if (!failures.isEmpty())
-        showFailure(
+        desktop_.message(
             QStringLiteral("The new quote could not be put into every signature file.\n\n") +
-            failures.join(QLatin1Char('\n')));
-    if (i == 1 && askFlag)
+                failures.join(QLatin1Char('\n')),
+            MessageStyle::Warning);
+    emit quoteChanged(current_.text);
+    if (i == 1 && offerSignature)
         askCreateSignature();
     return Outcome::Changed;
 }
@@ -140,19 +130,14 @@ bool QuoteKeeper::changeQuoteFile()
     platform::FileDialogRequest request;
     request.title = QStringLiteral("Choose the Sentari data file");
     request.filter = QStringLiteral("Text (*.txt)|*.txt");
-    request.initialPath = defaultDataFile.isEmpty()
-                              ? platform::dataFile(QStringLiteral("wisdom.txt"))
-                              : defaultDataFile;
+    request.initialPath = platform::dataFile(QStringLiteral("wisdom.txt"));
     request.fileMustExist = false;
     const auto chosen = desktop_.openFileName(request);
     if (!chosen || chosen->isEmpty())
         return false;
-    try {
-        store_.writeSetting(keys::QuoteFile, u8(*chosen));
-    } catch (const StoreError& e) {
-        showFailure(QString::fromUtf8(e.what()));
+    if (!platform::reportingFailures<StoreError>(
+            desktop_, [&] { store_.writeSetting(keys::QuoteFile, u8(*chosen)); }))
         return false;
-    }
     current_.quoteFilePath = *chosen;
     return true;
 }
@@ -183,7 +168,7 @@ void QuoteKeeper::addClipboard()
         appendQuote(current_.quoteFilePath.toStdString(), joinLines(source),
                     store_.locations().cacheDir);
     } catch (const StoreError& e) {
-        showFailure(QString::fromUtf8(e.what()));
+        platform::reportFailure(desktop_, e);
     }
 }
 
@@ -213,27 +198,22 @@ QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
             }
             store_.writeSetting(keys::Regmax, std::to_string(done.remainingLines));
         } catch (const StoreError& e) {
-            showFailure(QString::fromUtf8(e.what()));
+            platform::reportFailure(desktop_, e);
             return Outcome::Failed;
         }
     }
-    const Outcome next = nextQuote(false);
-    if (next != Outcome::Quit && quoteChanged)
-        quoteChanged();
-    return next;
+    return nextQuote(false);
 }
 
 void QuoteKeeper::askCreateSignature()
 {
-    try {
-        if (store_.readSetting(keys::CreateSignature) != keys::Ask)
-            return;
-    } catch (const StoreError& e) {
-        showFailure(QString::fromUtf8(e.what()));
+    bool ask = false;
+    if (!platform::reportingFailures<StoreError>(
+            desktop_, [&] { ask = store_.readSetting(keys::CreateSignature) == keys::Ask; }) ||
+        !ask)
         return;
-    }
-    if (askOnce_.ask(qs(keys::CreateSignature), CreateSignatureQuestion) && openSignatureWindow)
-        openSignatureWindow();
+    if (askOnce_.ask(qs(keys::CreateSignature), CreateSignatureQuestion))
+        emit signatureWindowWanted();
 }
 
 } // namespace sentari::tray

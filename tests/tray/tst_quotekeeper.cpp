@@ -27,8 +27,9 @@ struct Fixture {
     int quoteChanges = 0;
     Fixture()
     {
-        keeper.openSignatureWindow = [this] { ++signatureWindows; };
-        keeper.quoteChanged = [this] { ++quoteChanges; };
+        QObject::connect(&keeper, &QuoteKeeper::signatureWindowWanted,
+                         [this] { ++signatureWindows; });
+        QObject::connect(&keeper, &QuoteKeeper::quoteChanged, [this] { ++quoteChanges; });
     }
 };
 
@@ -134,9 +135,11 @@ private slots:
         else
             desktop.fileAnswers.push_back(t.writeFile("chosen.txt", "q1\r\n"));
 
+        // The start-up's own busy pointer, dropped as soon as the store has answered.
         std::optional<platform::BusyPointer> busy(std::in_place, desktop);
+        QObject::connect(&keeper, &QuoteKeeper::quoteFetched, [&busy] { busy.reset(); });
         QCOMPARE(desktop.busyDepth, 1);
-        QCOMPARE(keeper.nextQuote(true, &busy), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(keeper.nextQuote(true), QuoteKeeper::Outcome::Changed);
         QVERIFY(!busy);
         QCOMPARE(desktop.busyDepth, 0);
         // The no-data-file path asks three times: message, file choice, then the offer.
@@ -333,6 +336,7 @@ private slots:
         for (int i = 0; i < 200 && !f.keeper.current().text.startsWith("three"); ++i)
             f.keeper.nextQuote(false);
         QVERIFY(f.keeper.current().text.startsWith("three"));
+        f.quoteChanges = 0;
         QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Changed);
         QCOMPARE(f.t.readFile(path), after);
         QCOMPARE(QString::fromStdString(f.t.store->readSetting("Regmax")), regmax);
@@ -380,6 +384,7 @@ private slots:
         f.keeper.nextQuote(false);
         const auto current = f.keeper.current().text;
         f.desktop.answers.push_back(Answer::No);
+        f.quoteChanges = 0;
         QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Failed);
         QCOMPARE(f.t.readFile(path), QByteArray("a\r\nb\r\n"));
         QCOMPARE(f.keeper.current().text, current);
