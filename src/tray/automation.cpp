@@ -54,7 +54,7 @@ QString Automation::change()
         QStringLiteral("Sentari has no data file; the user chose none and Sentari ended.");
     if (ended_)
         return ending;
-    switch (keeper_.nextQuote(false)) {
+    switch (keeper_.nextQuote()) {
     case QuoteKeeper::Outcome::Changed:
         return {};
     case QuoteKeeper::Outcome::Quit:

@@ -202,7 +202,7 @@ QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
             return Outcome::Failed;
         }
     }
-    return nextQuote(false);
+    return nextQuote();
 }
 
 void QuoteKeeper::askCreateSignature()

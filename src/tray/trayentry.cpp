@@ -104,6 +104,21 @@ bool quickShowWanted(SettingsStore& store, platform::Desktop& desktop)
     return quickShow == "true";
 }
 
+// One sentari per session: the bus name is the lock. False when another one holds it.
+bool serveAutomation(tray::Automation& automation)
+{
+    switch (tray::registerAutomation(automation)) {
+    case tray::ServiceStart::AlreadyRunning:
+        return false;
+    case tray::ServiceStart::NoBus:
+        std::fprintf(stderr, "sentari: no session D-Bus; other programs cannot change the quote\n");
+        break;
+    case tray::ServiceStart::Registered:
+        break;
+    }
+    return true;
+}
+
 int runTray(int argc, char** argv)
 {
     if (!haveDisplay())
@@ -140,16 +155,8 @@ int runTray(int argc, char** argv)
     // The start-up offer (keeper) and the menu's "Change Signature" open the signature window
     // once there is one to connect to both.
 
-    // One sentari per session: the bus name is the lock.
-    switch (tray::registerAutomation(automation)) {
-    case tray::ServiceStart::AlreadyRunning:
+    if (!serveAutomation(automation))
         return 0;
-    case tray::ServiceStart::NoBus:
-        std::fprintf(stderr, "sentari: no session D-Bus; other programs cannot change the quote\n");
-        break;
-    case tray::ServiceStart::Registered:
-        break;
-    }
     onSessionEnd(&controller, [&controller] { controller.exitProgram(); });
 
     if (fetchFirstQuote(keeper, desktop) == tray::QuoteKeeper::Outcome::Quit)

@@ -148,7 +148,7 @@ private slots:
 
     void signatureOfferOnlyAtStartUp_data()
     {
-        QTest::addColumn<bool>("askFlag");
+        QTest::addColumn<bool>("atStartUp");
         QTest::addColumn<bool>("written");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("answer");
@@ -164,7 +164,7 @@ private slots:
     }
     void signatureOfferOnlyAtStartUp()
     {
-        QFETCH(bool, askFlag);
+        QFETCH(bool, atStartUp);
         QFETCH(bool, written);
         QFETCH(QString, stored);
         QFETCH(bool, answer);
@@ -175,7 +175,7 @@ private slots:
         if (written)
             f.t.store->writeSetting("CreateSignature", stored.toStdString());
         f.askOnce.answer = answer;
-        QCOMPARE(f.keeper.nextQuote(askFlag), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(f.keeper.nextQuote(atStartUp), QuoteKeeper::Outcome::Changed);
         QCOMPARE(f.askOnce.askedKeys.size(), asked);
         if (asked) {
             QCOMPARE(f.askOnce.askedKeys[0], QStringLiteral("CreateSignature"));
@@ -221,7 +221,7 @@ private slots:
         f.t.store->writeSetting("Intro1", "<Quote will be inserted here>");
         f.t.store->writeSetting("SignatureFile2", f.t.spath("ok.txt"));
         f.t.store->writeSetting("Intro2", "<Quote will be inserted here>");
-        QCOMPARE(f.keeper.nextQuote(false), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(f.keeper.nextQuote(), QuoteKeeper::Outcome::Changed);
         QCOMPARE(f.t.readFile("ok.txt"), QByteArray("q"));
         QCOMPARE(f.desktop.messages.size(), 1);
         QCOMPARE(f.desktop.messages[0].style, MessageStyle::Warning);
@@ -270,7 +270,7 @@ private slots:
         Fixture f;
         const QString path = f.t.useDataFile(before);
         f.t.store->writeSetting("AddClipboard", setting.toStdString());
-        QCOMPARE(f.keeper.nextQuote(false), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(f.keeper.nextQuote(), QuoteKeeper::Outcome::Changed);
         const QString quoteBefore = f.keeper.current().text;
         f.askOnce.answer = answer;
         f.desktop.clipboard = clipboard;
@@ -290,7 +290,7 @@ private slots:
         Fixture f;
         const QString path = f.t.useDataFile("caf\xE9\r\n");
         f.t.store->writeSetting("AddClipboard", "don't ask");
-        f.keeper.nextQuote(false);
+        f.keeper.nextQuote();
         f.desktop.clipboard = QString::fromUtf8("\xE2\x98\xBA smile");
         f.keeper.addClipboard();
         QCOMPARE(f.t.readFile(path), QByteArray("caf\xE9\r\n"));
@@ -305,7 +305,7 @@ private slots:
         f.t.store->writeSetting("QuoteFile", f.t.spath("new.txt"));
         f.t.store->writeSetting("AddClipboard", "don't ask");
         f.desktop.fileAnswers.push_back(f.t.path("new.txt")); // the start-up choice
-        f.keeper.nextQuote(false);
+        f.keeper.nextQuote();
         f.desktop.clipboard = QStringLiteral("first quote");
         f.keeper.addClipboard();
         QCOMPARE(f.t.readFile("new.txt"), QByteArray("first quote\r\n"));
@@ -334,7 +334,7 @@ private slots:
         const QString path = f.t.useDataFile(before);
         // Pick until the quote to delete (the one starting with "three") is current.
         for (int i = 0; i < 200 && !f.keeper.current().text.startsWith("three"); ++i)
-            f.keeper.nextQuote(false);
+            f.keeper.nextQuote();
         QVERIFY(f.keeper.current().text.startsWith("three"));
         f.quoteChanges = 0;
         QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Changed);
@@ -365,11 +365,11 @@ private slots:
         FakeAskOnce askOnce;
         QuoteKeeper keeper(*t.store, desktop, askOnce);
         const QString path = t.useDataFile("a\r\nb\r\n");
-        keeper.nextQuote(false);
+        keeper.nextQuote();
         const QString asked = keeper.current().text;
         QString meanwhile;
         desktop.whileAsking = [&] {
-            keeper.nextQuote(false);
+            keeper.nextQuote();
             meanwhile = keeper.current().text;
         };
         QCOMPARE(keeper.deleteQuote(), QuoteKeeper::Outcome::Changed);
@@ -381,7 +381,7 @@ private slots:
     {
         Fixture f;
         const QString path = f.t.useDataFile("a\r\nb\r\n");
-        f.keeper.nextQuote(false);
+        f.keeper.nextQuote();
         const auto current = f.keeper.current().text;
         f.desktop.answers.push_back(Answer::No);
         f.quoteChanges = 0;
@@ -395,7 +395,7 @@ private slots:
     {
         Fixture f;
         const QString path = f.t.useDataFile("x\r\n");
-        f.keeper.nextQuote(false);
+        f.keeper.nextQuote();
         QCOMPARE(f.keeper.current().index, 1);
         // Someone put two lines in front: the quote is now line 3.
         f.t.writeFile("quotes.txt", "new 1\r\nnew 2\r\nx\r\nx\r\n");
@@ -408,7 +408,7 @@ private slots:
     {
         Fixture f;
         const QString path = f.t.useDataFile("x\r\n");
-        f.keeper.nextQuote(false);
+        f.keeper.nextQuote();
         f.t.writeFile("quotes.txt", "y\r\nz\r\n");
         QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Failed);
         QCOMPARE(f.t.readFile(path), QByteArray("y\r\nz\r\n"));
