@@ -12,16 +12,8 @@
 #include <QObject>
 #include <memory>
 
-namespace sentari {
-class SettingsStore;
-}
-namespace sentari::platform {
-class Desktop;
-}
-
 namespace sentari::tray {
 
-class QuoteKeeper;
 class TrayIcon;
 class TrayIconFactory;
 
