@@ -1,6 +1,5 @@
 #include "quotekeeper.h"
 
-#include "datafile.h"
 #include "platform/apppaths.h"
 #include "platform/failure.h"
 #include "platform/qtstring.h"
@@ -93,34 +92,22 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool offerSignature)
         });
     }
 
-    // Signature pass: 1, 2, 3, ... until one is missing. A signature whose file cannot be
-    // written does not keep the later ones from getting the quote; a store that cannot be
-    // read any more ends the pass, since no later signature could be found either.
-    QStringList failures;
-    std::int64_t i = 1;
-    for (;; ++i) {
-        try {
-            const SignatureResult sig = store_.updateSignature(u8(current_.text), i, u8(QuoteTag));
-            if (!sig.exists)
-                break;
-            if (!sig.error.empty())
-                failures << qs(sig.error);
-            if (i == 1) {
-                current_.signatureText = qs(sig.text);
-                current_.signatureRtf = QByteArray::fromStdString(sig.rtf);
-            }
-        } catch (const StoreError& e) {
-            failures << QString::fromUtf8(e.what());
-            break;
-        }
+    const SignatureRefresh refresh = store_.refreshSignatures(u8(current_.text));
+    if (refresh.count > 0) {
+        current_.signatureText = qs(refresh.text);
+        current_.signatureRtf = QByteArray::fromStdString(refresh.rtf);
     }
-    if (!failures.isEmpty())
+    if (!refresh.failures.empty()) {
+        QStringList failures;
+        for (const auto& failure : refresh.failures)
+            failures << qs(failure);
         desktop_.message(
             QStringLiteral("The new quote could not be put into every signature file.\n\n") +
                 failures.join(QLatin1Char('\n')),
             MessageStyle::Warning);
+    }
     emit quoteChanged(current_.text);
-    if (i == 1 && offerSignature)
+    if (refresh.count == 0 && offerSignature)
         askCreateSignature();
     return Outcome::Changed;
 }
@@ -152,7 +139,7 @@ bool QuoteKeeper::confirm(std::string_view key, const QString& question)
 
 void QuoteKeeper::addClipboard()
 {
-    try {
+    platform::reportingFailures<StoreError>(desktop_, [this] {
         if (!confirm(keys::AddClipboard, AddClipboardQuestion))
             return;
         const QString source = desktop_.clipboardText();
@@ -165,11 +152,8 @@ void QuoteKeeper::addClipboard()
             return;
         }
         platform::BusyPointer busy(desktop_);
-        appendQuote(current_.quoteFilePath.toStdString(), joinLines(source),
-                    store_.locations().cacheDir);
-    } catch (const StoreError& e) {
-        platform::reportFailure(desktop_, e);
-    }
+        store_.addQuote(current_.quoteFilePath.toStdString(), u8(joinLines(source)));
+    });
 }
 
 QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
@@ -186,19 +170,19 @@ QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
         return Outcome::Failed;
     {
         platform::BusyPointer busy(desktop_);
-        try {
-            const DeleteOutcome done =
-                tray::deleteQuote(target.quoteFilePath.toStdString(), target.index, target.text);
-            if (!done.deleted) {
-                desktop_.message(QStringLiteral("The current quote is no longer in the data file "
-                                                "\"%1\"; nothing was deleted.")
-                                     .arg(target.quoteFilePath),
-                                 MessageStyle::Information);
-                return Outcome::Failed;
-            }
-            store_.writeSetting(keys::Regmax, std::to_string(done.remainingLines));
-        } catch (const StoreError& e) {
-            platform::reportFailure(desktop_, e);
+        QuoteDeletion done;
+        if (!platform::reportingFailures<StoreError>(desktop_, [&] {
+                done = store_.deleteQuote(target.quoteFilePath.toStdString(), target.index,
+                                          u8(target.text));
+                if (done.deleted)
+                    store_.writeSetting(keys::Regmax, std::to_string(done.remainingLines));
+            }))
+            return Outcome::Failed;
+        if (!done.deleted) {
+            desktop_.message(QStringLiteral("The current quote is no longer in the data file "
+                                            "\"%1\"; nothing was deleted.")
+                                 .arg(target.quoteFilePath),
+                             MessageStyle::Information);
             return Outcome::Failed;
         }
     }
