@@ -10,6 +10,7 @@
 #include "textcodec.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -339,7 +340,11 @@ void SettingsStore::writeTextFile(const fs::path& path, std::string_view text) c
 
 std::string SettingsStore::readTextFile(const fs::path& path) const
 {
-    std::string bytes = fileio::readAll(path, "the file");
+    auto read = fileio::readIfExists(path, "the file");
+    if (!read)
+        throw StoreError("Could not read the file \"" + path.string() + "\": " +
+                         fileio::systemReason(ENOENT) + ".");
+    std::string bytes = std::move(*read);
     if (!text::isValidUtf8(bytes))
         return text::cp1252ToUtf8(bytes);
     if (bytes.starts_with("\xEF\xBB\xBF"))
