@@ -53,17 +53,17 @@ public:
     {
         return (geometry.screenWidth - double(Pitch) * layout.lineLength(n)) / 2;
     }
-    std::int32_t freeWidth(std::int32_t n) const
+    std::int32_t rightAlignedX(std::int32_t n) const
     {
-        return layout.lineFreeWidth(n, geometry.clientWidth, geometry.cellWidth);
+        return layout.rightAlignedX(n, geometry.clientWidth, geometry.cellWidth);
     }
 };
 
 // Moves y on by a line (times step when not 0); a full screen pauses, clears and
 // starts again at the top.
 Steps nextLine(Scene& scene, double step);
-// Lets pending input through count + 1 times.
-Steps waitLoop(std::int64_t count);
+// Lets pending input through passes + 1 times.
+Steps idle(std::int64_t passes);
 
 Steps waves(Scene& scene, std::int32_t n, std::int32_t spacing = 56);
 Steps horizontalBounce(Scene& scene, std::int32_t n);
