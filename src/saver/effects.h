@@ -29,8 +29,7 @@ struct SceneGeometry {
 
 // What the effects share while a quote is drawn: the lines, the drawer, the running
 // vertical position and the pause that a full screen takes.
-class Scene {
-public:
+struct Scene {
     static constexpr std::int32_t LineHeight = 35;
     static constexpr std::int32_t Pitch = 30;
 
@@ -48,7 +47,7 @@ public:
     std::mt19937 rng;
 
     double random01() { return std::generate_canonical<double, 53>(rng); }
-    void draw(double x, double yy, char32_t ch) { drawer.drawChar(x, yy, ch); }
+    void draw(double x, double atY, char32_t ch) { drawer.drawChar(x, atY, ch); }
     double centredStart(std::int32_t n) const
     {
         return (geometry.screenWidth - double(Pitch) * layout.lineLength(n)) / 2;

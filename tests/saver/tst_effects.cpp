@@ -228,7 +228,7 @@ private slots:
                 << 7 << speed << qint64(2025225) << qint64(2025225);
             QTest::addRow("Scramble %d", speed) << 8 << speed << qint64(1272175) << qint64(1272175);
         }
-        // Waves draws 16064 characters; one pacing point per S + 1, 8 ms apart, and
+        // Waves draws 16064 characters; one pacing point per 31, 91 or 181, 8 ms apart, and
         // 1001 passes of 25 us at most on top.
         QTest::newRow("Waves slow") << 1 << 0 << qint64(518 * 8000) << qint64(518 * 8000 + 25025);
         QTest::newRow("Waves medium") << 1 << 1 << qint64(176 * 8000) << qint64(176 * 8000 + 25025);

@@ -19,12 +19,6 @@ private slots:
             << QByteArray("scrTransition") << QByteArray("9") << -1ll << false;
         QTest::newRow("hand edit with blanks and plus")
             << QByteArray("scrtransition") << QByteArray(" +3 ") << 3ll << true;
-        QTest::newRow("negative") << QByteArray("scrTiming") << QByteArray("-1") << -1ll << false;
-        QTest::newRow("pause past the list")
-            << QByteArray("scrTiming") << QByteArray("3") << -1ll << false;
-        QTest::newRow("fraction") << QByteArray("scrInterval") << QByteArray("1.5") << -1ll
-                                  << false;
-        QTest::newRow("empty") << QByteArray("scrInterval") << QByteArray() << -1ll << false;
         QTest::newRow("white, the dialog's spelling")
             << QByteArray("scrForeGroundColor") << QByteArray("16777215") << 16777215ll << true;
         QTest::newRow("past white")

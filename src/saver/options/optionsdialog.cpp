@@ -59,65 +59,92 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop,
     loading_ = false;
 }
 
+namespace {
+
+// The settings stand one to a row, caption on the left, control on the right.
+class Rows {
+public:
+    Rows(QWidget* frame, const platform::TwipsScale& twips) : frame_(frame), twips_(twips) {}
+
+    QRect rect(int row, int left, int width) const
+    {
+        return twips_.rect(left, 330 + row * 495, width, 315);
+    }
+    QLabel* caption(int row, const QString& text, int left = 150, int width = 0) const
+    {
+        auto* label = new QLabel(text, frame_);
+        label->setGeometry(rect(row, left, width > 0 ? width : 2160 - left));
+        return label;
+    }
+    QComboBox* list(int row, const QStringList& items) const
+    {
+        auto* box = new QComboBox(frame_);
+        box->addItems(items);
+        box->setGeometry(rect(row, 2280, 2415));
+        return box;
+    }
+    template <typename Widget> Widget* control(int row, int left, int width) const
+    {
+        auto* widget = new Widget(frame_);
+        widget->setGeometry(rect(row, left, width));
+        return widget;
+    }
+
+private:
+    QWidget* frame_;
+    const platform::TwipsScale& twips_;
+};
+
+} // namespace
+
 void OptionsDialog::buildStyleRows(QWidget* frame, const platform::TwipsScale& twips,
                                    const QStringList& fontFamilies)
 {
-    // One row per setting, caption on the left, control on the right.
-    auto rowRect = [&](int row, int left, int width) {
-        return twips.rect(left, 330 + row * 495, width, 315);
-    };
-    auto caption = [&](int row, const QString& text, int left, int width = 0) {
-        auto* l = new QLabel(text, frame);
-        l->setGeometry(rowRect(row, left, width > 0 ? width : 2160 - left));
-        return l;
-    };
-    auto combo = [&](int row, const QStringList& items) {
-        auto* c = new QComboBox(frame);
-        c->addItems(items);
-        c->setGeometry(rowRect(row, 2280, 2415));
-        return c;
-    };
-    auto option = [&](int row, ColourChoice choice, const QString& text, int width = 0) {
-        auto* r = new QRadioButton(frame);
-        r->setGeometry(rowRect(row, 150, 285));
-        colourOptions_[std::size_t(choice)] = r;
-        captionChoices_.emplace_back(caption(row, text, 480, width), choice);
-    };
-
-    caption(0, QStringLiteral("Transition"), 150);
-    transitionBox_ = combo(0, {"Random", "Waves", "Horizontal bounce", "Shoot", "Trampoline",
-                               "Appear", "Typing", "InsideOut", "Scramble"});
-    caption(1, QStringLiteral("Font"), 150);
-    fontBox_ = combo(1, {});
+    const Rows rows(frame, twips);
+    rows.caption(0, QStringLiteral("Transition"));
+    transitionBox_ = rows.list(0, {"Random", "Waves", "Horizontal bounce", "Shoot", "Trampoline",
+                                   "Appear", "Typing", "InsideOut", "Scramble"});
+    rows.caption(1, QStringLiteral("Font"));
+    fontBox_ = rows.list(1, {});
     for (const QString& family : fontFamilies)
         if (!family.isEmpty())
             fontBox_->addItem(family);
 
+    buildColourRows(frame, twips);
+
+    rows.caption(6, QStringLiteral("Wait for new Quote"));
+    pauseBox_ = rows.list(6, {"Short", "Medium", "Long"});
+    rows.caption(7, QStringLiteral("Speed of transition"));
+    speedBox_ = rows.list(7, {"Slow", "Medium", "Fast"});
+    rows.caption(8, QStringLiteral("Password protection"));
+    passwordProtection_ = rows.control<QCheckBox>(8, 2280, 315);
+    connect(passwordProtection_, &QCheckBox::clicked, this,
+            &OptionsDialog::passwordProtectionClicked);
+}
+
+void OptionsDialog::buildColourRows(QWidget* frame, const platform::TwipsScale& twips)
+{
+    const Rows rows(frame, twips);
+    auto option = [&](int row, ColourChoice choice, const QString& text, int width = 0) {
+        colourOptions_[std::size_t(choice)] = rows.control<QRadioButton>(row, 150, 285);
+        captionChoices_.emplace_back(rows.caption(row, text, 480, width), choice);
+    };
     option(2, ColourChoice::Scheme, QStringLiteral("Color scheme"));
     QStringList schemes;
     for (const auto& s : ColourSchemes)
         schemes << QString::fromUtf8(s.name);
-    schemeBox_ = combo(2, schemes);
+    schemeBox_ = rows.list(2, schemes);
     schemeBox_->setCurrentIndex(-1);
     option(3, ColourChoice::Own, QStringLiteral("Foreground color"));
-    captionChoices_.emplace_back(caption(4, QStringLiteral("Background color"), 480),
+    captionChoices_.emplace_back(rows.caption(4, QStringLiteral("Background color"), 480),
                                  ColourChoice::Own);
     for (const auto role : {ColourRole::Foreground, ColourRole::Background}) {
-        auto* b = new QPushButton(frame);
-        b->setToolTip(QStringLiteral("Click to change color"));
-        b->setGeometry(rowRect(role == ColourRole::Foreground ? 3 : 4, 2280, 735));
-        colourButtons_[std::size_t(role)] = b;
-        connect(b, &QPushButton::clicked, this, [this, role] { pickColour(role); });
+        auto* button = rows.control<QPushButton>(role == ColourRole::Foreground ? 3 : 4, 2280, 735);
+        button->setToolTip(QStringLiteral("Click to change color"));
+        colourButtons_[std::size_t(role)] = button;
+        connect(button, &QPushButton::clicked, this, [this, role] { pickColour(role); });
     }
     option(5, ColourChoice::RandomForeground, QStringLiteral("Random foreground colors"), 4200);
-
-    caption(6, QStringLiteral("Wait for new Quote"), 150);
-    pauseBox_ = combo(6, {"Short", "Medium", "Long"});
-    caption(7, QStringLiteral("Speed of transition"), 150);
-    speedBox_ = combo(7, {"Slow", "Medium", "Fast"});
-    caption(8, QStringLiteral("Password protection"), 150);
-    passwordProtection_ = new QCheckBox(frame);
-    passwordProtection_->setGeometry(rowRect(8, 2280, 315));
 
     auto* group = new QButtonGroup(this);
     for (const auto choice :
@@ -129,8 +156,6 @@ void OptionsDialog::buildStyleRows(QWidget* frame, const platform::TwipsScale& t
     for (const auto& [label, choice] : captionChoices_)
         label->installEventFilter(this);
     connect(schemeBox_, &QComboBox::activated, this, &OptionsDialog::schemeChosen);
-    connect(passwordProtection_, &QCheckBox::clicked, this,
-            &OptionsDialog::passwordProtectionClicked);
 }
 
 void OptionsDialog::buildButtons(const platform::TwipsScale& twips)

@@ -74,6 +74,7 @@ protected:
 private:
     void buildStyleRows(QWidget* frame, const platform::TwipsScale& twips,
                         const QStringList& fontFamilies);
+    void buildColourRows(QWidget* frame, const platform::TwipsScale& twips);
     void buildButtons(const platform::TwipsScale& twips);
     void load();
     std::string read(std::string_view key);
