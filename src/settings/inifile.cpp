@@ -3,6 +3,7 @@
 #include "keys.h"
 #include "textcodec.h"
 
+#include <cctype>
 #include <cstdio>
 
 namespace sentari {
@@ -138,6 +139,18 @@ std::string IniDocument::unescapeValue(std::string_view raw)
     return out;
 }
 
+std::string IniDocument::lookupKey(std::string_view group, std::string_view key)
+{
+    std::string folded;
+    folded.reserve(group.size() + key.size() + 1);
+    for (char c : group)
+        folded.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+    folded.push_back('\n'); // cannot stand in a group or key name
+    for (char c : key)
+        folded.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+    return folded;
+}
+
 IniDocument IniDocument::parse(std::string_view text)
 {
     IniDocument doc;
@@ -199,20 +212,24 @@ std::string IniDocument::serialize() const
 
 std::optional<std::string> IniDocument::value(std::string_view section, std::string_view key) const
 {
-    const std::string group = groupName(section);
-    // A later line wins, as it would in a hand-edited file read top to bottom.
-    for (auto it = lines_.rbegin(); it != lines_.rend(); ++it) {
-        if (it->kind == Line::Entry && keys::sameKey(it->section, group) &&
-            keys::sameKey(it->key, key)) {
-            const auto eq = it->text.find('=');
-            return unescapeValue(std::string_view(it->text).substr(eq + 1));
-        }
+    if (!lookupValid_) {
+        lookup_.clear();
+        // A later line wins, as it would in a hand-edited file read top to bottom.
+        for (std::size_t i = 0; i < lines_.size(); ++i)
+            if (lines_[i].kind == Line::Entry)
+                lookup_[lookupKey(lines_[i].section, lines_[i].key)] = i;
+        lookupValid_ = true;
     }
-    return std::nullopt;
+    const auto found = lookup_.find(lookupKey(groupName(section), key));
+    if (found == lookup_.end())
+        return std::nullopt;
+    const std::string& text = lines_[found->second].text;
+    return unescapeValue(std::string_view(text).substr(text.find('=') + 1));
 }
 
 void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value)
 {
+    lookupValid_ = false;
     const std::string group = groupName(section);
     const std::string escaped = escapeValue(value);
     Line* found = nullptr;
@@ -255,6 +272,7 @@ void IniDocument::setValue(std::string_view section, std::string_view key, std::
 
 bool IniDocument::remove(std::string_view section, std::string_view key)
 {
+    lookupValid_ = false;
     const std::string group = groupName(section);
     const auto before = lines_.size();
     std::erase_if(lines_, [&](const Line& l) {

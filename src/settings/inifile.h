@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace sentari {
@@ -35,7 +36,14 @@ private:
         std::string key;     // Entry only
     };
     static std::string groupName(std::string_view section);
+    // Group and key folded to lower case, for the lookup below.
+    static std::string lookupKey(std::string_view group, std::string_view key);
     std::vector<Line> lines_;
+    // The last entry line of each group and key: a list of signatures holds thousands of
+    // keys, and reading each one by a scan of the whole file made loading it quadratic.
+    // Built on the first read after a change.
+    mutable std::unordered_map<std::string, std::size_t> lookup_;
+    mutable bool lookupValid_ = false;
 };
 
 } // namespace sentari

@@ -6,6 +6,7 @@
 #include "keys.h"
 #include "quoteindex.h"
 #include "rtf.h"
+#include "textcodec.h"
 
 #include <algorithm>
 #include <cctype>
@@ -287,6 +288,16 @@ std::string SettingsStore::textToRtf(std::string_view text, std::string_view fon
 void SettingsStore::writeTextFile(const fs::path& path, std::string_view text) const
 {
     fileio::writeAtomically(path, text, "the file");
+}
+
+std::string SettingsStore::readTextFile(const fs::path& path) const
+{
+    std::string bytes = fileio::readAll(path, "the file");
+    if (!text::isValidUtf8(bytes))
+        return text::cp1252ToUtf8(bytes);
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.erase(0, 3);
+    return bytes;
 }
 
 } // namespace sentari

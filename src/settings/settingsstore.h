@@ -82,6 +82,9 @@ public:
                           int pointSize) const;
     // The file then holds exactly the text (UTF-8); it is replaced atomically.
     void writeTextFile(const std::filesystem::path& path, std::string_view text) const;
+    // A text file as UTF-8, as the data file is read: UTF-8 (a byte-order mark dropped) or,
+    // when it is not valid UTF-8, Windows-1252. Line breaks are left as they are.
+    std::string readTextFile(const std::filesystem::path& path) const;
 
     // Programs with a font database tell the store which families are installed, so the
     // first value of "scrFont" names one of them.

@@ -1,10 +1,12 @@
 // sentari: the tray program. `sentari --print-quote` is the fortune-style entry for mail
-// programs and shell prompts; it needs nothing but the settings store, so it does not load
-// the window system at all. Everything else runs in the tray module.
+// programs and shell prompts, `sentari --print-signature [N]` the one for mail programs that
+// run a command for their signature; they need nothing but the settings store, so they do
+// not load the window system at all. Everything else runs in the tray module.
 
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
@@ -15,16 +17,18 @@
 namespace {
 
 constexpr const char* Usage =
-    "Usage: sentari [--data-file FILE] [--print-quote | --change-quote]\n"
+    "Usage: sentari [--data-file FILE] [--print-quote | --print-signature [N] | --change-quote]\n"
     "\n"
     "Without options Sentari starts in the notification area.\n"
     "  --print-quote       print one random quote of the active data file and exit\n"
+    "  --print-signature [N]\n"
+    "                      print signature N (1 when not given) with a new quote and exit\n"
     "  --change-quote      make the running Sentari pick a new quote\n"
     "  --data-file FILE    make FILE the active quote data file first\n";
 
-int printQuote(sentari::SettingsStore& store)
+// Says why there is no quote; false when there is one.
+bool reportNoQuote(const sentari::QuoteResult& quote)
 {
-    const sentari::QuoteResult quote = store.getQuote();
     if (quote.noDataFile) {
         if (quote.path.empty())
             std::fputs("sentari: no quote data file is chosen yet; choose one in Sentari's menu "
@@ -35,13 +39,50 @@ int printQuote(sentari::SettingsStore& store)
                          "sentari: the quote data file \"%s\" is missing, unreadable or "
                          "holds no quote.\n",
                          quote.path.c_str());
-        return 1;
+        return true;
     }
-    std::string line = quote.text;
-    line += '\n';
-    if (std::fwrite(line.data(), 1, line.size(), stdout) != line.size() || std::fflush(stdout) != 0)
+    return false;
+}
+
+int printLine(std::string text)
+{
+    if (text.empty() || text.back() != '\n')
+        text += '\n';
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
         return 1;
     return 0;
+}
+
+int printQuote(sentari::SettingsStore& store)
+{
+    const sentari::QuoteResult quote = store.getQuote();
+    if (reportNoQuote(quote))
+        return 1;
+    return printLine(quote.text);
+}
+
+// Signature n as its plain-text or HTML file gets it, with a new quote, in this system's line
+// breaks; the file itself is left alone.
+int printSignature(sentari::SettingsStore& store, const char* number)
+{
+    std::int64_t n = 0;
+    const char* end = number + std::strlen(number);
+    const auto [ptr, ec] = std::from_chars(number, end, n);
+    if (ec != std::errc() || ptr != end || n < 1 || !store.signature({}, n).exists) {
+        std::fprintf(stderr,
+                     "sentari: there is no signature %s; create one with \"Change Signature\" "
+                     "in Sentari's menu.\n",
+                     number);
+        return 1;
+    }
+    const sentari::QuoteResult quote = store.getQuote();
+    if (reportNoQuote(quote))
+        return 1;
+    std::string text;
+    for (char c : store.signature(quote.text, n).text)
+        if (c != '\r')
+            text += c;
+    return printLine(std::move(text));
 }
 
 int runTray(int argc, char** argv)
@@ -68,10 +109,14 @@ int main(int argc, char** argv)
 {
     std::vector<char*> rest{argv[0]};
     bool print = false;
+    const char* signature = nullptr;
     const char* dataFile = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--print-quote") == 0) {
             print = true;
+        } else if (std::strcmp(argv[i], "--print-signature") == 0) {
+            const bool numbered = i + 1 < argc && argv[i + 1][0] >= '0' && argv[i + 1][0] <= '9';
+            signature = numbered ? argv[++i] : "1";
         } else if (std::strcmp(argv[i], "--data-file") == 0) {
             if (i + 1 >= argc) {
                 std::fputs(Usage, stderr);
@@ -86,7 +131,7 @@ int main(int argc, char** argv)
         }
     }
     try {
-        if (dataFile || print) {
+        if (dataFile || print || signature) {
             sentari::SettingsStore store;
             if (dataFile) {
                 std::error_code ec;
@@ -95,6 +140,8 @@ int main(int argc, char** argv)
             }
             if (print)
                 return printQuote(store);
+            if (signature)
+                return printSignature(store, signature);
         }
     } catch (const sentari::StoreError& e) {
         std::fprintf(stderr, "sentari: %s\n", e.what());

@@ -1,4 +1,5 @@
-// `sentari --print-quote` as a mail program or shell prompt runs it: a whole process.
+// `sentari --print-quote` and `--print-signature` as a mail program or shell prompt runs them:
+// a whole process.
 
 #include <QDir>
 #include <QFile>
@@ -80,6 +81,52 @@ private slots:
         QFile ini(home.filePath("config/Sentari/Sentari.ini"));
         QVERIFY(ini.open(QIODevice::ReadOnly));
         QVERIFY(ini.readAll().contains(("QuoteFile=" + file).toUtf8()));
+    }
+
+    void printsSignature_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("dataFile");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("err"); // a part of it
+        QTest::newRow("signature 1 by default")
+            << QStringList{"--print-signature"} << true << 0 << QByteArray("Pim\n\nQuotes & more\n")
+            << QByteArray();
+        QTest::newRow("HTML as its file gets it")
+            << QStringList{"--print-signature", "2"} << true << 0
+            << QByteArray("<p>Quotes &amp; more</p>\n") << QByteArray();
+        QTest::newRow("no such signature") << QStringList{"--print-signature", "3"} << true << 1
+                                           << QByteArray() << QByteArray("no signature 3;");
+        QTest::newRow("a number too large")
+            << QStringList{"--print-signature", "99999999999999999999"} << true << 1 << QByteArray()
+            << QByteArray("no signature 99999999999999999999;");
+        QTest::newRow("no quote file") << QStringList{"--print-signature"} << false << 1
+                                       << QByteArray() << QByteArray("no quote data file");
+    }
+    void printsSignature()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, dataFile);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
+        const QString quotes = write("quotes.txt", "Quotes & more\r\n");
+        QVERIFY(QDir().mkpath(home.filePath("config/Sentari")));
+        write("config/Sentari/Sentari.ini",
+              "[General]\nSignatureFile1=" + home.filePath("sig.txt").toUtf8() +
+                  "\nIntro1=Pim\\r\\n\\r\\n<Quote will be inserted here>\nSignatureFile2=" +
+                  home.filePath("sig.htm").toUtf8() +
+                  "\nIntro2=<p><Quote will be inserted here></p>\n" +
+                  (dataFile ? "QuoteFile=" + quotes.toUtf8() : QByteArray()) + "\n");
+        const Run r = sentari(args);
+        QCOMPARE(r.exitCode, exitCode);
+        QCOMPARE(r.out, out);
+        QVERIFY2(err.isEmpty() ? r.err.isEmpty() : r.err.contains(err), r.err.constData());
+        QCOMPARE(r.err.count('\n'), exitCode);
+        // Printing leaves the signature files alone.
+        QVERIFY(!QFile::exists(home.filePath("sig.txt")));
+        QVERIFY(!QFile::exists(home.filePath("sig.htm")));
     }
 };
 

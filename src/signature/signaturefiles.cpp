@@ -1,0 +1,109 @@
+#include "signature/signaturefiles.h"
+
+#include "platform/qtstring.h"
+#include "settings/colour.h"
+#include "settings/settingsstore.h"
+
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <QTextCursor>
+#include <cmath>
+
+namespace sentari::signature {
+
+namespace {
+const QString CrLf = QStringLiteral("\r\n");
+
+std::filesystem::path fsPath(const QString& path)
+{
+    return std::filesystem::path(u8(path));
+}
+} // namespace
+
+QString defaultTemplate()
+{
+    return QStringList{QStringLiteral("Add your signature information here."),
+                       QString(),
+                       QStringLiteral("For example:"),
+                       QString(),
+                       QStringLiteral("greetings,"),
+                       QString(),
+                       QStringLiteral("Pim Valder"),
+                       QStringLiteral("https://www.example.com/pimvalder/"),
+                       QString(),
+                       qs(QuoteTag)}
+        .join(CrLf);
+}
+
+int wholePoints(double pointSize)
+{
+    return static_cast<int>(std::nearbyint(pointSize)); // the default rounding: half to even
+}
+
+TextStyle styleOf(const SignatureEntry& entry)
+{
+    if (!isRichText(entry.path))
+        return {};
+    bool sizeOk = false;
+    const double size = QString(entry.fontSize)
+                            .replace(QLatin1Char(','), QLatin1Char('.'))
+                            .trimmed()
+                            .toDouble(&sizeOk);
+    const auto colour = colour::parse(u8(entry.fontColor));
+    // The bounds of what a rich-text document can state as a size.
+    if (!sizeOk || !(size >= 1 && size <= 1638) || !colour)
+        return {};
+    TextStyle style;
+    if (!entry.fontName.isEmpty())
+        style.family = entry.fontName;
+    style.pointSize = wholePoints(size);
+    style.colour = *colour;
+    return style;
+}
+
+SignatureEntry entryFor(const QString& path, const QString& intro, const TextStyle& style)
+{
+    return {path, intro, style.family, QString::number(style.pointSize, 'g', 7),
+            QString::number(style.colour)};
+}
+
+QString joinFileLines(const QString& text)
+{
+    QString unified = text;
+    unified.replace(CrLf, QStringLiteral("\n"));
+    unified.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = unified.split(QLatin1Char('\n'));
+    if (unified.endsWith(QLatin1Char('\n')))
+        lines.removeLast(); // a line break ends the last line; it starts no new one
+    QString joined;
+    for (const QString& line : lines) {
+        if (!joined.isEmpty())
+            joined += CrLf;
+        joined += line;
+    }
+    return joined;
+}
+
+QString readSignatureFile(SettingsStore& store, const QString& path)
+{
+    return joinFileLines(qs(store.readTextFile(fsPath(path))));
+}
+
+void writeSignatureFile(SettingsStore& store, const QString& path, const QString& text,
+                        const TextStyle& style)
+{
+    if (isRichText(path))
+        store.writeTextFile(fsPath(path), store.textToRtf(u8(text), u8(style.family), style.colour,
+                                                          wholePoints(style.pointSize)));
+    else
+        store.writeTextFile(fsPath(path), u8(text));
+}
+
+void insertQuoteTag(QPlainTextEdit& editor)
+{
+    QTextCursor at(editor.document());
+    at.setPosition(editor.textCursor().selectionStart());
+    at.insertText(qs(QuoteTag) + QLatin1Char('\n'));
+}
+
+} // namespace sentari::signature

@@ -1,0 +1,357 @@
+#include "signature/signaturewindow.h"
+
+#include "platform/colour.h"
+#include "platform/desktop.h"
+#include "platform/failure.h"
+#include "platform/helppages.h"
+#include "platform/qtstring.h"
+#include "platform/twips.h"
+#include "settings/settingsstore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace sentari::signature {
+
+using platform::reportingFailures;
+
+namespace {
+
+const QString Caption = QStringLiteral("Signature control");
+const QString ClearedCaption = QStringLiteral("Signature file");
+const QString FileFilter =
+    QStringLiteral("Text (*.txt)|*.txt|Richtext (*.rtf)|*.rtf |HTML File (*.htm)|*.htm");
+
+QString richTextAdvice()
+{
+    return QStringList{QStringLiteral("Sentari cannot open a Richtext formatted file."),
+                       QStringLiteral("Sentari can only save in the Richtext format."),
+                       QString(),
+                       QStringLiteral("If you want to attach a quote to an existing RTF file"),
+                       QStringLiteral("add the following tag to that file using your favorite "
+                                      "editor:"),
+                       QString(),
+                       qs(QuoteTag)}
+        .join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+QString defaultSignatureFile()
+{
+    return QDir::home().filePath(QStringLiteral("signature.txt"));
+}
+
+SignatureWindow::SignatureWindow(SettingsStore& store, platform::Desktop& desktop,
+                                 const QIcon& icon, QWidget* parent)
+    : QMainWindow(parent), store_(store), desktop_(desktop), list_(store),
+      editor_(new QPlainTextEdit)
+{
+    setWindowTitle(Caption);
+    setWindowIcon(icon);
+    buildMenus();
+
+    const platform::TwipsScale twips(desktop_.twipsPerPixel());
+    auto* frame = new QFrame;
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(twips.x(255), twips.y(270), twips.x(255), twips.y(270));
+    layout->addWidget(editor_);
+    editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Ctrl+A is the menu's Add, also while the editor has the focus.
+    editor_->installEventFilter(this);
+    setCentralWidget(frame);
+    const QSize client = twips.size(6405, 3915);
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+
+    reportingFailures<StoreError>(desktop_, [this] { list_.load(); });
+    if (list_.count() > 0) {
+        showEntry(1);
+    } else {
+        setEditorText(defaultTemplate());
+        applyStyle();
+    }
+    refreshEntryMenu();
+    editor_->setFocus();
+}
+
+void SignatureWindow::buildMenus()
+{
+    auto add = [this](QMenu* menu, const QString& caption, auto command,
+                      const QKeySequence& shortcut = {}) {
+        QAction* action = menu->addAction(caption);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    add(fileMenu_, QStringLiteral("&Clear"), &SignatureWindow::clear);
+    add(
+        fileMenu_, QStringLiteral("&Open"), [this] { open(); }, Qt::CTRL | Qt::Key_O);
+    add(fileMenu_, QStringLiteral("&Save"), &SignatureWindow::save, Qt::CTRL | Qt::Key_S);
+    add(fileMenu_, QStringLiteral("&Save as"), &SignatureWindow::saveAs);
+    fileMenu_->addSeparator();
+    add(fileMenu_, QStringLiteral("&Add"), &SignatureWindow::addEntry, Qt::CTRL | Qt::Key_A);
+    add(fileMenu_, QStringLiteral("&Remove"), &SignatureWindow::removeEntry, Qt::CTRL | Qt::Key_R);
+    fileMenu_->addSeparator();
+    beforeExit_ = fileMenu_->addSeparator();
+    add(fileMenu_, QStringLiteral("&Exit"), &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    add(edit, QStringLiteral("&Font (RichText)"), &SignatureWindow::chooseFont);
+    add(edit, QStringLiteral("&Color (RichText)"), &SignatureWindow::chooseColour);
+    QMenu* insert = menuBar()->addMenu(QStringLiteral("&Insert"));
+    add(insert, QStringLiteral("&Random Quote"), &SignatureWindow::insertTag, Qt::CTRL | Qt::Key_I);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    add(help, QStringLiteral("&Help"), &SignatureWindow::help, Qt::Key_F1);
+}
+
+bool SignatureWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == editor_ && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_A && key->modifiers() == Qt::ControlModifier) {
+            event->ignore(); // not the editor's Select All: let the shortcut have it
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QString SignatureWindow::editorText() const
+{
+    return editor_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+void SignatureWindow::setEditorText(const QString& crlfText)
+{
+    QString text = crlfText;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    editor_->setPlainText(text);
+}
+
+void SignatureWindow::applyStyle()
+{
+    QFont font(style_.family);
+    font.setPointSizeF(style_.pointSize);
+    editor_->setFont(font);
+    QPalette palette = editor_->palette();
+    palette.setColor(QPalette::Text, platform::toQColor(style_.colour));
+    editor_->setPalette(palette);
+}
+
+void SignatureWindow::refreshEntryMenu()
+{
+    const auto count = static_cast<std::size_t>(list_.count());
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i == entryActions_.size()) {
+            auto* action = new QAction(this);
+            const int n = static_cast<int>(i) + 1;
+            connect(action, &QAction::triggered, this, [this, n] { showEntry(n); });
+            fileMenu_->insertAction(beforeExit_, action);
+            entryActions_.push_back(action);
+        }
+        QString path = list_.at(static_cast<int>(i) + 1).path;
+        path.replace(QLatin1Char('&'), QStringLiteral("&&")); // shown, not an access key
+        entryActions_[i]->setText(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') +
+                                  path);
+        entryActions_[i]->setVisible(true);
+    }
+    for (std::size_t i = count; i < entryActions_.size(); ++i)
+        entryActions_[i]->setVisible(false);
+}
+
+void SignatureWindow::clear()
+{
+    setWindowTitle(ClearedCaption);
+    editor_->clear();
+}
+
+void SignatureWindow::showEntry(int n)
+{
+    if (n < 1 || n > list_.count())
+        return;
+    currentEntry_ = n;
+    const SignatureEntry& entry = list_.at(n);
+    setEditorText(entry.intro);
+    setWindowTitle(entry.path);
+    style_ = styleOf(entry);
+    applyStyle();
+}
+
+platform::FileDialogRequest SignatureWindow::fileRequest(const QString& title,
+                                                         const QString& path) const
+{
+    platform::FileDialogRequest request;
+    request.title = title;
+    request.filter = FileFilter;
+    request.initialPath = path;
+    request.fileMustExist = false;
+    return request;
+}
+
+bool SignatureWindow::open()
+{
+    const auto name =
+        desktop_.openFileName(fileRequest(QStringLiteral("Open"), defaultSignatureFile()));
+    if (!name || name->isEmpty())
+        return false;
+    if (isRichText(*name)) {
+        desktop_.message(richTextAdvice(), platform::MessageStyle::Information);
+        return false;
+    }
+    QString text;
+    if (!reportingFailures<StoreError>(desktop_, [&] { text = readSignatureFile(store_, *name); }))
+        return false;
+    setEditorText(text);
+    setWindowTitle(*name);
+    list_.put(currentEntry_, entryFor(*name, text, style_));
+    refreshEntryMenu();
+    return true;
+}
+
+void SignatureWindow::writeEntry(const QString& path, QString& unwritten)
+{
+    const QString text = editorText();
+    list_.put(currentEntry_, entryFor(path, text, style_));
+    refreshEntryMenu();
+    if (!reportingFailures<StoreError>(desktop_,
+                                       [&] { writeSignatureFile(store_, path, text, style_); }))
+        unwritten = path;
+}
+
+bool SignatureWindow::saveWithDialog(QString& unwritten)
+{
+    const bool unsaved = list_.count() == 0 || currentEntry_ > list_.count();
+    const auto name = desktop_.saveFileName(
+        fileRequest(QStringLiteral("Save As"),
+                    unsaved ? defaultSignatureFile() : list_.at(currentEntry_).path));
+    if (!name || name->isEmpty())
+        return false;
+    writeEntry(*name, unwritten);
+    setWindowTitle(*name);
+    return true;
+}
+
+bool SignatureWindow::saveCurrent(QString& unwritten)
+{
+    if (list_.count() == 0 || currentEntry_ > list_.count())
+        return saveWithDialog(unwritten);
+    const QString path = list_.at(currentEntry_).path;
+    if (!QFileInfo(path).isFile()) // gone since: ask where it goes now
+        return saveWithDialog(unwritten);
+    writeEntry(path, unwritten);
+    return true;
+}
+
+void SignatureWindow::storeList(const QString& unwritten)
+{
+    // Also after a cancelled dialog: the list in memory (an opened file, say) is stored and
+    // the files get a new quote.
+    reportingFailures<StoreError>(desktop_, [this] { list_.write(); });
+    emit saved(unwritten);
+}
+
+void SignatureWindow::save()
+{
+    QString unwritten;
+    saveCurrent(unwritten);
+    storeList(unwritten);
+}
+
+void SignatureWindow::saveAs()
+{
+    QString unwritten;
+    saveWithDialog(unwritten);
+    storeList(unwritten);
+}
+
+void SignatureWindow::addEntry()
+{
+    if (currentEntry_ > list_.count())
+        return; // the current entry is a new one already
+    currentEntry_ = list_.count() + 1;
+    clear();
+}
+
+void SignatureWindow::removeEntry()
+{
+    if (list_.count() == 0 || currentEntry_ > list_.count()) {
+        clear(); // nothing saved is current
+        return;
+    }
+    reportingFailures<StoreError>(desktop_, [this] { list_.remove(currentEntry_); });
+    refreshEntryMenu();
+    if (list_.count() == 0) {
+        clear();
+        return;
+    }
+    showEntry(std::max(1, std::min(currentEntry_ - 1, list_.count())));
+}
+
+void SignatureWindow::chooseFont()
+{
+    if (const auto font = desktop_.chooseFont({style_.family, style_.pointSize})) {
+        style_.family = font->family;
+        style_.pointSize = font->pointSize;
+        applyStyle();
+    }
+}
+
+void SignatureWindow::chooseColour()
+{
+    if (const auto colour = desktop_.chooseColor(style_.colour)) {
+        style_.colour = *colour;
+        applyStyle();
+    }
+}
+
+void SignatureWindow::insertTag()
+{
+    insertQuoteTag(*editor_);
+}
+
+void SignatureWindow::help()
+{
+    platform::openHelpPage(desktop_, QStringLiteral("signaturewindowhelp.htm"));
+}
+
+SignatureWindowOpener::SignatureWindowOpener(SettingsStore& store, platform::Desktop& desktop,
+                                             QIcon icon, QObject* parent)
+    : QObject(parent), store_(store), desktop_(desktop), icon_(std::move(icon))
+{
+}
+
+SignatureWindowOpener::~SignatureWindowOpener()
+{
+    delete window_.data();
+}
+
+SignatureWindow* SignatureWindowOpener::window() const
+{
+    // A closed window waits for its deletion; it is not the open one.
+    return window_ && window_->isVisible() ? window_.data() : nullptr;
+}
+
+SignatureWindow* SignatureWindowOpener::open()
+{
+    SignatureWindow* shown = window();
+    if (!shown) {
+        shown = new SignatureWindow(store_, desktop_, icon_);
+        shown->setAttribute(Qt::WA_DeleteOnClose);
+        connect(shown, &SignatureWindow::saved, this, &SignatureWindowOpener::saved);
+        window_ = shown;
+    }
+    shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
+    return shown;
+}
+
+} // namespace sentari::signature

@@ -1,0 +1,118 @@
+#pragma once
+
+// The signature window: the user writes signature templates, picks their files and, for
+// rich-text files, their font, and manages the list of signatures. It edits one entry at a
+// time; nothing reaches the store or the files before Save or Save as, and closing it
+// discards what was not saved, without asking.
+
+#include "signature/signaturefiles.h"
+#include "signature/signaturelist.h"
+
+#include <QIcon>
+#include <QMainWindow>
+#include <QPointer>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+
+namespace sentari {
+class SettingsStore;
+}
+namespace sentari::platform {
+class Desktop;
+struct FileDialogRequest;
+} // namespace sentari::platform
+
+namespace sentari::signature {
+
+class SignatureWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Loads the stored list and shows its first entry, or the default template when there
+    // is none. The icon is the program's own (the tray icon).
+    SignatureWindow(SettingsStore& store, platform::Desktop& desktop, const QIcon& icon,
+                    QWidget* parent = nullptr);
+
+    // The menu commands.
+    void clear();
+    bool open();
+    void save();
+    void saveAs();
+    void addEntry();
+    void removeEntry();
+    void showEntry(int n);
+    void chooseFont();
+    void chooseColour();
+    void insertTag();
+    void help();
+
+    QPlainTextEdit* editor() const { return editor_; }
+    QMenu* fileMenu() const { return fileMenu_; }
+    // The editor's text with CR LF line breaks, as templates are stored.
+    QString editorText() const;
+    const TextStyle& style() const { return style_; }
+    // 1-based; count() + 1 while a new entry is not saved yet.
+    int currentEntry() const { return currentEntry_; }
+    const SignatureList& list() const { return list_; }
+
+signals:
+    // After every Save and Save as, even a cancelled one: the list is stored, and every
+    // signature file should now get a new quote. unwrittenFile, when not empty, is a
+    // signature file this save could not write; the user has been told already.
+    void saved(const QString& unwrittenFile);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void setEditorText(const QString& crlfText);
+    void applyStyle();
+    void refreshEntryMenu();
+    platform::FileDialogRequest fileRequest(const QString& title, const QString& path) const;
+    bool saveCurrent(QString& unwritten);
+    bool saveWithDialog(QString& unwritten);
+    void writeEntry(const QString& path, QString& unwritten);
+    void storeList(const QString& unwritten);
+
+    SettingsStore& store_;
+    platform::Desktop& desktop_;
+    SignatureList list_;
+    int currentEntry_ = 1;
+    TextStyle style_{QStringLiteral("Arial"), 12, 0};
+    QPlainTextEdit* editor_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* beforeExit_ = nullptr; // the separator that closes the list of entries
+    std::vector<QAction*> entryActions_;
+};
+
+// Owns the one signature window: opening it again brings the same window forward as it is,
+// and a closed window is discarded, so the next opening reads the store afresh.
+class SignatureWindowOpener : public QObject {
+    Q_OBJECT
+public:
+    SignatureWindowOpener(SettingsStore& store, platform::Desktop& desktop, QIcon icon,
+                          QObject* parent = nullptr);
+    ~SignatureWindowOpener() override;
+
+    SignatureWindow* open();
+    // The open window, if any.
+    SignatureWindow* window() const;
+
+signals:
+    // Every window's SignatureWindow::saved.
+    void saved(const QString& unwrittenFile);
+
+private:
+    SettingsStore& store_;
+    platform::Desktop& desktop_;
+    QIcon icon_;
+    QPointer<SignatureWindow> window_;
+};
+
+// Where Open and a first Save propose a file: signature.txt in the user's home folder.
+QString defaultSignatureFile();
+
+} // namespace sentari::signature

@@ -1,0 +1,312 @@
+// The signature window's commands as a user gives them (menu items and shortcuts), offscreen,
+// with scripted dialogs and a real store and real files.
+
+#include "fakedesktop.h"
+#include "settings/settingsstore.h"
+#include "signature/signaturewindow.h"
+#include "tempstore.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace sentari;
+using namespace sentari::signature;
+using platform::MessageStyle;
+using testing::FakeDesktop;
+using testing::TempStore;
+
+namespace {
+
+const QString Tag = QStringLiteral("<Quote will be inserted here>");
+
+struct Fixture {
+    TempStore t;
+    FakeDesktop desktop;
+
+    // Three entries: a plain, a rich-text (size written with a comma) and an HTML one.
+    void storeThree()
+    {
+        QDir().mkpath(t.path("config/Sentari"));
+        t.writeFile(
+            "config/Sentari/Sentari.ini",
+            ("[General]\nSignatureFile1=" + t.path("a.txt") +
+             "\nIntro1=A\\r\\n<Quote will be inserted here>\nSignatureFile2=" + t.path("b.rtf") +
+             "\nIntro2=B\nFontname2=Verdana\nFontsize2=\"9,75\"\nFontcolor2=255\n"
+             "SignatureFile3=" +
+             t.path("c.htm") + "\nIntro3=C\n")
+                .toUtf8());
+    }
+    QString key(const char* name) { return QString::fromStdString(t.store->readSetting(name)); }
+};
+
+QAction* command(SignatureWindow& w, const QString& caption)
+{
+    for (QAction* a : w.findChildren<QAction*>())
+        if (a->text() == caption)
+            return a;
+    qFatal("no menu item %s", qPrintable(caption));
+}
+
+// The captions of the File menu's list of signatures.
+QStringList entries(const SignatureWindow& w)
+{
+    QStringList shown;
+    int separators = 0;
+    for (QAction* a : w.fileMenu()->actions()) {
+        separators += a->isSeparator();
+        if (separators == 2 && !a->isSeparator() && a->isVisible())
+            shown << a->text();
+    }
+    return shown;
+}
+
+// A key pressed while the editor has the focus.
+void press(SignatureWindow& w, QKeyCombination key)
+{
+    if (!w.isActiveWindow()) {
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+    }
+    w.editor()->setFocus();
+    QTest::keyClick(w.editor(), key.key(), key.keyboardModifiers());
+}
+
+} // namespace
+
+class SignatureWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstSignatureIsSavedAndKeptUpToDate()
+    {
+        Fixture f;
+        SignatureWindow w(*f.t.store, f.desktop, QIcon());
+        QSignalSpy saved(&w, &SignatureWindow::saved);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Signature control"));
+        QCOMPARE(w.editorText(), defaultTemplate());
+        QVERIFY(defaultTemplate().endsWith(QStringLiteral("\r\n\r\n") + Tag));
+        QCOMPARE(entries(w), QStringList());
+
+        const QString file = f.t.path("sig.txt");
+        f.desktop.fileAnswers.push_back(file);
+        press(w, Qt::CTRL | Qt::Key_S);
+        QCOMPARE(f.desktop.fileDialogs.size(), 1);
+        QCOMPARE(f.desktop.fileDialogs[0].initialPath, QDir::home().filePath("signature.txt"));
+        QCOMPARE(f.t.readFile(file), defaultTemplate().toUtf8());
+        QCOMPARE(f.key("SignatureFile1"), file);
+        QCOMPARE(f.key("Intro1"), defaultTemplate());
+        QCOMPARE(entries(w), QStringList{"&1 " + file});
+        QCOMPARE(w.windowTitle(), file);
+        QCOMPARE(saved.count(), 1);
+        QCOMPARE(saved[0][0].toString(), QString());
+
+        // The file exists: Save writes it without asking.
+        w.editor()->appendPlainText(QStringLiteral("more"));
+        press(w, Qt::CTRL | Qt::Key_S);
+        QCOMPARE(f.desktop.fileDialogs.size(), 1);
+        QCOMPARE(f.t.readFile(file), (defaultTemplate() + "\r\nmore").toUtf8());
+        QCOMPARE(f.key("Intro1"), defaultTemplate() + "\r\nmore");
+
+        // It has gone: Save asks again, proposing the old name; cancelled, the list is still
+        // stored and the quotes refreshed.
+        QFile::remove(file);
+        press(w, Qt::CTRL | Qt::Key_S);
+        QCOMPARE(f.desktop.fileDialogs.size(), 2);
+        QCOMPARE(f.desktop.fileDialogs[1].initialPath, file);
+        QCOMPARE(saved.count(), 3);
+        QCOMPARE(f.desktop.messages.size(), 0);
+
+        // A file that cannot be written is told once, with the reason; the list is stored and
+        // the refresh runs all the same.
+        f.t.writeFile("blocker", "a file, not a folder");
+        const QString blocked = f.t.path("blocker/sig.txt");
+        f.desktop.fileAnswers.push_back(blocked);
+        w.saveAs();
+        QCOMPARE(f.desktop.messages.size(), 1);
+        QCOMPARE(f.desktop.messages[0].style, MessageStyle::Warning);
+        QVERIFY(f.desktop.messages[0].text.contains(blocked + "\": Not a directory"));
+        QCOMPARE(f.key("SignatureFile1"), blocked);
+        QCOMPARE(saved.count(), 4);
+        QCOMPARE(saved[3][0].toString(), blocked);
+    }
+
+    void openReplacesTheCurrentEntryInMemoryOnly()
+    {
+        Fixture f;
+        f.storeThree();
+        const QByteArray before = f.t.settingsText();
+        {
+            SignatureWindow w(*f.t.store, f.desktop, QIcon());
+            QCOMPARE(w.windowTitle(), f.t.path("a.txt"));
+            QCOMPARE(w.editorText(), "A\r\n" + Tag);
+            command(w, "&2 " + f.t.path("b.rtf"))->trigger();
+            QCOMPARE(w.currentEntry(), 2);
+
+            const QString opened = f.t.writeFile("opened.txt", "\r\nHello\r\nWorld\r\n");
+            f.desktop.fileAnswers = {opened, f.t.path("x.RTF"), f.t.path("gone.txt"), {}};
+            QVERIFY(w.open());
+            QCOMPARE(w.editorText(), QStringLiteral("Hello\r\nWorld"));
+            QCOMPARE(w.windowTitle(), opened);
+            QCOMPARE(entries(w), (QStringList{"&1 " + f.t.path("a.txt"), "&2 " + opened,
+                                              "&3 " + f.t.path("c.htm")}));
+            QCOMPARE(f.desktop.fileDialogs[0].initialPath, QDir::home().filePath("signature.txt"));
+
+            // A rich-text name is never opened, even one that does not exist; a missing file
+            // is named; a cancelled dialog changes nothing.
+            QVERIFY(!w.open());
+            QCOMPARE(f.desktop.messages.size(), 1);
+            QCOMPARE(f.desktop.messages[0].style, MessageStyle::Information);
+            QVERIFY(f.desktop.messages[0].text.startsWith(
+                "Sentari cannot open a Richtext formatted file.\r\n"));
+            QVERIFY(f.desktop.messages[0].text.endsWith(":\r\n\r\n" + Tag));
+            QVERIFY(!w.open());
+            QCOMPARE(f.desktop.messages.size(), 2);
+            QCOMPARE(f.desktop.messages[1].style, MessageStyle::Warning);
+            QVERIFY(f.desktop.messages[1].text.contains(f.t.path("gone.txt")));
+            QVERIFY(!w.open());
+            QCOMPARE(w.editorText(), QStringLiteral("Hello\r\nWorld"));
+            QCOMPARE(w.windowTitle(), opened);
+
+            // Closing saves nothing and asks nothing.
+            w.show();
+            QVERIFY(w.close());
+        }
+        QCOMPARE(f.desktop.messages.size(), 2);
+        QCOMPARE(f.t.settingsText(), before);
+
+        // Add, then Open: a new last entry, stored by a Save as even when that is cancelled.
+        SignatureWindow w(*f.t.store, f.desktop, QIcon());
+        QCOMPARE(entries(w).size(), 3);
+        QSignalSpy saved(&w, &SignatureWindow::saved);
+        w.addEntry();
+        f.desktop.fileAnswers = {f.t.path("opened.txt")};
+        QVERIFY(w.open());
+        QCOMPARE(entries(w).last(), "&4 " + f.t.path("opened.txt"));
+        w.saveAs();
+        QCOMPARE(saved.count(), 1);
+        QCOMPARE(f.key("SignatureFile4"), f.t.path("opened.txt"));
+        QCOMPARE(f.key("Intro4"), QStringLiteral("Hello\r\nWorld"));
+        QCOMPARE(w.windowTitle(), f.t.path("opened.txt"));
+    }
+
+    void addAndRemoveRenumber()
+    {
+        Fixture f;
+        f.storeThree();
+        SignatureWindow w(*f.t.store, f.desktop, QIcon());
+        const QString a = f.t.path("a.txt"), c = f.t.path("c.htm");
+
+        command(w, "&2 " + f.t.path("b.rtf"))->trigger();
+        press(w, Qt::CTRL | Qt::Key_R);
+        QCOMPARE(entries(w), (QStringList{"&1 " + a, "&2 " + c}));
+        QCOMPARE(f.key("SignatureFile2"), c);
+        QCOMPARE(f.key("SignatureFile3"), QString());
+        QCOMPARE(w.windowTitle(), a);
+        QCOMPARE(w.currentEntry(), 1);
+
+        // Ctrl+A is Add even in the editor; twice is once; Remove then only clears.
+        press(w, Qt::CTRL | Qt::Key_A);
+        QCOMPARE(w.currentEntry(), 3);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Signature file"));
+        QCOMPARE(w.editorText(), QString());
+        press(w, Qt::CTRL | Qt::Key_I);
+        QCOMPARE(w.editorText(), Tag + "\r\n");
+        press(w, Qt::CTRL | Qt::Key_A);
+        QCOMPARE(w.currentEntry(), 3);
+        QCOMPARE(w.editorText(), Tag + "\r\n");
+        press(w, Qt::CTRL | Qt::Key_R);
+        QCOMPARE(w.editorText(), QString());
+        QCOMPARE(w.list().count(), 2);
+
+        command(w, "&2 " + c)->trigger();
+        QCOMPARE(w.editorText(), QStringLiteral("C"));
+        press(w, Qt::CTRL | Qt::Key_R);
+        QCOMPARE(entries(w), QStringList{"&1 " + a});
+        QCOMPARE(w.windowTitle(), a);
+        press(w, Qt::CTRL | Qt::Key_R);
+        QCOMPARE(entries(w), QStringList());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Signature file"));
+        QCOMPARE(w.editorText(), QString());
+        QCOMPARE(w.currentEntry(), 1);
+        QCOMPARE(f.key("SignatureFile1"), QString());
+        QCOMPARE(f.desktop.messages.size(), 0);
+    }
+
+    void richTextKeepsItsFontPlainTextDoesNot()
+    {
+        Fixture f;
+        f.storeThree();
+        SignatureWindow w(*f.t.store, f.desktop, QIcon());
+        QCOMPARE(w.style(), TextStyle());
+        command(w, "&2 " + f.t.path("b.rtf"))->trigger();
+        QCOMPARE(w.editor()->font().family(), QStringLiteral("Verdana"));
+        QCOMPARE(w.editor()->font().pointSizeF(), 10.0); // 9,75 to whole points
+        QCOMPARE(w.editor()->palette().color(QPalette::Text), QColor(255, 0, 0));
+
+        // Cancelled dialogs change nothing.
+        command(w, "&Font (RichText)")->trigger();
+        command(w, "&Color (RichText)")->trigger();
+        QCOMPARE(w.style(), (TextStyle{"Verdana", 10, 255}));
+
+        f.desktop.fontAnswers.push_back(platform::FontChoice{"Courier New", 14.5});
+        f.desktop.colorAnswers.push_back(0x00FF00);
+        command(w, "&Font (RichText)")->trigger();
+        command(w, "&Color (RichText)")->trigger();
+        QCOMPARE(w.style(), (TextStyle{"Courier New", 14.5, 0x00FF00}));
+        f.desktop.fileAnswers.push_back(f.t.path("b.rtf")); // b.rtf is not on disk yet
+        w.save();
+        const QByteArray rtf = f.t.readFile("b.rtf");
+        QVERIFY(rtf.contains("Courier New"));
+        QVERIFY(rtf.contains("\\fs28")); // 14.5 to the even 14
+        QCOMPARE(f.key("Fontname2"), QStringLiteral("Courier New"));
+        QCOMPARE(f.key("Fontsize2"), QStringLiteral("14.5"));
+        QCOMPARE(f.key("Fontcolor2"), QStringLiteral("65280"));
+
+        // A font for a plain file shows until another entry is shown, and is not stored.
+        command(w, "&3 " + f.t.path("c.htm"))->trigger();
+        QCOMPARE(w.style(), TextStyle());
+        f.desktop.fontAnswers.push_back(platform::FontChoice{"Courier New", 20});
+        command(w, "&Font (RichText)")->trigger();
+        QCOMPARE(w.editor()->font().pointSizeF(), 20.0);
+        f.desktop.fileAnswers.push_back(f.t.path("c.htm"));
+        w.save();
+        QCOMPARE(f.t.readFile("c.htm"), QByteArray("C"));
+        QCOMPARE(f.key("Fontname3"), QString());
+        command(w, "&1 " + f.t.path("a.txt"))->trigger();
+        QCOMPARE(w.style(), TextStyle());
+    }
+
+    void oneWindowAtATimeAndHelp()
+    {
+        Fixture f;
+        SignatureWindowOpener opener(*f.t.store, f.desktop, QIcon());
+        QSignalSpy saved(&opener, &SignatureWindowOpener::saved);
+        SignatureWindow* first = opener.open();
+        first->editor()->setPlainText(QStringLiteral("typed"));
+        QCOMPARE(opener.open(), first);
+        QCOMPARE(first->editorText(), QStringLiteral("typed"));
+
+        press(*first, Qt::Key_F1);
+        QCOMPARE(f.desktop.openedDocuments.size(), 1);
+        QVERIFY(f.desktop.openedDocuments[0].endsWith("/signaturewindowhelp.htm"));
+
+        first->saveAs(); // cancelled
+        QCOMPARE(saved.count(), 1);
+
+        QPointer<SignatureWindow> closed(first);
+        command(*first, "&Exit")->trigger();
+        QCOMPARE(opener.window(), nullptr);
+        SignatureWindow* second = opener.open();
+        QVERIFY(second != first);
+        QCOMPARE(second->editorText(), defaultTemplate());
+        QTRY_VERIFY(closed.isNull());
+        QCOMPARE(f.desktop.messages.size(), 0);
+    }
+};
+
+QTEST_MAIN(SignatureWindowTest)
+#include "tst_signaturewindow.moc"
