@@ -1,5 +1,6 @@
 #include "optionsdialog.h"
 
+#include "centre.h"
 #include "passworddialog.h"
 #include "platform/colour.h"
 #include "platform/desktop.h"
@@ -40,6 +41,8 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop,
     const platform::TwipsScale twips(platform::twipsPerPixel(QGuiApplication::primaryScreen()));
     setWindowTitle(QStringLiteral("Sentarisaver options"));
     setFixedSize(twips.size(5115, 5520));
+    if (!parent)
+        centreOnScreen(this);
 
     auto* frame = new QGroupBox(QStringLiteral("Styles"), this);
     frame->setGeometry(twips.rect(120, 90, 4875, 4800));

@@ -1,5 +1,6 @@
 #include "passworddialog.h"
 
+#include "centre.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
 #include "platform/qtstring.h"
@@ -34,6 +35,8 @@ PasswordDialog::PasswordDialog(SettingsStore& store, platform::Desktop& desktop,
     const platform::TwipsScale twips(platform::twipsPerPixel(QGuiApplication::primaryScreen()));
     setWindowTitle(QStringLiteral("Password protection"));
     setFixedSize(twips.size(4470, 2175));
+    if (!parent)
+        centreOnScreen(this);
 
     auto* frame = new QGroupBox(QStringLiteral("Change password"), this);
     frame->setGeometry(twips.rect(120, 120, 4215, 1395));
