@@ -21,7 +21,7 @@ constexpr std::array<KeyInfo, 17> Table = {{
      .kind = Kind::Count,
      .source = FirstValue::DataFileLineCount,
      .high = Unbounded},
-    {.name = QuickShow, .kind = Kind::Flag, .words = {True}},
+    {.name = QuickShow, .kind = Kind::Flag, .words = {QuickShowOn}},
     {.name = AddClipboard, .kind = Kind::Word, .firstValue = Ask, .words = {Ask, DontAsk}},
     {.name = CreateSignature, .kind = Kind::Word, .firstValue = Ask, .words = {Ask, DontAsk}},
     {.name = SignatureFile, .numbered = true, .kind = Kind::Path},

@@ -32,7 +32,7 @@ inline constexpr std::string_view ScrTiming = "scrTiming";
 inline constexpr std::string_view ScrInterval = "scrInterval";
 inline constexpr std::string_view Password = "Password";
 
-inline constexpr std::string_view True = "true";
+inline constexpr std::string_view QuickShowOn = "true";
 inline constexpr std::string_view Ask = "ask";
 inline constexpr std::string_view DontAsk = "don't ask";
 inline constexpr std::string_view Random = "random";
