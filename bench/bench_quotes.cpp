@@ -1,64 +1,23 @@
-// Quote data file speed: index build, steady pick, append and delete on generated files.
+// Quote data file speed: index build, steady pick, append and `sentari --print-quote` on
+// generated files (the delete has its own benchmark beside sed).
 
+#include "quotefiles.h"
 #include "settings/quoteindex.h"
 #include "settings/settingsstore.h"
-#include "tray/datafile.h"
 
-#include <QString>
 #include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <map>
 #include <random>
+#include <spawn.h>
+#include <sys/wait.h>
 
 namespace fs = std::filesystem;
+using bench::quoteFile;
+using bench::workDir;
 
 namespace {
-
-const fs::path& workDir()
-{
-    static const fs::path dir = [] {
-        fs::path d = fs::temp_directory_path() / ("sentari-bench-" + std::to_string(::getpid()));
-        fs::create_directories(d);
-        return d;
-    }();
-    return dir;
-}
-
-// A file of `lines` quotes of 40 to 280 characters (160 on average), CR LF, with an empty
-// line now and then: 1,000,000 lines make about 160 MB.
-fs::path quoteFile(std::int64_t lines)
-{
-    static std::map<std::int64_t, fs::path> made;
-    auto& path = made[lines];
-    if (!path.empty())
-        return path;
-    path = workDir() / ("quotes-" + std::to_string(lines) + ".txt");
-    std::mt19937 rng(42);
-    const std::string words[] = {"wisdom",     "is",    "the",      "daughter", "of",
-                                 "experience", "and",   "patience", "a",        "virtue",
-                                 "time",       "heals", "all",      "wounds"};
-    std::string buf;
-    std::ofstream out(path, std::ios::binary);
-    for (std::int64_t i = 0; i < lines; ++i) {
-        if (i % 97 == 96) {
-            buf += "\r\n";
-            continue;
-        }
-        const std::size_t target = 40 + rng() % 241;
-        const std::size_t start = buf.size();
-        while (buf.size() - start < target)
-            buf += words[rng() % std::size(words)] + ' ';
-        buf.back() = '.';
-        buf += "\r\n";
-        if (buf.size() > (1 << 20)) {
-            out << buf;
-            buf.clear();
-        }
-    }
-    out << buf;
-    return path;
-}
 
 void BM_IndexBuild(benchmark::State& state)
 {
@@ -133,44 +92,46 @@ void BM_Append(benchmark::State& state)
     const fs::path src = quoteFile(state.range(0));
     const fs::path file = workDir() / "append.txt";
     fs::copy_file(src, file, fs::copy_options::overwrite_existing);
-    const fs::path cache = workDir() / "cache";
-    const QString quote = QStringLiteral("A new quote from the clipboard, joined into one line.");
+    sentari::SettingsStore store({workDir() / "append.ini", workDir() / "cache"});
+    const std::string quote = "A new quote from the clipboard, joined into one line.";
     for (auto _ : state)
-        sentari::tray::appendQuote(file, quote, cache);
+        store.addQuote(file, quote);
 }
 BENCHMARK(BM_Append)->Arg(15000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
-void BM_Delete(benchmark::State& state)
+// The whole `sentari --print-quote` of a mail program or shell prompt: start, load the
+// store, read the settings and the cached index, print. The program is the one beside this
+// benchmark, or SENTARI_PROGRAM.
+void BM_PrintQuoteProgram(benchmark::State& state)
 {
-    const fs::path src = quoteFile(state.range(0));
-    const fs::path file = workDir() / "delete.txt";
-    const std::int64_t line = state.range(0) / 2 + 1;
-    std::string quote;
+    const char* given = std::getenv("SENTARI_PROGRAM");
+    const fs::path program =
+        given ? fs::path(given) : fs::read_symlink("/proc/self/exe").parent_path() / "sentari";
+    const fs::path home = workDir() / "print-quote";
+    sentari::SettingsStore(
+        {home / "config" / "Sentari" / "Sentari.ini", home / "cache" / "sentari"})
+        .writeSetting("QuoteFile", quoteFile(state.range(0)).string());
+    const std::string config = "XDG_CONFIG_HOME=" + (home / "config").string();
+    const std::string cache = "XDG_CACHE_HOME=" + (home / "cache").string();
+    char* env[] = {const_cast<char*>(config.c_str()), const_cast<char*>(cache.c_str()), nullptr};
+    char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>("--print-quote"),
+                    nullptr};
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
     for (auto _ : state) {
-        state.PauseTiming();
-        fs::copy_file(src, file, fs::copy_options::overwrite_existing);
-        if (quote.empty()) {
-            auto index = sentari::QuoteIndex::open(file, {});
-            for (std::int64_t e = 0; e < index->quoteCount(); ++e)
-                if (auto l = index->line(e); l && l->number == line)
-                    quote = l->text;
+        pid_t pid = 0;
+        int status = 0;
+        if (posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv, env) != 0 ||
+            ::waitpid(pid, &status, 0) != pid || status != 0) {
+            state.SkipWithError("sentari --print-quote failed");
+            break;
         }
-        state.ResumeTiming();
-        const auto done = sentari::tray::deleteQuote(file, line, QString::fromStdString(quote));
-        if (!done.deleted)
-            state.SkipWithError("nothing deleted");
     }
+    posix_spawn_file_actions_destroy(&quiet);
 }
-BENCHMARK(BM_Delete)->Arg(15000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_PrintQuoteProgram)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::error_code ec;
-    fs::remove_all(workDir(), ec);
-    return 0;
-}
+BENCHMARK_MAIN();

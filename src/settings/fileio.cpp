@@ -2,6 +2,7 @@
 
 #include "settingsstore.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -11,19 +12,13 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
 namespace sentari::fileio {
 
 namespace {
-
-[[noreturn]] void fail(std::string_view action, std::string_view what, const fs::path& path,
-                       int error)
-{
-    throw StoreError("Could not " + std::string(action) + " " + std::string(what) + " \"" +
-                     path.string() + "\": " + systemReason(error) + ".");
-}
 
 // Closes a descriptor on every path out of a function.
 struct Fd {
@@ -36,12 +31,6 @@ struct Fd {
     }
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
-    int release()
-    {
-        int f = fd;
-        fd = -1;
-        return f;
-    }
 };
 
 bool writeAll(int fd, std::string_view data)
@@ -104,7 +93,37 @@ void removeAbandonedTemporaries(const fs::path& dir, const std::string& name)
     }
 }
 
+FileId idOf(const struct stat& st)
+{
+    return FileId{static_cast<std::uint64_t>(st.st_size),
+                  static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+                  static_cast<std::uint64_t>(st.st_ino), static_cast<std::uint64_t>(st.st_dev)};
+}
+
 } // namespace
+
+void fail(std::string_view action, std::string_view what, const fs::path& path, int error)
+{
+    throw StoreError("Could not " + std::string(action) + " " + std::string(what) + " \"" +
+                     path.string() + "\": " + systemReason(error) + ".");
+}
+
+ssize_t readAt(int fd, char* buffer, std::size_t length, std::uint64_t offset)
+{
+    std::size_t got = 0;
+    while (got < length) {
+        const ssize_t n = ::pread(fd, buffer + got, length - got, static_cast<off_t>(offset + got));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return -1;
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return static_cast<ssize_t>(got);
+}
 
 std::string systemReason(int error)
 {
@@ -128,9 +147,15 @@ std::optional<FileId> identify(const fs::path& path)
     struct stat st;
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
-    return FileId{static_cast<std::uint64_t>(st.st_size),
-                  static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
-                  static_cast<std::uint64_t>(st.st_ino), static_cast<std::uint64_t>(st.st_dev)};
+    return idOf(st);
+}
+
+std::optional<FileId> identify(int fd)
+{
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return idOf(st);
 }
 
 std::optional<std::string> readIfExists(const fs::path& path, std::string_view what)
@@ -153,62 +178,126 @@ std::optional<std::string> readIfExists(const fs::path& path, std::string_view w
     return data;
 }
 
-std::string readAll(const fs::path& path, std::string_view what)
+void requireReadable(const fs::path& path, std::string_view what)
 {
-    auto data = readIfExists(path, what);
-    if (!data)
-        fail("read", what, path, ENOENT);
-    return std::move(*data);
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat st;
+    if (fd.fd < 0 || ::fstat(fd.fd, &st) != 0)
+        fail("read", what, path, errno);
+    if (S_ISDIR(st.st_mode))
+        fail("read", what, path, EISDIR);
+    if (!S_ISREG(st.st_mode))
+        throw StoreError("Could not read " + std::string(what) + " \"" + path.string() +
+                         "\": it is not a regular file.");
 }
 
-void writeAtomically(const fs::path& path, std::string_view data, std::string_view what,
-                     bool durable)
+AtomicWriter::AtomicWriter(const fs::path& path, std::string_view what) : path_(path), what_(what)
 {
     const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
     std::error_code ec;
     fs::create_directories(dir, ec);
 
-    mode_t mode = 0644;
     struct stat st;
     if (::stat(path.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
-            fail("write", what, path, EISDIR);
-        mode = st.st_mode & 07777;
+            fail(EISDIR);
+        mode_ = st.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        mode = 0666 & ~mask;
+        mode_ = 0666 & ~mask;
     }
 
     removeAbandonedTemporaries(dir, path.filename().string());
     std::random_device rd;
-    fs::path temp;
-    Fd fd(-1);
-    for (int attempt = 0; attempt < 16 && fd.fd < 0; ++attempt) {
-        temp = dir / ("." + path.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
-        fd.fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd.fd < 0 && errno != EEXIST)
-            fail("write", what, path, errno);
+    for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
+        temp_ = dir / ("." + path.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
+        fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode_);
+        if (fd_ < 0 && errno != EEXIST) {
+            temp_.clear();
+            fail(errno);
+        }
     }
-    if (fd.fd < 0)
-        fail("write", what, path, EEXIST);
-    if (!writeAll(fd.fd, data) || (durable && ::fsync(fd.fd) != 0)) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        fail("write", what, path, err);
+    if (fd_ < 0) {
+        temp_.clear();
+        fail(EEXIST);
     }
-    ::fchmod(fd.fd, mode);
-    if (::close(fd.release()) != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        fail("write", what, path, err);
+}
+
+AtomicWriter::~AtomicWriter()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!temp_.empty())
+        ::unlink(temp_.c_str());
+}
+
+void AtomicWriter::fail(int error)
+{
+    sentari::fileio::fail("write", what_, path_, error);
+}
+
+void AtomicWriter::write(std::string_view data)
+{
+    if (!writeAll(fd_, data))
+        fail(errno);
+}
+
+void AtomicWriter::copyFrom(int source, std::uint64_t offset, std::uint64_t length)
+{
+    auto in = static_cast<off_t>(offset);
+#ifdef __linux__
+    while (length > 0) {
+        const ssize_t n = ::copy_file_range(source, &in, fd_, nullptr, length, 0);
+        if (n > 0) {
+            length -= static_cast<std::uint64_t>(n);
+        } else if (n == 0) {
+            fail(ENODATA); // the source is shorter than it was a moment ago
+        } else if (errno != EINTR) {
+            // Folders on different file systems, or one that cannot copy by itself.
+            if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+                fail(errno);
+            break;
+        }
     }
+#endif
+    std::string buffer(std::min<std::uint64_t>(length, 1 << 20), '\0');
+    while (length > 0) {
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(length, buffer.size()));
+        const ssize_t n = readAt(source, buffer.data(), want, static_cast<std::uint64_t>(in));
+        if (n <= 0)
+            fail(n == 0 ? ENODATA : errno);
+        write(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+        in += n;
+        length -= static_cast<std::uint64_t>(n);
+    }
+}
+
+FileId AtomicWriter::commit(bool durable)
+{
+    struct stat st;
+    if ((durable && ::fsync(fd_) != 0) || ::fchmod(fd_, mode_) != 0 || ::fstat(fd_, &st) != 0)
+        fail(errno);
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0 || ::rename(temp_.c_str(), path_.c_str()) != 0)
+        fail(errno);
+    temp_.clear();
     if (durable) {
         // Make the rename itself durable.
+        const fs::path dir = path_.has_parent_path() ? path_.parent_path() : fs::path(".");
         Fd dfd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (dfd.fd >= 0)
             ::fsync(dfd.fd);
     }
+    return idOf(st);
+}
+
+void writeAtomically(const fs::path& path, std::string_view data, std::string_view what,
+                     bool durable)
+{
+    AtomicWriter writer(path, what);
+    writer.write(data);
+    writer.commit(durable);
 }
 
 void append(const fs::path& path, std::string_view data, std::string_view what)

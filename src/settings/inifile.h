@@ -5,8 +5,6 @@
 // section names match without regard to letter case; a hand-edited value is read whole,
 // commas included. Comments and unknown lines survive a rewrite.
 
-#include "export.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +13,7 @@
 
 namespace sentari {
 
-class SENTARISTORE_EXPORT IniDocument {
+class IniDocument {
 public:
     static IniDocument parse(std::string_view text);
     std::string serialize() const;

@@ -34,34 +34,6 @@ struct Header {
 constexpr std::size_t kLastPickAt = offsetof(Header, lastOffset);
 static_assert(sizeof(Header) == 80);
 
-ssize_t preadAll(int fd, char* buf, std::size_t len, std::uint64_t offset)
-{
-    std::size_t got = 0;
-    while (got < len) {
-        const ssize_t n = ::pread(fd, buf + got, len - got, static_cast<off_t>(offset + got));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return -1;
-        }
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    return static_cast<ssize_t>(got);
-}
-
-std::optional<fileio::FileId> identifyFd(int fd)
-{
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    return fileio::FileId{
-        static_cast<std::uint64_t>(st.st_size),
-        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
-        static_cast<std::uint64_t>(st.st_ino), static_cast<std::uint64_t>(st.st_dev)};
-}
-
 } // namespace
 
 std::uint64_t fnv1a(std::string_view bytes)
@@ -76,15 +48,17 @@ std::uint64_t fnv1a(std::string_view bytes)
 
 std::optional<DataFileFormat> sniffLineEnds(const fs::path& file)
 {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
     DataFileFormat format;
     struct stat st;
     std::string head(64 * 1024, '\0');
-    const ssize_t n = ::fstat(fd, &st) == 0 ? preadAll(fd, head.data(), head.size(), 0) : -1;
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    const ssize_t n = regular ? fileio::readAt(fd, head.data(), head.size(), 0) : -1;
     char last = '\n';
-    const bool ok = n >= 0 && (st.st_size == 0 || preadAll(fd, &last, 1, st.st_size - 1) == 1);
+    const bool ok =
+        n >= 0 && (st.st_size == 0 || fileio::readAt(fd, &last, 1, st.st_size - 1) == 1);
     ::close(fd);
     if (!ok)
         return std::nullopt;
@@ -112,10 +86,10 @@ std::unique_ptr<QuoteIndex> QuoteIndex::open(const fs::path& dataFile, const fs:
 {
     std::unique_ptr<QuoteIndex> index(new QuoteIndex);
     index->path_ = dataFile;
-    index->fd_ = ::open(dataFile.c_str(), O_RDONLY | O_CLOEXEC);
+    index->fd_ = ::open(dataFile.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (index->fd_ < 0)
         return nullptr;
-    const auto id = identifyFd(index->fd_);
+    const auto id = fileio::identify(index->fd_);
     if (!id)
         return nullptr;
     index->id_ = *id;
@@ -254,7 +228,8 @@ bool QuoteIndex::loadCache(const fs::path& cacheFile)
     Header h;
     struct stat st;
     const bool ok =
-        preadAll(fd, reinterpret_cast<char*>(&h), sizeof h, 0) == static_cast<ssize_t>(sizeof h) &&
+        fileio::readAt(fd, reinterpret_cast<char*>(&h), sizeof h, 0) ==
+            static_cast<ssize_t>(sizeof h) &&
         std::memcmp(h.magic, kMagic, sizeof kMagic) == 0 && ::fstat(fd, &st) == 0 &&
         h.quoteCount <= (UINT64_MAX - sizeof h) / sizeof(Entry) &&
         static_cast<std::uint64_t>(st.st_size) == sizeof h + h.quoteCount * sizeof(Entry);
@@ -355,7 +330,7 @@ std::optional<std::string> QuoteIndex::readLineBytes(std::int64_t entry) const
     for (;;) {
         const std::size_t old = out.size();
         out.resize(old + want);
-        const ssize_t n = preadAll(fd_, out.data() + old, want, pos);
+        const ssize_t n = fileio::readAt(fd_, out.data() + old, want, pos);
         if (n < 0)
             return std::nullopt;
         out.resize(old + static_cast<std::size_t>(n));

@@ -4,7 +4,6 @@
 // number, built once per file version (size, modification time, inode) and kept in the
 // user's cache folder, so a pick costs one read of one line.
 
-#include "export.h"
 #include "fileio.h"
 #include "textcodec.h"
 
@@ -15,12 +14,22 @@
 #include <random>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace sentari {
 
 struct QuoteLine {
     std::int64_t number = 0; // 1-based line number in the file
     std::string text;        // UTF-8, without the line break
+};
+
+// Where a line of the file lies: from its first byte to one past its line break.
+struct LineSpan {
+    std::int64_t entry = -1; // in the index
+    std::int64_t number = 0; // 1-based line number
+    std::uint64_t start = 0;
+    std::uint64_t end = 0;
 };
 
 // What a writer must know to add to the file in its own style.
@@ -30,7 +39,7 @@ struct DataFileFormat {
     bool endsWithNewline = true; // an empty file counts as ending with one
 };
 
-class SENTARISTORE_EXPORT QuoteIndex {
+class QuoteIndex {
 public:
     struct Entry {
         std::uint64_t offset; // first byte of the line
@@ -48,6 +57,9 @@ public:
 
     // True while the file on disk is still the version this index was made from.
     bool isCurrent() const;
+    const std::filesystem::path& path() const { return path_; }
+    // The file this index was made from, open for reading.
+    int fd() const { return fd_; }
     const fileio::FileId& fileId() const { return id_; }
     std::int64_t quoteCount() const { return static_cast<std::int64_t>(entries_.size()); }
     std::int64_t lineCount() const { return lineCount_; }
@@ -63,6 +75,16 @@ public:
     // Carries the last pick over from an older index of the same file.
     void inheritLastPick(const QuoteIndex& older);
 
+    // Line `number` when its text is exactly `bytes` (in the file's encoding, without the
+    // line break), else the first line whose text is; nothing when none is. Blank lines
+    // hold no quote and are never found.
+    std::optional<LineSpan> find(std::int64_t number, std::string_view bytes) const;
+    // The index of the file after `cut` was taken out of it, the result now having identity
+    // `now`; saved in cacheDir. Nothing when the file must be read again to know (the cut
+    // may change how its encoding or line ends are judged) or is no longer that result.
+    std::unique_ptr<QuoteIndex> withoutLine(const LineSpan& cut, const fileio::FileId& now,
+                                            const std::filesystem::path& cacheDir) const;
+
     static std::filesystem::path cacheFileFor(const std::filesystem::path& dataFile,
                                               const std::filesystem::path& cacheDir);
 
@@ -77,6 +99,10 @@ private:
     // The same, when the line there still has that hash (another version of the file).
     std::int64_t entryHolding(std::uint64_t offset, std::uint64_t hash) const;
     std::optional<std::string> readLineBytes(std::int64_t entry) const;
+    // The span of the entry's line when its text is `bytes`, read from `window`: the
+    // file's bytes from `windowStart` on.
+    std::optional<LineSpan> spanIfHolds(std::int64_t entry, std::string_view bytes,
+                                        std::string_view window, std::uint64_t windowStart) const;
 
     bool mapCache(int fd, std::size_t size);
     QuoteLine makeLine(std::int64_t entry, std::string&& bytes) const;
@@ -98,10 +124,10 @@ private:
     std::int64_t lastEntry_ = -1; // -1: unknown
 };
 
-SENTARISTORE_EXPORT std::uint64_t fnv1a(std::string_view bytes);
+std::uint64_t fnv1a(std::string_view bytes);
 
 // The line-end style of a file from its first line break and its last byte, without
 // reading the rest; the encoding is not looked at. Nothing when the file cannot be read.
-SENTARISTORE_EXPORT std::optional<DataFileFormat> sniffLineEnds(const std::filesystem::path& file);
+std::optional<DataFileFormat> sniffLineEnds(const std::filesystem::path& file);
 
 } // namespace sentari

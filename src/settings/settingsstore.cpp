@@ -4,11 +4,13 @@
 #include "fileio.h"
 #include "inifile.h"
 #include "keys.h"
+#include "quotefile.h"
 #include "quoteindex.h"
 #include "rtf.h"
 #include "textcodec.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -62,6 +64,16 @@ struct SettingsStore::Impl {
             return;
         fileio::writeAtomically(locations.settingsFile, ini.serialize(), "the settings file");
         iniId = fileio::identify(locations.settingsFile);
+    }
+
+    // The data file named by "QuoteFile"; throws when none is chosen.
+    std::string activeDataFile()
+    {
+        refresh();
+        auto path = ini.value({}, keys::QuoteFile).value_or(std::string());
+        if (path.empty())
+            throw StoreError("No quote data file is chosen yet; choose one in Sentari's menu.");
+        return path;
     }
 
     QuoteIndex* indexFor(const std::string& path)
@@ -234,44 +246,80 @@ int pointSizeOf(std::string value, int fallback)
 
 } // namespace
 
-SignatureResult SettingsStore::signature(std::string_view quote, std::int64_t n,
-                                         std::string_view tag, std::string_view section)
+SignatureResult SettingsStore::signature(std::string_view quote, std::int64_t n)
 {
     SignatureResult result;
-    const std::string file = readSetting(keys::numbered(keys::SignatureFile, n), section);
-    const std::string intro = readSetting(keys::numbered(keys::Intro, n), section);
+    const std::string file = readSetting(keys::numbered(keys::SignatureFile, n));
+    const std::string intro = readSetting(keys::numbered(keys::Intro, n));
     if (file.empty() || intro.empty())
         return result;
     result.exists = true;
 
     const bool html = endsWithNoCase(file, ".htm") || endsWithNoCase(file, ".html");
-    std::string plain = replaceAll(intro, tag, quote);
-    std::string font = readSetting(keys::numbered(keys::Fontname, n), section);
+    std::string plain = replaceAll(intro, QuoteTag, quote);
+    std::string font = readSetting(keys::numbered(keys::Fontname, n));
     if (font.empty())
         font = "Arial";
-    const int size = pointSizeOf(readSetting(keys::numbered(keys::Fontsize, n), section), 10);
+    const int size = pointSizeOf(readSetting(keys::numbered(keys::Fontsize, n)), 10);
     const std::uint32_t colour =
-        colour::parse(readSetting(keys::numbered(keys::Fontcolor, n), section))
-            .value_or(colour::Black);
+        colour::parse(readSetting(keys::numbered(keys::Fontcolor, n))).value_or(colour::Black);
     result.rtf = textToRtf(plain, font, colour, size);
-    result.text = html ? replaceAll(intro, tag, htmlEscape(quote)) : std::move(plain);
+    result.text = html ? replaceAll(intro, QuoteTag, htmlEscape(quote)) : std::move(plain);
     return result;
 }
 
-SignatureResult SettingsStore::updateSignature(std::string_view quote, std::int64_t n,
-                                               std::string_view tag, std::string_view section)
+SignatureRefresh SettingsStore::refreshSignatures(std::string_view quote, std::int64_t from,
+                                                  std::int64_t limit)
 {
-    SignatureResult result = signature(quote, n, tag, section);
-    if (!result.exists)
-        return result;
-    const std::string file = readSetting(keys::numbered(keys::SignatureFile, n), section);
-    try {
-        fileio::writeAtomically(file, endsWithNoCase(file, "rtf") ? result.rtf : result.text,
-                                "the signature file");
-    } catch (const StoreError& e) {
-        result.error = e.what();
+    SignatureRefresh done;
+    for (std::int64_t n = std::max<std::int64_t>(from, 1);; ++n) {
+        if (done.count >= limit) {
+            done.next = n;
+            break;
+        }
+        std::string file;
+        SignatureResult sig;
+        try {
+            sig = signature(quote, n);
+            if (sig.exists)
+                file = readSetting(keys::numbered(keys::SignatureFile, n));
+        } catch (const StoreError& e) {
+            // Settings that cannot be read hide every later signature too.
+            done.failures.emplace_back(e.what());
+            break;
+        }
+        if (!sig.exists)
+            break;
+        ++done.count;
+        try {
+            fileio::writeAtomically(file, endsWithNoCase(file, "rtf") ? sig.rtf : sig.text,
+                                    "the signature file");
+        } catch (const StoreError& e) {
+            done.failures.emplace_back(e.what()); // the other signatures still get the quote
+        }
+        if (n == 1) {
+            done.text = std::move(sig.text);
+            done.rtf = std::move(sig.rtf);
+        }
     }
-    return result;
+    return done;
+}
+
+void SettingsStore::addQuote(const fs::path& file, std::string_view quote)
+{
+    const fs::path target = file.empty() ? fs::path(d->activeDataFile()) : file;
+    quotefile::add(target, quote, [&] { return d->indexFor(target.string()); });
+}
+
+QuoteDeletion SettingsStore::deleteQuote(const fs::path& file, std::int64_t lineNumber,
+                                         std::string_view quote)
+{
+    const std::string path = file.empty() ? d->activeDataFile() : file.string();
+    auto removal =
+        quotefile::remove(d->indexFor(path), path, lineNumber, quote, d->locations.cacheDir);
+    if (removal.index)
+        d->index = std::move(removal.index); // else the stale one is rebuilt at its next use
+    return removal.result;
 }
 
 std::string SettingsStore::getInfo() const
@@ -292,7 +340,11 @@ void SettingsStore::writeTextFile(const fs::path& path, std::string_view text) c
 
 std::string SettingsStore::readTextFile(const fs::path& path) const
 {
-    std::string bytes = fileio::readAll(path, "the file");
+    auto read = fileio::readIfExists(path, "the file");
+    if (!read)
+        throw StoreError("Could not read the file \"" + path.string() + "\": " +
+                         fileio::systemReason(ENOENT) + ".");
+    std::string bytes = std::move(*read);
     if (!text::isValidUtf8(bytes))
         return text::cp1252ToUtf8(bytes);
     if (bytes.starts_with("\xEF\xBB\xBF"))

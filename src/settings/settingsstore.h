@@ -1,7 +1,8 @@
 #pragma once
 
 // The settings store both programs share: settings, random quotes from the active
-// data file, the quote refresh of the signature files, text to RTF and text file writing.
+// data file, adding and deleting quotes, the quote refresh of the signature files, text to
+// RTF and text file writing. This header is the library's whole interface.
 //
 // The store depends on the C++ standard library only, so `sentari --print-quote` starts
 // as fast as a plain C program. All text crosses this interface as UTF-8.
@@ -36,14 +37,27 @@ struct QuoteResult {
     std::string text;        // the quote, one whole line without its line break
 };
 
+struct QuoteDeletion {
+    bool deleted = false;
+    std::int64_t line = 0;           // the 1-based number the deleted line had
+    std::int64_t remainingLines = 0; // lines in the file afterwards
+};
+
 struct SignatureResult {
     bool exists = false; // "SignatureFile"n and "Intro"n are both non-empty
     std::string text;    // the template with the quote in place of the tag, as written
     std::string rtf;     // the same as an RTF document
-    std::string error;   // why the signature's file could not be written; empty when it was
 };
 
-struct StoreLocations {
+struct SignatureRefresh {
+    std::int64_t count = 0;            // signatures this call reached; each got the quote
+    std::string text;                  // signature 1 with the quote, when this call reached it
+    std::string rtf;                   // the same as an RTF document
+    std::vector<std::string> failures; // a sentence for each file not written, or the settings
+    std::int64_t next = 0; // where a call stopped by its limit goes on; 0: the list ended
+};
+
+struct SENTARISTORE_EXPORT StoreLocations {
     std::filesystem::path settingsFile; // the INI file
     std::filesystem::path cacheDir;     // persisted quote indexes live here
     // Where the user's config and cache folders say (XDG_CONFIG_HOME, XDG_CACHE_HOME).
@@ -67,15 +81,25 @@ public:
     std::string readSetting(std::string_view key, std::string_view section = {});
     void writeSetting(std::string_view key, std::string_view value, std::string_view section = {});
     void deleteSetting(std::string_view key, std::string_view section = {});
-    // Puts the quote into signature n's file in place of every tag and returns the filled
-    // signature; exists is false (and nothing is written) when there is no signature n.
-    // A file that cannot be written is reported in the result; a settings file that cannot
-    // be read throws.
-    SignatureResult updateSignature(std::string_view quote, std::int64_t n, std::string_view tag,
-                                    std::string_view section = {});
-    // Signature n filled with the quote as updateSignature() would write it, without writing.
-    SignatureResult signature(std::string_view quote, std::int64_t n,
-                              std::string_view tag = QuoteTag, std::string_view section = {});
+
+    // Adds the quote (UTF-8, one line) as the last line of the data file: `file`, or the
+    // active one when empty. The file keeps its encoding and line-end style, and a last line
+    // without a line break gets one first; a missing file is created as UTF-8 with CR LF.
+    void addQuote(const std::filesystem::path& file, std::string_view quote);
+    // Deletes line `lineNumber` of the data file when its text is the quote, else the first
+    // line whose text is (the file was edited since the quote was picked); nothing when none
+    // is. The file is replaced atomically and flushed to disk.
+    QuoteDeletion deleteQuote(const std::filesystem::path& file, std::int64_t lineNumber,
+                              std::string_view quote);
+
+    // Puts the quote in place of every QuoteTag into the files of signatures 1, 2, ... up to
+    // the first one missing; from `from` on and at most `limit` of them, so that a long list
+    // can be done in slices. Never throws: what could not be done is in the failures.
+    SignatureRefresh refreshSignatures(std::string_view quote, std::int64_t from = 1,
+                                       std::int64_t limit = INT64_MAX);
+    // Signature n filled with the quote as refreshSignatures() writes it, without writing;
+    // exists is false when there is no signature n.
+    SignatureResult signature(std::string_view quote, std::int64_t n);
     std::string getInfo() const;
     // A complete RTF document of the text in that font, whole point size and 0x00BBGGRR colour.
     std::string textToRtf(std::string_view text, std::string_view fontName, std::uint32_t colour,

@@ -54,7 +54,6 @@ void Utf8Validator::feed(const char* data, std::size_t size)
             const unsigned char c = *p++;
             if (c < 0x80)
                 continue;
-            nonAscii_ = true;
             lo_ = 0x80;
             hi_ = 0xBF;
             if (c >= 0xC2 && c <= 0xDF) {
@@ -129,13 +128,6 @@ std::optional<std::string> utf8ToCp1252(std::string_view utf8)
         out.push_back(static_cast<char>(*code));
     }
     return out;
-}
-
-std::string decode(std::string_view bytes, Encoding encoding)
-{
-    if (encoding == Encoding::Windows1252)
-        return cp1252ToUtf8(bytes);
-    return std::string(bytes);
 }
 
 std::optional<std::string> encode(std::string_view utf8, Encoding encoding)

@@ -1,6 +1,5 @@
 #include "quotekeeper.h"
 
-#include "datafile.h"
 #include "platform/apppaths.h"
 #include "platform/qtstring.h"
 #include "settings/keys.h"
@@ -105,32 +104,20 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag,
 
     normalPointer();
 
-    // Signature pass: 1, 2, 3, ... until one is missing. A signature whose file cannot be
-    // written does not keep the later ones from getting the quote; a store that cannot be
-    // read any more ends the pass, since no later signature could be found either.
-    QStringList failures;
-    std::int64_t i = 1;
-    for (;; ++i) {
-        try {
-            const SignatureResult sig = store_.updateSignature(u8(current_.text), i, u8(QuoteTag));
-            if (!sig.exists)
-                break;
-            if (!sig.error.empty())
-                failures << qs(sig.error);
-            if (i == 1) {
-                current_.signatureText = qs(sig.text);
-                current_.signatureRtf = QByteArray::fromStdString(sig.rtf);
-            }
-        } catch (const StoreError& e) {
-            failures << QString::fromUtf8(e.what());
-            break;
-        }
+    const SignatureRefresh refresh = store_.refreshSignatures(u8(current_.text));
+    if (refresh.count > 0) {
+        current_.signatureText = qs(refresh.text);
+        current_.signatureRtf = QByteArray::fromStdString(refresh.rtf);
     }
-    if (!failures.isEmpty())
+    if (!refresh.failures.empty()) {
+        QStringList failures;
+        for (const auto& failure : refresh.failures)
+            failures << qs(failure);
         showFailure(
             QStringLiteral("The new quote could not be put into every signature file.\n\n") +
             failures.join(QLatin1Char('\n')));
-    if (i == 1 && askFlag)
+    }
+    if (refresh.count == 0 && askFlag)
         askCreateSignature();
     return Outcome::Changed;
 }
@@ -180,8 +167,7 @@ void QuoteKeeper::addClipboard()
             return;
         }
         platform::BusyPointer busy(desktop_);
-        appendQuote(current_.quoteFilePath.toStdString(), joinLines(source),
-                    store_.locations().cacheDir);
+        store_.addQuote(current_.quoteFilePath.toStdString(), u8(joinLines(source)));
     } catch (const StoreError& e) {
         showFailure(QString::fromUtf8(e.what()));
     }
@@ -202,8 +188,8 @@ QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
     {
         platform::BusyPointer busy(desktop_);
         try {
-            const DeleteOutcome done =
-                tray::deleteQuote(target.quoteFilePath.toStdString(), target.index, target.text);
+            const QuoteDeletion done = store_.deleteQuote(target.quoteFilePath.toStdString(),
+                                                          target.index, u8(target.text));
             if (!done.deleted) {
                 desktop_.message(QStringLiteral("The current quote is no longer in the data file "
                                                 "\"%1\"; nothing was deleted.")

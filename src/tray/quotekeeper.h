@@ -17,8 +17,6 @@ class SettingsStore;
 
 namespace sentari::tray {
 
-inline const QString QuoteTag = QStringLiteral("<Quote will be inserted here>");
-
 struct CurrentQuote {
     QString text;     // empty when there is none
     qint64 index = 0; // 1-based line number in the data file

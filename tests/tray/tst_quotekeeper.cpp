@@ -243,18 +243,6 @@ private slots:
             << "" << false << "one" << QByteArray("a\r\n") << QByteArray("a\r\none\r\n") << false;
         QTest::newRow("empty clipboard adds nothing")
             << "don't ask" << true << "" << QByteArray("a\r\n") << QByteArray("a\r\n") << false;
-        QTest::newRow("last line without a break gets one")
-            << "don't ask" << true << "new" << QByteArray("a\r\nb")
-            << QByteArray("a\r\nb\r\nnew\r\n") << false;
-        QTest::newRow("LF file stays LF") << "don't ask" << true << "new" << QByteArray("a\nb\n")
-                                          << QByteArray("a\nb\nnew\n") << false;
-        QTest::newRow("Windows-1252 file stays Windows-1252")
-            << "don't ask" << true << QString::fromUtf8("\xE2\x80\x9Cna\xC3\xAFve\xE2\x80\x9D")
-            << QByteArray("caf\xE9\r\n") << QByteArray("caf\xE9\r\n\x93na\xEFve\x94\r\n") << false;
-        QTest::newRow("UTF-8 file with BOM")
-            << "don't ask" << true << QString::fromUtf8("\xE2\x98\xBA")
-            << QByteArray("\xEF\xBB\xBFx\r\n") << QByteArray("\xEF\xBB\xBFx\r\n\xE2\x98\xBA\r\n")
-            << false;
     }
     void addClipboard()
     {
@@ -296,18 +284,6 @@ private slots:
         QVERIFY(f.desktop.messages[0].text.contains(path));
     }
 
-    void addingToAMissingFileCreatesIt()
-    {
-        Fixture f;
-        f.t.store->writeSetting("QuoteFile", f.t.spath("new.txt"));
-        f.t.store->writeSetting("AddClipboard", "don't ask");
-        f.desktop.fileAnswers.push_back(f.t.path("new.txt")); // the start-up choice
-        f.keeper.nextQuote(false);
-        f.desktop.clipboard = QStringLiteral("first quote");
-        f.keeper.addClipboard();
-        QCOMPARE(f.t.readFile("new.txt"), QByteArray("first quote\r\n"));
-    }
-
     void deleteQuote_data()
     {
         QTest::addColumn<QByteArray>("before");
@@ -315,12 +291,6 @@ private slots:
         QTest::addColumn<QString>("regmax");
         QTest::newRow("line 3 of 5") << QByteArray("1\r\n2\r\nthree\r\n4\r\n5\r\n")
                                      << QByteArray("1\r\n2\r\n4\r\n5\r\n") << "4";
-        QTest::newRow("last line without a break")
-            << QByteArray("1\r\n\r\nthree") << QByteArray("1\r\n\r\n") << "2";
-        QTest::newRow("LF and BOM kept")
-            << QByteArray("\xEF\xBB\xBFthree\nx\n") << QByteArray("\xEF\xBB\xBFx\n") << "1";
-        QTest::newRow("Windows-1252")
-            << QByteArray("caf\xE9\r\nthree \xE9t\xE9\r\n") << QByteArray("caf\xE9\r\n") << "1";
     }
     void deleteQuote()
     {
@@ -384,19 +354,6 @@ private slots:
         QCOMPARE(f.t.readFile(path), QByteArray("a\r\nb\r\n"));
         QCOMPARE(f.keeper.current().text, current);
         QCOMPARE(f.quoteChanges, 0);
-    }
-
-    void deleteAfterTheFileWasEdited()
-    {
-        Fixture f;
-        const QString path = f.t.useDataFile("x\r\n");
-        f.keeper.nextQuote(false);
-        QCOMPARE(f.keeper.current().index, 1);
-        // Someone put two lines in front: the quote is now line 3.
-        f.t.writeFile("quotes.txt", "new 1\r\nnew 2\r\nx\r\nx\r\n");
-        QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Changed);
-        QCOMPARE(f.t.readFile(path), QByteArray("new 1\r\nnew 2\r\nx\r\n"));
-        QCOMPARE(f.t.store->readSetting("Regmax"), std::string("3"));
     }
 
     void deleteWhenTheQuoteIsGone()

@@ -36,7 +36,8 @@ private slots:
             QCOMPARE(f.write(before), before.size());
         };
         auto run = [&](QProcess& p) {
-            p.start(program, {path, QString::number(victim), QString::fromLatin1(victimLine)});
+            p.start(program, {path, QString::number(victim), QString::fromLatin1(victimLine),
+                              dir.filePath("store")});
             QVERIFY(p.waitForStarted());
         };
 
