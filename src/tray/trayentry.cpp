@@ -101,7 +101,7 @@ bool quickShowWanted(SettingsStore& store, platform::Desktop& desktop)
     std::string quickShow;
     platform::reportingFailures<StoreError>(
         desktop, [&] { quickShow = store.readSetting(keys::QuickShow); });
-    return quickShow == "true";
+    return quickShow == keys::QuickShowOn;
 }
 
 // One sentari per session: the bus name is the lock. False when another one holds it.
