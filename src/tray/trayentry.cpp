@@ -23,7 +23,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-// The icon lives in tray_core's resources; a static library's resources need a nudge.
+// The icon lives in sentari_tray_core's resources; a static library's resources need a nudge.
 static void initResources()
 {
     Q_INIT_RESOURCE(tray);
