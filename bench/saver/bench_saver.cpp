@@ -65,7 +65,7 @@ void BM_EffectFramesAtMedium(benchmark::State& state)
     std::int64_t frames = 0;
     for (auto _ : state) {
         Screen s;
-        s.drawer.setInterval(1);
+        s.drawer.setSpeed(1);
         s.scene.layout.breakLines(Line, 1920);
         Animator animator(s.clock);
         animator.start(runEffect(s.scene, effect, 1));

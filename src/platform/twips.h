@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QSize>
+#include <cmath>
 
 class QScreen;
 
@@ -29,6 +30,9 @@ public:
     {
         return {x(left), y(top), x(width), y(height)};
     }
+    // Whole pixels that fit, the fraction dropped: for areas that must not grow.
+    int xFloor(double twips) const { return static_cast<int>(std::floor(twips / perPixel_.x())); }
+    int yFloor(double twips) const { return static_cast<int>(std::floor(twips / perPixel_.y())); }
     // Pixels back to twips, for layouts that grow with their content.
     double xTwips(int pixels) const { return pixels * perPixel_.x(); }
     double yTwips(int pixels) const { return pixels * perPixel_.y(); }

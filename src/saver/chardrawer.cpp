@@ -5,9 +5,9 @@
 
 namespace sentari::saver {
 
-std::int32_t CharDrawer::paceSpan(std::int32_t interval)
+std::int32_t CharDrawer::paceSpan(std::int32_t speed)
 {
-    switch (interval) {
+    switch (speed) {
     case 0:
         return 30;
     case 2:
@@ -17,9 +17,9 @@ std::int32_t CharDrawer::paceSpan(std::int32_t interval)
     }
 }
 
-void CharDrawer::setInterval(std::int32_t interval)
+void CharDrawer::setSpeed(std::int32_t speed)
 {
-    span_ = paceSpan(interval);
+    span_ = paceSpan(speed);
     counter_ = 0;
 }
 

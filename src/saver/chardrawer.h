@@ -54,15 +54,16 @@ public:
     virtual void clear() = 0;
 };
 
-// The one way characters are drawn. Every call, drawn or not, is a step of the pace:
-// one pacing point per S + 1 characters.
+// The one way characters are drawn. Every call, drawn or not, is a step of the pace: a
+// pacing point comes once per span + 1 characters, so a faster speed draws more between
+// two waits.
 class CharDrawer {
 public:
     CharDrawer(Canvas& canvas, AnimationClock& clock) : canvas_(canvas), clock_(clock) {}
 
-    // interval "0", "1", "2": slow, medium, fast.
-    static std::int32_t paceSpan(std::int32_t interval);
-    void setInterval(std::int32_t interval);
+    // speed 0, 1, 2: slow, medium, fast.
+    static std::int32_t paceSpan(std::int32_t speed);
+    void setSpeed(std::int32_t speed);
 
     // ch 0 stands for the empty string: nothing is drawn, the pace still counts.
     void drawChar(double x, double y, char32_t ch);

@@ -43,9 +43,9 @@ void slideLeft(Scene& scene, const std::u32string& s, std::int32_t length, doubl
 
 } // namespace
 
-Steps waitLoop(std::int64_t count)
+Steps idle(std::int64_t passes)
 {
-    co_yield count + 1;
+    co_yield passes + 1;
 }
 
 Steps nextLine(Scene& scene, double step)
@@ -53,7 +53,7 @@ Steps nextLine(Scene& scene, double step)
     scene.y += step != 0 ? Scene::LineHeight * step : Scene::LineHeight;
     if (static_cast<float>(scene.geometry.screenHeight) < scene.y + 30) {
         scene.y = 0;
-        co_await waitLoop(scene.quotePause);
+        co_await idle(scene.quotePause);
         scene.drawer.canvas().clear();
     }
 }
@@ -103,16 +103,16 @@ Steps horizontalBounce(Scene& scene, std::int32_t n)
     const auto s = scene.layout.lineText(n);
     if (!s.empty()) {
         const std::int32_t length = scene.layout.lineLength(n);
-        const double free = scene.freeWidth(n);
+        const double rightmost = scene.rightAlignedX(n);
         double p = 0;
         double v = 0.5;
         bool right = true;
         for (bool done = false; !done;) {
             if (right) {
-                if (p > free) {
+                if (p > rightmost) {
                     right = false;
                 } else {
-                    v *= p < free / 2 ? 1.01 : 0.99;
+                    v *= p < rightmost / 2 ? 1.01 : 0.99;
                     p += v;
                     slideRight(scene, s, length, p);
                 }
@@ -120,7 +120,7 @@ Steps horizontalBounce(Scene& scene, std::int32_t n)
                 if (p < 0) {
                     done = true;
                 } else {
-                    v *= p < free / 2 ? 0.99 : 1.01;
+                    v *= p < rightmost / 2 ? 0.99 : 1.01;
                     p -= v;
                     slideLeft(scene, s, length, p);
                 }
@@ -137,10 +137,10 @@ Steps shoot(Scene& scene, std::int32_t n)
     if (s.empty())
         co_return; // an empty line takes no room here
     const std::int32_t length = scene.layout.lineLength(n);
-    const double free = scene.freeWidth(n);
+    const double rightmost = scene.rightAlignedX(n);
     for (std::int32_t b = length; b >= 1; --b) {
         double p = 0;
-        while (!(p > free)) {
+        while (!(p > rightmost)) {
             p += 0.6;
             scene.draw((b - 1) * 30.0 + p, scene.y, charAt(s, b));
             co_yield 1;
@@ -197,7 +197,7 @@ Steps appear(Scene& scene, std::int32_t n)
         startAtTop(scene);
         drawLine(scene, s, length, x0);
         // The line stands while its counter runs out, one pump per count.
-        co_await waitLoop(40000);
+        co_await idle(40000);
     }
     co_await nextLine(scene, 0);
 }
@@ -213,7 +213,7 @@ Steps typing(Scene& scene, std::int32_t n)
             co_yield 5001;
             scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
         }
-        co_await waitLoop(2000);
+        co_await idle(2000);
     }
     co_await nextLine(scene, 0);
 }
@@ -234,7 +234,7 @@ Steps insideOut(Scene& scene, std::int32_t n)
             scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
             scene.draw(x0 + double(length - i) * 30, scene.y, charAt(s, length - i + 1));
         }
-        co_await waitLoop(25000);
+        co_await idle(25000);
     }
     co_await nextLine(scene, 0);
 }

@@ -29,8 +29,7 @@ struct SceneGeometry {
 
 // What the effects share while a quote is drawn: the lines, the drawer, the running
 // vertical position and the pause that a full screen takes.
-class Scene {
-public:
+struct Scene {
     static constexpr std::int32_t LineHeight = 35;
     static constexpr std::int32_t Pitch = 30;
 
@@ -48,22 +47,22 @@ public:
     std::mt19937 rng;
 
     double random01() { return std::generate_canonical<double, 53>(rng); }
-    void draw(double x, double yy, char32_t ch) { drawer.drawChar(x, yy, ch); }
+    void draw(double x, double atY, char32_t ch) { drawer.drawChar(x, atY, ch); }
     double centredStart(std::int32_t n) const
     {
         return (geometry.screenWidth - double(Pitch) * layout.lineLength(n)) / 2;
     }
-    std::int32_t freeWidth(std::int32_t n) const
+    std::int32_t rightAlignedX(std::int32_t n) const
     {
-        return layout.lineFreeWidth(n, geometry.clientWidth, geometry.cellWidth);
+        return layout.rightAlignedX(n, geometry.clientWidth, geometry.cellWidth);
     }
 };
 
 // Moves y on by a line (times step when not 0); a full screen pauses, clears and
 // starts again at the top.
 Steps nextLine(Scene& scene, double step);
-// Lets pending input through count + 1 times.
-Steps waitLoop(std::int64_t count);
+// Lets pending input through passes + 1 times.
+Steps idle(std::int64_t passes);
 
 Steps waves(Scene& scene, std::int32_t n, std::int32_t spacing = 56);
 Steps horizontalBounce(Scene& scene, std::int32_t n);

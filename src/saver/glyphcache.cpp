@@ -1,16 +1,13 @@
 #include "glyphcache.h"
 
+#include "platform/colour.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
 
 namespace sentari::saver {
-
-QColor fromBgr(std::uint32_t bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
 
 GlyphCache::GlyphCache(const QString& family, std::uint32_t background,
                        std::optional<std::uint32_t> foreground, std::uint32_t seed)
@@ -36,9 +33,9 @@ std::uint32_t GlyphCache::pickColour()
 {
     if (foreground_)
         return *foreground_;
-    // Packed RGB(170,170,170) up to RGB(255,255,255), drawn anew for each character.
-    constexpr std::uint32_t low = 0xAAAAAA;
-    constexpr std::uint32_t high = 0xFFFFFF;
+    // A light grey or lighter, as a packed number drawn anew for each character.
+    constexpr std::uint32_t low = colour::fromRgb({170, 170, 170});
+    constexpr std::uint32_t high = colour::White;
     const double r = std::generate_canonical<double, 53>(rng_);
     return static_cast<std::uint32_t>(r * double(high - low + 1) + low);
 }
@@ -46,10 +43,10 @@ std::uint32_t GlyphCache::pickColour()
 QImage GlyphCache::render(char32_t ch, std::uint32_t colour) const
 {
     QImage cell(CellSize, CellSize, QImage::Format_RGB32);
-    cell.fill(fromBgr(background_));
+    cell.fill(platform::toQColor(background_));
     QPainter p(&cell);
     p.setFont(font_);
-    p.setPen(fromBgr(colour));
+    p.setPen(platform::toQColor(colour));
     p.drawText(QPoint(2, 5 + ascent_), QString::fromUcs4(&ch, 1));
     return cell;
 }

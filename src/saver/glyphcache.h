@@ -14,9 +14,6 @@
 
 namespace sentari::saver {
 
-// Colours as the settings hold them (0x00BBGGRR).
-QColor fromBgr(std::uint32_t bgr);
-
 // Pre-rendered character cells: printable ASCII at start, anything else printable the
 // first time it is drawn. Each cell is 40 x 40 with the character at (2, 5) in a face
 // 23 pixels high; drawing copies only the cell rectangle's part.

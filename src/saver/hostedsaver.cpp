@@ -5,11 +5,13 @@
 namespace sentari::saver {
 
 HostedSaver::HostedSaver(std::unique_ptr<platform::ForeignWindow> window,
-                         const SaverSettings& settings, QPointF twipsPerPixel, CycleHooks hooks)
+                         const SaverSettings& settings, const platform::TwipsScale& twips,
+                         QuoteSource fetchQuote)
     : window_(std::move(window))
 {
     engine_ =
-        std::make_unique<SaverEngine>(settings, window_->size(), twipsPerPixel, std::move(hooks));
+        std::make_unique<SaverEngine>(settings, window_->size(), twips, std::move(fetchQuote));
+    connect(engine_.get(), &SaverEngine::noDataFile, this, [] { QCoreApplication::exit(0); });
     connect(engine_.get(), &SaverEngine::frameReady, this,
             [this](const QRect& dirty) { window_->put(engine_->image(), dirty); });
     connect(window_.get(), &platform::ForeignWindow::resized, engine_.get(), &SaverEngine::resize);

@@ -13,8 +13,9 @@ namespace sentari::saver {
 class HostedSaver : public QObject {
     Q_OBJECT
 public:
+    // Ends the program when the host takes the window away or there is no data file.
     HostedSaver(std::unique_ptr<platform::ForeignWindow> window, const SaverSettings& settings,
-                QPointF twipsPerPixel, CycleHooks hooks);
+                const platform::TwipsScale& twips, QuoteSource fetchQuote);
     void start();
     SaverEngine& engine() { return *engine_; }
 

@@ -60,7 +60,8 @@ std::u32string LineLayout::lineText(std::int32_t n) const
 {
     if (n <= 1)
         return text_.substr(0, static_cast<std::size_t>(end(1)));
-    const std::int64_t start = std::int64_t(end(n - 1)) + 1; // 0-based index of E(n-1)+2
+    // Past the previous line's last character and the space after it.
+    const std::int64_t start = std::int64_t(end(n - 1)) + 1;
     const std::int64_t count = std::int64_t(end(n)) - end(n - 1);
     if (count <= 0 || start >= static_cast<std::int64_t>(text_.size()))
         return {};
@@ -74,7 +75,7 @@ std::int32_t LineLayout::lineLength(std::int32_t n) const
     return end(n) - end(n - 1);
 }
 
-std::int32_t LineLayout::lineFreeWidth(std::int32_t n, std::int32_t clientWidth,
+std::int32_t LineLayout::rightAlignedX(std::int32_t n, std::int32_t clientWidth,
                                        std::int32_t cellWidth) const
 {
     const std::int64_t visible = n <= 1 ? end(1) : std::int64_t(end(n)) - end(n - 1) - 1;

@@ -22,8 +22,8 @@ public:
     std::u32string lineText(std::int32_t n) const;
     // One more than the visible characters, except on the first line.
     std::int32_t lineLength(std::int32_t n) const;
-    // The x at which the line, set at cell width, would touch the right edge.
-    std::int32_t lineFreeWidth(std::int32_t n, std::int32_t clientWidth,
+    // The x from which the line's visible characters, set at cell width, end at the right edge.
+    std::int32_t rightAlignedX(std::int32_t n, std::int32_t clientWidth,
                                std::int32_t cellWidth) const;
 
 private:

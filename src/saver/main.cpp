@@ -4,17 +4,18 @@
 #include "platform/foreignwindow.h"
 #include "platform/qtdesktop.h"
 #include "platform/qtstring.h"
+#include "platform/twips.h"
 #include "saversettings.h"
 #include "saverwindow.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 #include "switches.h"
-#include "twips.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -36,25 +37,34 @@ std::vector<std::string> fontFamilies()
     return out;
 }
 
+// The store with the installed fonts known. A settings file that cannot be read now is
+// not worth refusing to start for: the keys' first values stand in.
+void prepareStore(SettingsStore& store)
+{
+    store.setFontFamiliesProvider(fontFamilies);
+    try {
+        store.prepare();
+    } catch (const StoreError&) {
+    }
+}
+
 SaverSettings readSettings(SettingsStore& store)
 {
     return SaverSettings::read([&](std::string_view key) {
         try {
             return store.readSetting(key);
         } catch (const StoreError&) {
-            return std::string(); // the defaults stand in
+            return std::string(); // the first values stand in
         }
     });
 }
 
-CycleHooks cycleHooks(SettingsStore& store)
+QuoteSource quoteSource(SettingsStore& store)
 {
-    CycleHooks hooks;
-    hooks.fetchQuote = [&store] {
+    return [&store] {
         const auto quote = store.getQuote();
         return FetchedQuote{quote.noDataFile, qs(quote.text)};
     };
-    return hooks;
 }
 
 // How long the process ran before main(), in milliseconds (10 ms steps), for the stats.
@@ -101,18 +111,12 @@ int runSaver(QElapsedTimer& started)
         return 0;
 
     SettingsStore store;
-    store.setFontFamiliesProvider(fontFamilies);
-    SaverSettings settings;
-    try {
-        store.prepare();
-        (void)store.getInfo();
-    } catch (const StoreError&) {
-    }
-    settings = readSettings(store);
+    prepareStore(store);
+    const SaverSettings settings = readSettings(store);
 
     platform::QtDesktop desktop;
     SaverServices services;
-    services.fetchQuote = cycleHooks(store).fetchQuote;
+    services.fetchQuote = quoteSource(store);
     services.readPassword = [&store, fallback = settings.password] {
         try {
             return qs(store.readSetting(keys::Password));
@@ -139,15 +143,10 @@ int runHosted(const Launch& launch)
         return 1;
     }
     SettingsStore store;
-    store.setFontFamiliesProvider(fontFamilies);
-    try {
-        store.prepare();
-    } catch (const StoreError&) {
-    }
+    prepareStore(store);
     const auto settings = readSettings(store);
-    auto hooks = cycleHooks(store);
-    hooks.noDataFile = [] { QCoreApplication::exit(0); };
-    HostedSaver saver(std::move(target), settings, twipsPerPixel(), hooks);
+    const platform::TwipsScale twips(platform::twipsPerPixel(QGuiApplication::primaryScreen()));
+    HostedSaver saver(std::move(target), settings, twips, quoteSource(store));
     saver.start();
     const int rc = QApplication::exec();
     reportStats(saver.engine(), 0);
@@ -157,11 +156,7 @@ int runHosted(const Launch& launch)
 int runOptions(platform::Desktop& desktop)
 {
     SettingsStore store;
-    store.setFontFamiliesProvider(fontFamilies);
-    try {
-        store.prepare();
-    } catch (const StoreError&) {
-    }
+    prepareStore(store);
     OptionsDialog dialog(store, desktop, platform::installedFontFamilies());
     dialog.exec();
     return 0;

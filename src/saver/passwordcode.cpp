@@ -59,10 +59,4 @@ std::optional<QString> decodePassword(const QString& coded)
     return fromCodes(out);
 }
 
-QString codePassword(const QString& text, std::int32_t mode)
-{
-    const auto result = mode == 1 ? encodePassword(text) : decodePassword(text);
-    return result.value_or(QString::fromUtf16(PasswordRefused));
-}
-
 } // namespace sentari::saver

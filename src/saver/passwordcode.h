@@ -1,18 +1,13 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
 #include <optional>
 
 namespace sentari::saver {
 
-// The refusal marker of coding: the text held a character that cannot be coded.
-inline constexpr char16_t PasswordRefused[] = u"error{}";
-
-// Codes (mode 1) or decodes (any other mode) a password. The mapping works on
-// Windows-1252 codes so a stored password means the same on every platform. Decoding a
-// text that coding did not make gives "error{}" too; use decodePassword to tell.
-QString codePassword(const QString& text, std::int32_t mode);
+// The stored password is coded character by character, so it is not kept as typed. The
+// mapping works on Windows-1252 codes so a stored password means the same on every
+// platform; a coded character has one of the codes 10..29, 110..149 or 210..249.
 
 // The coded form, or nothing when a character is outside codes 33..132.
 std::optional<QString> encodePassword(const QString& text);

@@ -35,7 +35,7 @@ Steps quoteCycles(Scene& scene, std::int32_t transition, CycleHooks hooks)
         scene.y = 0;
         for (std::int32_t n = 1; n <= scene.layout.lineCount(); ++n)
             co_await runEffect(scene, effect, n);
-        co_await waitLoop(scene.quotePause);
+        co_await idle(scene.quotePause);
         scene.drawer.canvas().clear();
         scene.y = 0;
     }

@@ -16,9 +16,11 @@ struct FetchedQuote {
     QString text;
 };
 
+// May throw: a quote that cannot be fetched is skipped and the last one shown again.
+using QuoteSource = std::function<FetchedQuote()>;
+
 struct CycleHooks {
-    // May throw: a quote that cannot be fetched is skipped and the last one shown again.
-    std::function<FetchedQuote()> fetchQuote;
+    QuoteSource fetchQuote;
     std::function<void()> noDataFile;
 };
 

@@ -1,5 +1,7 @@
 #include "saverengine.h"
 
+#include "platform/colour.h"
+
 #include <algorithm>
 #include <chrono>
 #include <random>
@@ -23,18 +25,19 @@ SceneGeometry geometryFor(QSize area, std::int32_t cellWidth)
 
 } // namespace
 
-QSize cellRectFor(QPointF twipsPerPixel)
+QSize cellRect(const platform::TwipsScale& twips)
 {
-    return QSize(int(480 / twipsPerPixel.x()), int(520 / twipsPerPixel.y()));
+    return QSize(twips.xFloor(480), twips.yFloor(520));
 }
 
-SaverEngine::SaverEngine(const SaverSettings& settings, QSize area, QPointF twipsPerPixel,
-                         CycleHooks hooks, QObject* parent)
+SaverEngine::SaverEngine(const SaverSettings& settings, QSize area,
+                         const platform::TwipsScale& twips, QuoteSource fetchQuote, QObject* parent)
     : QObject(parent), image_(area, QImage::Format_RGB32),
-      background_(fromBgr(settings.background).rgb()),
-      cellWidth_(cellRectFor(twipsPerPixel).width()), animator_(clock_),
-      transition_(settings.transition), hooks_(std::move(hooks))
+      background_(platform::toQColor(settings.background).rgb()),
+      cellWidth_(cellRect(twips).width()), animator_(clock_), transition_(settings.transition)
 {
+    hooks_.fetchQuote = std::move(fetchQuote);
+    hooks_.noDataFile = [this] { emit noDataFile(); };
     const auto seed = static_cast<std::uint32_t>(
         std::chrono::system_clock::now().time_since_epoch().count() ^ std::random_device{}());
     image_.fill(background_);
@@ -42,12 +45,11 @@ SaverEngine::SaverEngine(const SaverSettings& settings, QSize area, QPointF twip
     if (!settings.randomForeground)
         fg = settings.foreground;
     cache_ = std::make_unique<GlyphCache>(settings.font, settings.background, fg, seed);
-    canvas_ =
-        std::make_unique<ImageCanvas>(image_, *cache_, cellRectFor(twipsPerPixel), background_);
+    canvas_ = std::make_unique<ImageCanvas>(image_, *cache_, cellRect(twips), background_);
     drawer_ = std::make_unique<CharDrawer>(*canvas_, clock_);
-    drawer_->setInterval(settings.interval);
+    drawer_->setSpeed(settings.speed);
     scene_ = std::make_unique<Scene>(*drawer_, geometryFor(area, cellWidth_), seed + 1);
-    scene_->quotePause = settings.quotePause();
+    scene_->quotePause = settings.pausePasses();
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &SaverEngine::frame);

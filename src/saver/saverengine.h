@@ -3,20 +3,21 @@
 #include "chardrawer.h"
 #include "effects.h"
 #include "glyphcache.h"
+#include "platform/twips.h"
 #include "quotecycle.h"
 #include "saversettings.h"
 
 #include <QElapsedTimer>
 #include <QImage>
 #include <QObject>
-#include <QPointF>
 #include <QTimer>
 #include <memory>
 
 namespace sentari::saver {
 
-// The character cell copied from each glyph: the 480 x 520 twip picture box in pixels.
-QSize cellRectFor(QPointF twipsPerPixel);
+// The part of each glyph's cell that is copied: 480 x 520 twips in whole pixels, so the
+// cells keep their physical size on any screen.
+QSize cellRect(const platform::TwipsScale& twips);
 
 // Quotes drawn into an image, advanced once per display frame: the effects run until the
 // animation clock reaches the real time, then the engine sleeps until the next frame or
@@ -24,8 +25,8 @@ QSize cellRectFor(QPointF twipsPerPixel);
 class SaverEngine : public QObject {
     Q_OBJECT
 public:
-    SaverEngine(const SaverSettings& settings, QSize area, QPointF twipsPerPixel, CycleHooks hooks,
-                QObject* parent = nullptr);
+    SaverEngine(const SaverSettings& settings, QSize area, const platform::TwipsScale& twips,
+                QuoteSource fetchQuote, QObject* parent = nullptr);
     ~SaverEngine() override;
 
     const QImage& image() const { return image_; }
@@ -46,6 +47,8 @@ public:
 
 signals:
     void frameReady(const QRect& dirty);
+    // The store has no data file to take quotes from; the quotes have stopped.
+    void noDataFile();
 
 private:
     void frame();

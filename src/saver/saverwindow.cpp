@@ -1,14 +1,15 @@
 #include "saverwindow.h"
 
 #include "passwordcode.h"
-#include "twips.h"
+#include "platform/colour.h"
+#include "platform/twips.h"
+#include "unlockpanel.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -29,11 +30,6 @@ Qt::WindowFlags saverFlags()
            Qt::X11BypassWindowManagerHint;
 }
 
-QString cssColour(std::uint32_t bgr)
-{
-    return fromBgr(bgr).name(QColor::HexRgb);
-}
-
 } // namespace
 
 SaverWindow::SaverWindow(const SaverSettings& settings, SaverServices services, QWidget* parent)
@@ -47,69 +43,43 @@ SaverWindow::SaverWindow(const SaverSettings& settings, SaverServices services, 
 
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    const QPointF tpp = twipsPerPixel(screen);
+    const platform::TwipsScale twips(platform::twipsPerPixel(screen));
     setGeometry(area);
 
-    // The unlock panel, sized from its design in twips and placed a third down the screen.
-    panel_ = new QFrame(this);
-    panel_->setObjectName(QStringLiteral("frCheckPassword"));
-    const QSize panelSize(int(6555 / tpp.x()), int(975 / tpp.y()));
-    panel_->resize(panelSize);
-    panel_->move(area.width() / 2 - panelSize.width() / 2,
-                 area.height() / 3 - panelSize.height() / 2);
-    panel_->setFrameShape(QFrame::Box);
-    panel_->setAutoFillBackground(true);
-    QPalette pal = panel_->palette();
-    pal.setColor(QPalette::Window, fromBgr(settings_.background));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    panel_->setPalette(pal);
-    panelCaption_ = new QLabel(QStringLiteral("Enter your password to unlock"), panel_);
-    panelCaption_->setFont(QFont(QStringLiteral("MS Sans Serif")));
-    panelCaption_->setPalette(pal);
-    panelCaption_->move(int(120 / tpp.x()), 2);
-    txtPassword_ = new QLineEdit(panel_);
-    txtPassword_->setObjectName(QStringLiteral("txtPassword"));
-    txtPassword_->setEchoMode(QLineEdit::Password);
-    QFont boxFont(QStringLiteral("Verdana"));
-    boxFont.setBold(true);
-    boxFont.setPointSize(24);
-    txtPassword_->setFont(boxFont);
-    txtPassword_->setGeometry(int(180 / tpp.x()), int(240 / tpp.y()), int(6195 / tpp.x()),
-                              int(690 / tpp.y()));
     // A random foreground has no one colour to give the box: white reads on any background.
-    const std::uint32_t text = settings_.randomForeground ? 0xFFFFFF : settings_.foreground;
-    txtPassword_->setStyleSheet(QStringLiteral("QLineEdit { color: %1; background: %2; "
-                                               "lineedit-password-character: 42; }")
-                                    .arg(cssColour(text), cssColour(settings_.background)));
-    txtPassword_->installEventFilter(this);
-    panel_->hide();
+    const std::uint32_t text = settings_.randomForeground ? colour::White : settings_.foreground;
+    unlockPanel_ = new UnlockPanel(twips, settings_.background, text, this);
+    connect(unlockPanel_, &UnlockPanel::passwordEntered, this, &SaverWindow::passwordEntered);
 
-    CycleHooks hooks;
-    hooks.fetchQuote = services_.fetchQuote;
-    hooks.noDataFile = [this] { QTimer::singleShot(0, this, [this] { noDataFile(); }); };
-    engine_ = std::make_unique<SaverEngine>(settings_, area.size(), tpp, hooks);
+    engine_ = std::make_unique<SaverEngine>(settings_, area.size(), twips, services_.fetchQuote);
     connect(engine_.get(), &SaverEngine::frameReady, this,
             [this](const QRect& dirty) { update(dirty); });
-
-    // Every other screen shows just the background.
-    for (QScreen* other : QGuiApplication::screens()) {
-        if (other == screen)
-            continue;
-        auto cover = std::make_unique<QWidget>(nullptr, saverFlags());
-        cover->setGeometry(other->geometry());
-        QPalette cp = cover->palette();
-        cp.setColor(QPalette::Window, fromBgr(settings_.background));
-        cover->setPalette(cp);
-        cover->setAutoFillBackground(true);
-        cover->setCursor(Qt::BlankCursor);
-        otherScreens_.push_back(std::move(cover));
-    }
+    connect(engine_.get(), &SaverEngine::noDataFile, this, &SaverWindow::noDataFile,
+            Qt::QueuedConnection);
+    coverOtherScreens(screen);
 }
 
 SaverWindow::~SaverWindow()
 {
     engine_->stop();
     releaseInput();
+}
+
+void SaverWindow::coverOtherScreens(const QScreen* shown)
+{
+    // Every other screen shows just the background.
+    for (QScreen* other : QGuiApplication::screens()) {
+        if (other == shown)
+            continue;
+        auto cover = std::make_unique<QWidget>(nullptr, saverFlags());
+        cover->setGeometry(other->geometry());
+        QPalette cp = cover->palette();
+        cp.setColor(QPalette::Window, platform::toQColor(settings_.background));
+        cover->setPalette(cp);
+        cover->setAutoFillBackground(true);
+        cover->setCursor(Qt::BlankCursor);
+        otherScreens_.push_back(std::move(cover));
+    }
 }
 
 void SaverWindow::begin()
@@ -130,7 +100,8 @@ void SaverWindow::grabInput(int attemptsLeft)
 {
     if (ended_)
         return;
-    QWidget* keys = panel_->isVisible() ? static_cast<QWidget*>(txtPassword_) : this;
+    QWidget* keys =
+        unlockPanel_->isVisible() ? static_cast<QWidget*>(unlockPanel_->passwordBox()) : this;
     keys->grabKeyboard();
     grabMouse();
     // Another client may hold a grab for a moment (an open menu); keep trying a while.
@@ -142,8 +113,7 @@ void SaverWindow::grabInput(int attemptsLeft)
 
 void SaverWindow::releaseInput()
 {
-    if (txtPassword_)
-        txtPassword_->releaseKeyboard();
+    unlockPanel_->passwordBox()->releaseKeyboard();
     releaseKeyboard();
     releaseMouse();
     if (cursorHidden_) {
@@ -161,71 +131,45 @@ void SaverWindow::paintEvent(QPaintEvent* event)
 
 void SaverWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    if (passwordPending_)
+    if (firstInputHandled_)
         return;
+    // A pixel of jitter is not a move.
     const QPoint at = event->globalPosition().toPoint();
     if (std::abs(at.x() - startCursor_.x()) <= 1 && std::abs(at.y() - startCursor_.y()) <= 1)
         return;
-    exitTest();
+    handleFirstInput();
 }
 
 void SaverWindow::keyPressEvent(QKeyEvent* event)
 {
     event->accept();
-    if (passwordPending_)
+    if (firstInputHandled_)
         return;
-    exitTest();
+    handleFirstInput();
 }
 
-void SaverWindow::exitTest()
+void SaverWindow::handleFirstInput()
 {
-    passwordPending_ = true;
-    if (checkPassword())
+    firstInputHandled_ = true;
+    if (services_.readPassword().isEmpty()) {
         endSaver();
-}
-
-bool SaverWindow::checkPassword()
-{
-    if (services_.readPassword().isEmpty())
-        return true;
-    panel_->show();
-    panel_->raise();
-    txtPassword_->clear();
-    txtPassword_->setFocus(Qt::OtherFocusReason);
-    txtPassword_->grabKeyboard();
-    engine_->showUnlockMessage();
-    return false;
-}
-
-bool SaverWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == txtPassword_) {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                passwordEntered();
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut && panel_->isVisible() && !ended_) {
-            // Typing always goes to the box while the panel is up.
-            QTimer::singleShot(0, txtPassword_,
-                               [this] { txtPassword_->setFocus(Qt::OtherFocusReason); });
-        }
+        return;
     }
-    return QWidget::eventFilter(watched, event);
+    unlockPanel_->open();
+    engine_->showUnlockMessage();
 }
 
-void SaverWindow::passwordEntered()
+void SaverWindow::passwordEntered(const QString& typed)
 {
     // A stored text that is not a coded password matches nothing, so it cannot be
     // unlocked by typing some fallback value.
     const auto password = decodePassword(services_.readPassword());
-    if (password && *password == txtPassword_->text()) {
+    if (password && *password == typed) {
         unlocked_ = true;
         engine_->setUnlocked();
         endSaver();
     } else {
-        txtPassword_->clear();
+        unlockPanel_->passwordBox()->clear();
     }
 }
 

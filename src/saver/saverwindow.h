@@ -3,26 +3,25 @@
 #include "saverengine.h"
 #include "saversettings.h"
 
-#include <QLineEdit>
 #include <QPoint>
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
 
-class QFrame;
-class QLabel;
-
 namespace sentari::saver {
 
+class UnlockPanel;
+
 struct SaverServices {
-    std::function<FetchedQuote()> fetchQuote;
+    QuoteSource fetchQuote;
     std::function<QString()> readPassword; // the stored, coded form
     std::function<void(const QString& text)> message;
 };
 
-// The full-screen saver: topmost above everything, pointer hidden, keyboard and mouse
-// held, ended by input or, with a password, by the unlock panel.
+// The full-screen saver and its lock: topmost above everything, pointer hidden, keyboard
+// and mouse held. The first input ends it, or, with a password stored, brings up the
+// unlock panel, which only the right password gets past.
 class SaverWindow : public QWidget {
     Q_OBJECT
 public:
@@ -34,40 +33,35 @@ public:
 
     QPoint startCursor() const { return startCursor_; }
     bool ended() const { return ended_; }
-    bool passwordPending() const { return passwordPending_; }
+    // The first mouse move or key press was taken; later ones on the window do nothing.
+    bool firstInputHandled() const { return firstInputHandled_; }
     bool unlocked() const { return unlocked_; }
-    QFrame* panel() const { return panel_; }
-    QLineEdit* passwordBox() const { return txtPassword_; }
+    UnlockPanel* unlockPanel() const { return unlockPanel_; }
     SaverEngine* engine() const { return engine_.get(); }
-
-    // True when the saver may end now; otherwise the unlock panel is up.
-    bool checkPassword();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void exitTest();
-    void passwordEntered();
+    void handleFirstInput();
+    void passwordEntered(const QString& typed);
     void noDataFile();
     void leaveScreen();
     void grabInput(int attemptsLeft);
     void releaseInput();
+    void coverOtherScreens(const QScreen* shown);
 
     SaverSettings settings_;
     SaverServices services_;
     std::unique_ptr<SaverEngine> engine_;
     QPoint startCursor_;
-    bool passwordPending_ = false;
+    bool firstInputHandled_ = false;
     bool unlocked_ = false;
     bool ended_ = false;
     bool cursorHidden_ = false;
-    QFrame* panel_ = nullptr;
-    QLabel* panelCaption_ = nullptr;
-    QLineEdit* txtPassword_ = nullptr;
+    UnlockPanel* unlockPanel_ = nullptr;
     std::vector<std::unique_ptr<QWidget>> otherScreens_;
 };
 

@@ -1,10 +1,11 @@
 #pragma once
 
-// Every settings key of Sentari and Sentarisaver, with its first value: what a key reads
-// before any program has written it.
+// Every settings key of Sentari and Sentarisaver, with its first value (what a key reads
+// before any program has written it) and the values it accepts.
 
 #include "export.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,6 +32,7 @@ inline constexpr std::string_view ScrTiming = "scrTiming";
 inline constexpr std::string_view ScrInterval = "scrInterval";
 inline constexpr std::string_view Password = "Password";
 
+inline constexpr std::string_view QuickShowOn = "true";
 inline constexpr std::string_view Ask = "ask";
 inline constexpr std::string_view DontAsk = "don't ask";
 inline constexpr std::string_view Random = "random";
@@ -42,9 +44,10 @@ enum class Kind {
     Text,      // any text
     Path,      // a file path
     Count,     // decimal number of lines
-    Word,      // one of a few exact words ("true", "ask", "don't ask")
+    Flag,      // on for its one word, off for any other text
+    Word,      // one of its words
     ListIndex, // 0-based list index as decimal text
-    Colour,    // decimal 0x00BBGGRR, or "random" for the saver's foreground
+    Colour,    // decimal 0x00BBGGRR; the saver's foreground may hold a word instead
     FontName,
     Coded, // coded password text; control characters included
 };
@@ -58,14 +61,31 @@ enum class FirstValue {
 
 struct KeyInfo {
     std::string_view name; // canonical spelling; numbered keys give the word only
-    bool numbered;         // name is followed by an index from 1
-    Kind kind;
-    FirstValue source;
-    std::string_view firstValue;
+    bool numbered = false; // name is followed by an index from 1
+    Kind kind = Kind::Text;
+    FirstValue source = FirstValue::Fixed;
+    std::string_view firstValue{};
+    // Numbers the key accepts, both ends included; none when high < low.
+    std::int64_t low = 0;
+    std::int64_t high = -1;
+    // The words the key gives a meaning to; empty places are unused.
+    std::array<std::string_view, 2> words{};
 };
 
 // The key's entry in the table; letter case and a trailing index are ignored.
 SENTARISTORE_EXPORT std::optional<KeyInfo> find(std::string_view key);
+
+// A stored value as a number of the key's range: decimal, blanks and a plus sign around it
+// allowed (hand edits). Nothing for other text, a number outside the range, an unknown key.
+SENTARISTORE_EXPORT std::optional<std::int64_t> number(std::string_view key,
+                                                       std::string_view value);
+// The key's fixed first value as a number; 0 for a key whose first value is none.
+SENTARISTORE_EXPORT std::int64_t firstNumber(std::string_view key);
+// The stored number when it is one of the key's range, otherwise the key's first value.
+SENTARISTORE_EXPORT std::int64_t numberOrFirst(std::string_view key, std::string_view value);
+// Whether the key gives the value a meaning: a number of its range or one of its words, or
+// any text for keys without either.
+SENTARISTORE_EXPORT bool valid(std::string_view key, std::string_view value);
 
 // Key names compare without regard to letter case.
 SENTARISTORE_EXPORT bool sameKey(std::string_view a, std::string_view b);

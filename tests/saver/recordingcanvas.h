@@ -69,10 +69,10 @@ struct Bench {
     sentari::saver::Scene scene;
     std::int64_t passes = 0;
 
-    explicit Bench(double width = 1024, double height = 768, std::int32_t interval = 1)
+    explicit Bench(double width = 1024, double height = 768, std::int32_t speed = 1)
         : scene(drawer, geometry(width, height), 12345)
     {
-        drawer.setInterval(interval);
+        drawer.setSpeed(speed);
     }
     static sentari::saver::SceneGeometry geometry(double width, double height)
     {

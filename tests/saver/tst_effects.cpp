@@ -44,7 +44,7 @@ private slots:
         QTest::addColumn<int>("y");
         QTest::newRow("Waves") << 1 << 272 << 272 << 30;
         QTest::newRow("Horizontal bounce: just left of 0") << 2 << -3 << 0 << 0;
-        QTest::newRow("Shoot: right-aligned past free") << 3 << 512 << 513 << 0;
+        QTest::newRow("Shoot: right-aligned") << 3 << 512 << 513 << 0;
         QTest::newRow("Trampoline: landed") << 4 << -2 << 2 << 0;
         QTest::newRow("Appear") << 5 << 272 << 272 << 30;
         QTest::newRow("Typing") << 6 << 272 << 272 << 30;
@@ -130,7 +130,7 @@ private slots:
     void lineWiderThanWindow()
     {
         Bench shoot;
-        shoot.setText(std::u32string(40, U'w')); // free = 1024 - 40 * 32 < 0
+        shoot.setText(std::u32string(40, U'w')); // right-aligned x = 1024 - 40 * 32 < 0
         shoot.run(runEffect(shoot.scene, 3, 1));
         QVERIFY(shoot.canvas.draws.empty());
         QCOMPARE(shoot.scene.y, 35.0);
@@ -217,7 +217,7 @@ private slots:
     void clockTimePerSpeed_data()
     {
         QTest::addColumn<int>("effect");
-        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("speed");
         QTest::addColumn<qint64>("least");
         QTest::addColumn<qint64>("most");
         for (int speed = 0; speed <= 2; ++speed) {
@@ -228,7 +228,7 @@ private slots:
                 << 7 << speed << qint64(2025225) << qint64(2025225);
             QTest::addRow("Scramble %d", speed) << 8 << speed << qint64(1272175) << qint64(1272175);
         }
-        // Waves draws 16064 characters; one pacing point per S + 1, 8 ms apart, and
+        // Waves draws 16064 characters; one pacing point per 31, 91 or 181, 8 ms apart, and
         // 1001 passes of 25 us at most on top.
         QTest::newRow("Waves slow") << 1 << 0 << qint64(518 * 8000) << qint64(518 * 8000 + 25025);
         QTest::newRow("Waves medium") << 1 << 1 << qint64(176 * 8000) << qint64(176 * 8000 + 25025);
@@ -237,10 +237,10 @@ private slots:
     void clockTimePerSpeed()
     {
         QFETCH(int, effect);
-        QFETCH(int, interval);
+        QFETCH(int, speed);
         QFETCH(qint64, least);
         QFETCH(qint64, most);
-        Bench b(1024, 768, interval);
+        Bench b(1024, 768, speed);
         b.setText(Quiet);
         b.run(runEffect(b.scene, effect, 1));
         QVERIFY2(b.clock.now() >= least && b.clock.now() <= most,
@@ -249,17 +249,17 @@ private slots:
 
     void shootSpeedFollowsPace_data()
     {
-        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("speed");
         QTest::addColumn<qint64>("least");
         QTest::newRow("slow") << 0 << qint64(103 * 8000);
         QTest::newRow("fast") << 2 << qint64(17 * 8000);
     }
     void shootSpeedFollowsPace()
     {
-        QFETCH(int, interval);
+        QFETCH(int, speed);
         QFETCH(qint64, least);
-        Bench b(1024, 768, interval);
-        b.setText(U"ab"); // free 960: about 1601 steps of 0.6 per character
+        Bench b(1024, 768, speed);
+        b.setText(U"ab"); // right-aligned x 960: about 1601 steps of 0.6 per character
         b.run(runEffect(b.scene, 3, 1));
         QVERIFY(std::abs(qint64(b.canvas.draws.size()) - 3202) <= 2);
         QVERIFY2(b.clock.now() >= least && b.clock.now() <= least + 8000,

@@ -21,19 +21,19 @@ int inked(const QImage& cell, QRgb background)
 class TestGlyphCache : public QObject {
     Q_OBJECT
 private slots:
-    void cellRectangleFromTwips_data()
+    void cellRectangleKeepsWholePixels_data()
     {
-        QTest::addColumn<QPointF>("twips");
+        QTest::addColumn<QPointF>("twipsPerPixel");
         QTest::addColumn<QSize>("cell");
         QTest::newRow("96 dpi") << QPointF(15, 15) << QSize(32, 34);
         QTest::newRow("120 dpi") << QPointF(12, 12) << QSize(40, 43);
         QTest::newRow("192 dpi") << QPointF(7.5, 7.5) << QSize(64, 69);
     }
-    void cellRectangleFromTwips()
+    void cellRectangleKeepsWholePixels()
     {
-        QFETCH(QPointF, twips);
+        QFETCH(QPointF, twipsPerPixel);
         QFETCH(QSize, cell);
-        QCOMPARE(cellRectFor(twips), cell);
+        QCOMPARE(cellRect(sentari::platform::TwipsScale(twipsPerPixel)), cell);
     }
 
     void fixedColours()

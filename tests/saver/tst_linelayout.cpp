@@ -123,13 +123,13 @@ private slots:
         QCOMPARE(q(layout.lineText(1)), QStringLiteral("aaaa bbbb cccc dddd eeee"));
         QCOMPARE(q(layout.lineText(2)), QStringLiteral("ffff gggg"));
         QCOMPARE(layout.lineLength(2), 10); // one more than the nine visible
-        QCOMPARE(layout.lineFreeWidth(1, 1024, 32), 1024 - 24 * 32);
-        QCOMPARE(layout.lineFreeWidth(2, 1024, 32), 1024 - 9 * 32);
+        QCOMPARE(layout.rightAlignedX(1, 1024, 32), 1024 - 24 * 32);
+        QCOMPARE(layout.rightAlignedX(2, 1024, 32), 1024 - 9 * 32);
 
         layout.breakLines(u32("one two three four five six seven eight nine ten"), 800);
         // A middle line carries its separating space.
         QCOMPARE(q(layout.lineText(2)), QStringLiteral("five six seven eight "));
-        QCOMPARE(layout.lineFreeWidth(2, 800, 32), 800 - 20 * 32);
+        QCOMPARE(layout.rightAlignedX(2, 800, 32), 800 - 20 * 32);
     }
 
     void longQuotesNeedMoreThan16Bits()
@@ -145,22 +145,22 @@ private slots:
         QVERIFY(q(layout.lineText(layout.lineCount())).endsWith(QStringLiteral("word end")));
     }
 
-    void pacingEveryS1Characters_data()
+    void pacingFollowsSpeed_data()
     {
-        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("speed");
         QTest::addColumn<int>("span");
         QTest::newRow("slow") << 0 << 31;
         QTest::newRow("medium") << 1 << 91;
         QTest::newRow("fast") << 2 << 181;
     }
-    void pacingEveryS1Characters()
+    void pacingFollowsSpeed()
     {
-        QFETCH(int, interval);
+        QFETCH(int, speed);
         QFETCH(int, span);
         AnimationClock clock;
         NullCanvas canvas;
         CharDrawer drawer(canvas, clock);
-        drawer.setInterval(interval);
+        drawer.setSpeed(speed);
         // Pacing points fall on the 2nd character and every span after; the first never waits.
         const int draws = 1000;
         for (int i = 0; i < draws; ++i)
@@ -172,7 +172,7 @@ private slots:
         // Passes in between shorten the wait; more than 8 ms of them need none.
         AnimationClock c2;
         CharDrawer d2(canvas, c2);
-        d2.setInterval(interval);
+        d2.setSpeed(speed);
         for (int i = 0; i < span + 2; ++i) {
             d2.drawChar(0, 0, U'x');
             c2.passes(100); // 2.5 ms each
@@ -180,15 +180,15 @@ private slots:
         QCOMPARE(c2.now(), std::int64_t(span + 2) * 2500);
     }
 
-    void settingsFallBackToDefaults_data()
+    void settingsFallBackToFirstValues_data()
     {
-        QTest::addColumn<QStringList>("values"); // transition, fg, bg, timing, interval
+        QTest::addColumn<QStringList>("values"); // transition, fg, bg, pause, speed
         QTest::addColumn<int>("transition");
         QTest::addColumn<bool>("random");
         QTest::addColumn<quint32>("fg");
         QTest::addColumn<quint32>("bg");
-        QTest::addColumn<int>("timing");
-        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("pause");
+        QTest::addColumn<int>("speed");
         QTest::newRow("valid") << QStringList{"4", "65535", "8388608", "2", "0"} << 4 << false
                                << 65535u << 8388608u << 2 << 0;
         QTest::newRow("random foreground")
@@ -203,15 +203,15 @@ private slots:
             << QStringList{"0", "RANDOM", "255", "1", "1"} << 0 << false << 16777215u << 255u << 1
             << 1;
     }
-    void settingsFallBackToDefaults()
+    void settingsFallBackToFirstValues()
     {
         QFETCH(QStringList, values);
         QFETCH(int, transition);
         QFETCH(bool, random);
         QFETCH(quint32, fg);
         QFETCH(quint32, bg);
-        QFETCH(int, timing);
-        QFETCH(int, interval);
+        QFETCH(int, pause);
+        QFETCH(int, speed);
         const QStringList keys{"scrTransition", "scrForegroundColor", "scrBackgroundColor",
                                "scrTiming", "scrInterval"};
         const auto s = SaverSettings::read([&](std::string_view key) {
@@ -222,10 +222,10 @@ private slots:
         QCOMPARE(s.randomForeground, random);
         QCOMPARE(s.foreground, fg);
         QCOMPARE(s.background, bg);
-        QCOMPARE(s.timing, timing);
-        QCOMPARE(s.interval, interval);
-        const std::int64_t pauses[] = {200000, 600000, 1200000};
-        QCOMPARE(s.quotePause(), pauses[timing]);
+        QCOMPARE(s.pause, pause);
+        QCOMPARE(s.speed, speed);
+        const std::int64_t passes[] = {200000, 600000, 1200000};
+        QCOMPARE(s.pausePasses(), passes[pause]);
     }
 };
 

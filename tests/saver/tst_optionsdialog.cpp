@@ -2,6 +2,7 @@
 #include "platform/qtstring.h"
 #include "saver/options/optionsdialog.h"
 #include "saver/options/passworddialog.h"
+#include "settings/colour.h"
 #include "settings/settingsstore.h"
 
 #include <QCheckBox>
@@ -20,12 +21,13 @@ using Values = std::map<std::string, std::string>;
 using Writes = std::vector<std::pair<std::string, std::string>>;
 Q_DECLARE_METATYPE(Values)
 Q_DECLARE_METATYPE(Writes)
+Q_DECLARE_METATYPE(ColourChoice)
 
 namespace {
 
-constexpr std::uint32_t bgr(int r, int g, int b)
+constexpr std::uint32_t bgr(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 {
-    return std::uint32_t(r) | (std::uint32_t(g) << 8) | (std::uint32_t(b) << 16);
+    return colour::fromRgb({r, g, b});
 }
 
 const QStringList Fonts{"Alpha Sans", "Beta Serif", "Gamma Mono"};
@@ -48,30 +50,39 @@ struct Fixture {
     std::string get(std::string_view key) { return store->readSetting(key); }
 };
 
+QLabel* caption(const QDialog& d, const QString& text)
+{
+    for (auto* label : d.findChildren<QLabel*>())
+        if (label->text() == text)
+            return label;
+    return nullptr;
+}
+
+constexpr auto Foreground = ColourRole::Foreground;
+constexpr auto Background = ColourRole::Background;
+
 } // namespace
 
 class TestOptionsDialog : public QObject {
     Q_OBJECT
 private slots:
-    void designAndLists()
+    void captionsAndLists()
     {
         Fixture f;
         OptionsDialog d(*f.store, f.desktop, Fonts);
         QCOMPARE(d.windowTitle(), QStringLiteral("Sentarisaver options"));
-        const double tx = d.logicalDpiX() / 1440.0;
-        QVERIFY(std::abs(d.width() - 5115 * tx) <= 1);
         QCOMPARE(d.minimumSize(), d.maximumSize());
         QStringList items;
-        for (int i = 0; i < d.transition()->count(); ++i)
-            items << d.transition()->itemText(i);
+        for (int i = 0; i < d.transitionBox()->count(); ++i)
+            items << d.transitionBox()->itemText(i);
         QCOMPARE(items, (QStringList{"Random", "Waves", "Horizontal bounce", "Shoot", "Trampoline",
                                      "Appear", "Typing", "InsideOut", "Scramble"}));
-        QCOMPARE(d.colorScheme()->count(), 7);
-        QCOMPARE(d.colorScheme()->itemText(6), QStringLiteral("Warm"));
-        QCOMPARE(d.timing()->itemText(2), QStringLiteral("Long"));
-        QCOMPARE(d.interval()->itemText(0), QStringLiteral("Slow"));
-        QCOMPARE(d.label(3)->text(), QStringLiteral("Background color"));
-        QCOMPARE(d.color(1)->toolTip(), QStringLiteral("Click to change color"));
+        QCOMPARE(d.schemeBox()->count(), 7);
+        QCOMPARE(d.schemeBox()->itemText(6), QStringLiteral("Warm"));
+        QCOMPARE(d.pauseBox()->itemText(2), QStringLiteral("Long"));
+        QCOMPARE(d.speedBox()->itemText(0), QStringLiteral("Slow"));
+        QVERIFY(caption(d, QStringLiteral("Background color")));
+        QCOMPARE(d.colourButton(Foreground)->toolTip(), QStringLiteral("Click to change color"));
         QVERIFY(d.okButton()->isDefault());
         QCOMPARE(d.okButton()->text(), QStringLiteral("&OK"));
         QCOMPARE(d.applyButton()->text(), QStringLiteral("&Apply"));
@@ -80,7 +91,7 @@ private slots:
     void loadAndOk_data()
     {
         QTest::addColumn<Values>("stored");
-        QTest::addColumn<int>("option");
+        QTest::addColumn<ColourChoice>("option");
         QTest::addColumn<bool>("buttonsEnabled");
         QTest::addColumn<Values>("written");
 
@@ -90,7 +101,7 @@ private slots:
                                                {"scrBackgroundColor", "8388608"},
                                                {"scrTiming", "2"},
                                                {"scrInterval", "0"}}
-                                     << 1 << true
+                                     << ColourChoice::Own << true
                                      << Values{{"scrTransition", "3"},
                                                {"scrFont", "Alpha Sans"},
                                                {"scrForegroundColor", "65535"},
@@ -101,22 +112,23 @@ private slots:
             << Values{{"scrForegroundColor", "random"},
                       {"scrBackgroundColor", "255"},
                       {"scrFont", "Gamma Mono"}}
-            << 2 << false
+            << ColourChoice::RandomForeground << false
             << Values{{"scrForegroundColor", "random"},
                       {"scrBackgroundColor", "0"},
                       {"scrFont", "Gamma Mono"}};
         QTest::newRow("missing font: the last of the list")
-            << Values{{"scrFont", "Delta"}, {"scrForegroundColor", "1"}} << 1 << true
-            << Values{{"scrFont", "Gamma Mono"}, {"scrForegroundColor", "1"}};
+            << Values{{"scrFont", "Delta"}, {"scrForegroundColor", "1"}} << ColourChoice::Own
+            << true << Values{{"scrFont", "Gamma Mono"}, {"scrForegroundColor", "1"}};
         QTest::newRow("font compared exactly")
-            << Values{{"scrFont", "alpha sans"}} << 1 << true << Values{{"scrFont", "Gamma Mono"}};
+            << Values{{"scrFont", "alpha sans"}} << ColourChoice::Own << true
+            << Values{{"scrFont", "Gamma Mono"}};
         QTest::newRow("damaged values come back valid")
             << Values{{"scrTransition", "12"},
                       {"scrForegroundColor", "blue"},
                       {"scrBackgroundColor", ""},
                       {"scrTiming", "-1"},
                       {"scrInterval", "fast"}}
-            << 1 << true
+            << ColourChoice::Own << true
             << Values{{"scrTransition", "0"},
                       {"scrForegroundColor", "16777215"},
                       {"scrBackgroundColor", "0"},
@@ -126,15 +138,15 @@ private slots:
     void loadAndOk()
     {
         QFETCH(Values, stored);
-        QFETCH(int, option);
+        QFETCH(ColourChoice, option);
         QFETCH(bool, buttonsEnabled);
         QFETCH(Values, written);
         Fixture f(stored);
         OptionsDialog d(*f.store, f.desktop, Fonts);
-        QVERIFY(d.colorCheck(option)->isChecked());
-        QCOMPARE(d.color(1)->isEnabled(), buttonsEnabled);
-        QCOMPARE(d.color(2)->isEnabled(), buttonsEnabled);
-        QCOMPARE(d.colorScheme()->currentIndex(), -1);
+        QVERIFY(d.colourOption(option)->isChecked());
+        QCOMPARE(d.colourButton(Foreground)->isEnabled(), buttonsEnabled);
+        QCOMPARE(d.colourButton(Background)->isEnabled(), buttonsEnabled);
+        QCOMPARE(d.schemeBox()->currentIndex(), -1);
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
         QCOMPARE(d.result(), int(QDialog::Accepted));
         for (const auto& [key, value] : written)
@@ -190,8 +202,8 @@ private slots:
         // Unticking password protection writes the emptied password and nothing else.
         seen.clear();
         if (!ok) {
-            d.checkPassword()->setChecked(true);
-            QTest::mouseClick(d.checkPassword(), Qt::LeftButton);
+            d.passwordProtection()->setChecked(true);
+            QTest::mouseClick(d.passwordProtection(), Qt::LeftButton);
             QCOMPARE(seen, (Writes{{"Password", ""}}));
         }
     }
@@ -201,21 +213,21 @@ private slots:
         Fixture f(Values{{"scrForegroundColor", "random"}});
         {
             OptionsDialog d(*f.store, f.desktop, Fonts);
-            d.colorScheme()->setCurrentIndex(3);
-            emit d.colorScheme()->activated(3); // "Mellow"
-            QVERIFY(d.colorCheck(0)->isChecked());
-            QVERIFY(!d.color(1)->isEnabled());
-            QCOMPARE(d.colourOf(1), bgr(255, 128, 0));
-            QCOMPARE(d.colourOf(2), bgr(128, 0, 64));
+            d.schemeBox()->setCurrentIndex(3);
+            emit d.schemeBox()->activated(3); // "Mellow"
+            QVERIFY(d.colourOption(ColourChoice::Scheme)->isChecked());
+            QVERIFY(!d.colourButton(Foreground)->isEnabled());
+            QCOMPARE(d.colour(Foreground), bgr(255, 128, 0));
+            QCOMPARE(d.colour(Background), bgr(128, 0, 64));
             QTest::mouseClick(d.okButton(), Qt::LeftButton);
         }
         QCOMPARE(f.get("scrForegroundColor"), std::to_string(bgr(255, 128, 0)));
         QCOMPARE(f.get("scrBackgroundColor"), std::to_string(bgr(128, 0, 64)));
         OptionsDialog again(*f.store, f.desktop, Fonts);
-        QVERIFY(again.colorCheck(1)->isChecked());
-        QCOMPARE(again.colourOf(1), bgr(255, 128, 0));
-        QCOMPARE(again.colourOf(2), bgr(128, 0, 64));
-        QCOMPARE(again.colorScheme()->currentIndex(), -1);
+        QVERIFY(again.colourOption(ColourChoice::Own)->isChecked());
+        QCOMPARE(again.colour(Foreground), bgr(255, 128, 0));
+        QCOMPARE(again.colour(Background), bgr(128, 0, 64));
+        QCOMPARE(again.schemeBox()->currentIndex(), -1);
     }
 
     void everySchemeHasItsColours_data()
@@ -238,37 +250,38 @@ private slots:
         QFETCH(quint32, bg);
         Fixture f;
         OptionsDialog d(*f.store, f.desktop, Fonts);
-        QCOMPARE(d.colorScheme()->itemText(index),
+        QCOMPARE(d.schemeBox()->itemText(index),
                  QString::fromUtf8(ColourSchemes[size_t(index)].name));
-        emit d.colorScheme()->activated(index);
-        QCOMPARE(d.colourOf(1), fg);
-        QCOMPARE(d.colourOf(2), bg);
+        emit d.schemeBox()->activated(index);
+        QCOMPARE(d.colour(Foreground), fg);
+        QCOMPARE(d.colour(Background), bg);
         QTest::mouseClick(d.applyButton(), Qt::LeftButton);
         QVERIFY(d.result() != int(QDialog::Accepted));
         QCOMPARE(f.get("scrForeGroundColor"), std::to_string(fg));
     }
 
-    void labelsSelectTheirOption_data()
+    void captionsSelectTheirOption_data()
     {
-        QTest::addColumn<int>("label");
-        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<ColourChoice>("option");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("Color scheme") << 0 << 0 << false;
-        QTest::newRow("Foreground color") << 1 << 1 << true;
-        QTest::newRow("Random foreground colors") << 2 << 2 << false;
-        QTest::newRow("Background color") << 3 << 1 << true;
+        QTest::newRow("Color scheme") << "Color scheme" << ColourChoice::Scheme << false;
+        QTest::newRow("Foreground color") << "Foreground color" << ColourChoice::Own << true;
+        QTest::newRow("Random foreground colors")
+            << "Random foreground colors" << ColourChoice::RandomForeground << false;
+        QTest::newRow("Background color") << "Background color" << ColourChoice::Own << true;
     }
-    void labelsSelectTheirOption()
+    void captionsSelectTheirOption()
     {
-        QFETCH(int, label);
-        QFETCH(int, option);
+        QFETCH(QString, text);
+        QFETCH(ColourChoice, option);
         QFETCH(bool, enabled);
         Fixture f(Values{{"scrForegroundColor", "random"}, {"scrBackgroundColor", "255"}});
         OptionsDialog d(*f.store, f.desktop, Fonts);
-        d.colorCheck(2)->setChecked(false);
-        QTest::mouseClick(d.label(label), Qt::LeftButton);
-        QVERIFY(d.colorCheck(option)->isChecked());
-        QCOMPARE(d.color(1)->isEnabled(), enabled);
+        d.colourOption(ColourChoice::RandomForeground)->setChecked(false);
+        QTest::mouseClick(caption(d, text), Qt::LeftButton);
+        QVERIFY(d.colourOption(option)->isChecked());
+        QCOMPARE(d.colourButton(Foreground)->isEnabled(), enabled);
     }
 
     void colourPicker()
@@ -276,10 +289,10 @@ private slots:
         Fixture f(Values{{"scrForegroundColor", "255"}});
         OptionsDialog d(*f.store, f.desktop, Fonts);
         f.desktop.colorAnswers = {std::nullopt, quint32(0x123456)};
-        QTest::mouseClick(d.color(1), Qt::LeftButton); // cancelled
-        QCOMPARE(d.colourOf(1), 255u);
-        QTest::mouseClick(d.color(1), Qt::LeftButton);
-        QCOMPARE(d.colourOf(1), 0x123456u);
+        QTest::mouseClick(d.colourButton(Foreground), Qt::LeftButton); // cancelled
+        QCOMPARE(d.colour(Foreground), 255u);
+        QTest::mouseClick(d.colourButton(Foreground), Qt::LeftButton);
+        QCOMPARE(d.colour(Foreground), 0x123456u);
         QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
         QCOMPARE(f.get("scrForegroundColor"), std::string("255")); // Cancel writes nothing
     }
@@ -291,17 +304,17 @@ private slots:
         {
             OptionsDialog d(*f.store, f.desktop, Fonts);
             d.setPasswordDialogRunner([&](QWidget*) { ++opened; });
-            QVERIFY(d.checkPassword()->isChecked());
+            QVERIFY(d.passwordProtection()->isChecked());
             QCOMPARE(opened, 0); // loading does not open the password dialog
-            QTest::mouseClick(d.checkPassword(), Qt::LeftButton);
+            QTest::mouseClick(d.passwordProtection(), Qt::LeftButton);
             QCOMPARE(f.get("Password"), std::string()); // cleared at once
-            QTest::mouseClick(d.checkPassword(), Qt::LeftButton);
+            QTest::mouseClick(d.passwordProtection(), Qt::LeftButton);
             QCOMPARE(opened, 1);
             QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
         }
         QCOMPARE(f.get("Password"), std::string()); // Cancel does not bring it back
         OptionsDialog again(*f.store, f.desktop, Fonts);
-        QVERIFY(!again.checkPassword()->isChecked());
+        QVERIFY(!again.passwordProtection()->isChecked());
     }
 
     void passwordDialog_data()
@@ -341,9 +354,9 @@ private slots:
         Fixture f(Values{{"Password", "tuv"}});
         PasswordDialog d(*f.store, f.desktop);
         QCOMPARE(d.windowTitle(), QStringLiteral("Password protection"));
-        QCOMPARE(d.password(1)->echoMode(), QLineEdit::Password);
-        d.password(1)->setText(entry);
-        d.password(2)->setText(confirm);
+        QCOMPARE(d.passwordBox()->echoMode(), QLineEdit::Password);
+        d.passwordBox()->setText(entry);
+        d.confirmationBox()->setText(confirm);
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
         QCOMPARE(qs(f.get("Password")), stored);
         if (message.isEmpty()) {
@@ -352,7 +365,7 @@ private slots:
         } else {
             QCOMPARE(f.desktop.messageTexts(), QStringList{message});
             QCOMPARE(f.desktop.messages.front().style, platform::MessageStyle::Information);
-            QCOMPARE(d.password(1)->text(), entry); // left as typed, to correct
+            QCOMPARE(d.passwordBox()->text(), entry); // left as typed, to correct
             QVERIFY(d.result() != int(QDialog::Accepted));
         }
         // A fresh store sees the same text, control characters included.
@@ -380,28 +393,28 @@ private slots:
         Fixture f;
         {
             OptionsDialog d(*f.store, f.desktop, Fonts);
-            QVERIFY(!d.checkPassword()->isChecked());
+            QVERIFY(!d.passwordProtection()->isChecked());
             d.setPasswordDialogRunner([&](QWidget* parent) {
                 PasswordDialog p(*f.store, f.desktop, parent);
-                p.password(1)->setText(entry);
-                p.password(2)->setText(entry);
+                p.passwordBox()->setText(entry);
+                p.confirmationBox()->setText(entry);
                 QTest::mouseClick(ok ? p.okButton() : p.cancelButton(), Qt::LeftButton);
             });
-            QTest::mouseClick(d.checkPassword(), Qt::LeftButton);
+            QTest::mouseClick(d.passwordProtection(), Qt::LeftButton);
             QCOMPARE(qs(f.get("Password")), stored);
-            QVERIFY(d.checkPassword()->isChecked()); // stays ticked whatever the dialog did
+            QVERIFY(d.passwordProtection()->isChecked()); // stays ticked whatever the dialog did
             QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
         }
         OptionsDialog again(*f.store, f.desktop, Fonts);
-        QCOMPARE(again.checkPassword()->isChecked(), tickedOnReopening);
+        QCOMPARE(again.passwordProtection()->isChecked(), tickedOnReopening);
     }
 
     void passwordCancelKeepsStored()
     {
         Fixture f(Values{{"Password", "tuv"}});
         PasswordDialog d(*f.store, f.desktop);
-        d.password(1)->setText("new");
-        d.password(2)->setText("new");
+        d.passwordBox()->setText("new");
+        d.confirmationBox()->setText("new");
         QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
         QCOMPARE(f.get("Password"), std::string("tuv"));
     }

@@ -37,8 +37,7 @@ private slots:
     {
         QFETCH(QString, plain);
         QFETCH(QString, coded);
-        QCOMPARE(codePassword(plain, 1), coded);
-        QCOMPARE(codePassword(coded, 2), plain);
+        QCOMPARE(encodePassword(plain), std::optional<QString>(coded));
         QCOMPARE(decodePassword(coded), std::optional<QString>(plain));
     }
 
@@ -55,7 +54,6 @@ private slots:
     void refusesWhatItCannotCode()
     {
         QFETCH(QString, plain);
-        QCOMPARE(codePassword(plain, 1), QStringLiteral("error{}"));
         QVERIFY(!encodePassword(plain));
     }
 

@@ -1,6 +1,7 @@
 #include "saver/passwordcode.h"
 #include "saver/saverwindow.h"
 #include "saver/switches.h"
+#include "saver/unlockpanel.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -99,7 +100,7 @@ private slots:
         QTest::keyClick(&w, Qt::Key_Shift);
         QVERIFY(w.ended());
         QVERIFY(!w.isVisible());
-        QVERIFY(!w.panel()->isVisible());
+        QVERIFY(!w.unlockPanel()->isVisible());
         QVERIFY(!QGuiApplication::overrideCursor()); // the pointer is back
     }
 
@@ -122,7 +123,7 @@ private slots:
         w.begin();
         moveTo(w, w.startCursor() + offset);
         QCOMPARE(w.ended(), ends);
-        QCOMPARE(w.passwordPending(), ends);
+        QCOMPARE(w.firstInputHandled(), ends);
     }
 
     void unlockPanel()
@@ -135,27 +136,28 @@ private slots:
         w.begin();
         QTest::keyClick(&w, Qt::Key_A);
         QVERIFY(!w.ended());
-        QVERIFY(w.passwordPending());
-        QVERIFY(w.panel()->isVisible());
-        QVERIFY(w.passwordBox()->styleSheet().contains(QStringLiteral("color: #ffffff")));
+        QVERIFY(w.firstInputHandled());
+        QLineEdit* box = w.unlockPanel()->passwordBox();
+        QVERIFY(w.unlockPanel()->isVisible());
+        QVERIFY(box->styleSheet().contains(QStringLiteral("color: #ffffff")));
         // Later input on the window does nothing.
         moveTo(w, w.startCursor() + QPoint(50, 50));
         QTest::keyClick(&w, Qt::Key_B);
         QVERIFY(!w.ended());
         // Typing always goes to the box: the focus comes back when it leaves.
-        QTRY_VERIFY(w.passwordBox()->hasFocus());
+        QTRY_VERIFY(box->hasFocus());
         w.setFocus(Qt::OtherFocusReason);
-        QTRY_VERIFY(w.passwordBox()->hasFocus());
+        QTRY_VERIFY(box->hasFocus());
 
-        QTest::keyClicks(w.passwordBox(), QStringLiteral("99"));
-        QTest::keyClick(w.passwordBox(), Qt::Key_Return);
-        QVERIFY(w.passwordBox()->text().isEmpty());
+        QTest::keyClicks(box, QStringLiteral("99"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(box->text().isEmpty());
         QVERIFY(!w.ended());
-        QTest::keyClicks(w.passwordBox(), QStringLiteral("12"));
-        QTest::keyClick(w.passwordBox(), Qt::Key_Enter);
+        QTest::keyClicks(box, QStringLiteral("12"));
+        QTest::keyClick(box, Qt::Key_Enter);
         QVERIFY(!w.ended()); // a prefix is not the password
-        QTest::keyClicks(w.passwordBox(), QStringLiteral("123"));
-        QTest::keyClick(w.passwordBox(), Qt::Key_Return);
+        QTest::keyClicks(box, QStringLiteral("123"));
+        QTest::keyClick(box, Qt::Key_Return);
         QVERIFY(w.unlocked());
         QVERIFY(w.ended());
     }
@@ -171,7 +173,7 @@ private slots:
         QTest::qWait(1100);
         QSignalSpy frames(w.engine(), &SaverEngine::frameReady);
         QTest::keyClick(&w, Qt::Key_A);
-        QVERIFY(w.panel()->isVisible());
+        QVERIFY(w.unlockPanel()->isVisible());
         // The scrambled message keeps changing the picture from the first frames on.
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 5, 700);
     }
@@ -183,10 +185,10 @@ private slots:
         SaverWindow w(SaverSettings{}, services.make());
         w.begin();
         QTest::keyClick(&w, Qt::Key_A);
-        QVERIFY(w.panel()->isVisible());
+        QVERIFY(w.unlockPanel()->isVisible());
         for (const QString& guess : {QString(), QStringLiteral("error{}")}) {
-            QTest::keyClicks(w.passwordBox(), guess);
-            QTest::keyClick(w.passwordBox(), Qt::Key_Return);
+            QTest::keyClicks(w.unlockPanel()->passwordBox(), guess);
+            QTest::keyClick(w.unlockPanel()->passwordBox(), Qt::Key_Return);
             QVERIFY(!w.ended());
         }
     }
@@ -228,9 +230,9 @@ private slots:
         Services services;
         SaverSettings settings;
         settings.transition = 5; // Appear: the whole line at once
-        CycleHooks hooks;
-        hooks.fetchQuote = services.make().fetchQuote;
-        SaverEngine engine(settings, QSize(640, 200), QPointF(15, 15), hooks);
+        SaverEngine engine(settings, QSize(640, 200),
+                           sentari::platform::TwipsScale(QPointF(15, 15)),
+                           services.make().fetchQuote);
         engine.start();
         QTRY_VERIFY(engine.firstDrawMicros() >= 0);
         QSignalSpy frames(&engine, &SaverEngine::frameReady);

@@ -1,11 +1,12 @@
 #include "optionsdialog.h"
 
+#include "centre.h"
 #include "passworddialog.h"
+#include "platform/colour.h"
 #include "platform/desktop.h"
+#include "platform/failure.h"
 #include "platform/qtstring.h"
-#include "saver/glyphcache.h"
-#include "saver/saversettings.h"
-#include "saver/twips.h"
+#include "platform/twips.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 
@@ -14,27 +15,21 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace sentari::saver {
 
-namespace {
-constexpr std::uint32_t bgr(int r, int g, int b)
-{
-    return std::uint32_t(r) | (std::uint32_t(g) << 8) | (std::uint32_t(b) << 16);
-}
-} // namespace
-
 const std::array<ColourScheme, 7> ColourSchemes{{
-    {"Black & White", bgr(255, 255, 255), bgr(0, 0, 0)},
-    {"Bordeaux", bgr(255, 255, 128), bgr(128, 0, 0)},
-    {"Forrest", bgr(255, 192, 130), bgr(0, 64, 64)},
-    {"Mellow", bgr(255, 128, 0), bgr(128, 0, 64)},
-    {"Old monitor", bgr(0, 217, 54), bgr(0, 0, 0)},
-    {"Presentation", bgr(255, 255, 0), bgr(0, 0, 64)},
-    {"Warm", bgr(255, 128, 0), bgr(128, 64, 0)},
+    {"Black & White", colour::fromRgb({255, 255, 255}), colour::fromRgb({0, 0, 0})},
+    {"Bordeaux", colour::fromRgb({255, 255, 128}), colour::fromRgb({128, 0, 0})},
+    {"Forrest", colour::fromRgb({255, 192, 130}), colour::fromRgb({0, 64, 64})},
+    {"Mellow", colour::fromRgb({255, 128, 0}), colour::fromRgb({128, 0, 64})},
+    {"Old monitor", colour::fromRgb({0, 217, 54}), colour::fromRgb({0, 0, 0})},
+    {"Presentation", colour::fromRgb({255, 255, 0}), colour::fromRgb({0, 0, 64})},
+    {"Warm", colour::fromRgb({255, 128, 0}), colour::fromRgb({128, 64, 0})},
 }};
 
 OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop,
@@ -43,120 +38,16 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop,
                           Qt::WindowCloseButtonHint),
       store_(store), desktop_(desktop)
 {
-    const Twips t;
+    const platform::TwipsScale twips(platform::twipsPerPixel(QGuiApplication::primaryScreen()));
     setWindowTitle(QStringLiteral("Sentarisaver options"));
-    setFixedSize(t.x(5115), t.y(5520));
+    setFixedSize(twips.size(5115, 5520));
     if (!parent)
-        Twips::centre(this);
+        centreOnScreen(this);
 
     auto* frame = new QGroupBox(QStringLiteral("Styles"), this);
-    frame->setGeometry(t.rect(120, 90, 4875, 4800));
-
-    // One row per setting, caption on the left, control on the right.
-    const int rowTop = 330;
-    const int rowStep = 495;
-    auto rowRect = [&](int row, int left, int width) {
-        return t.rect(left, rowTop + row * rowStep, width, 315);
-    };
-    auto caption = [&](int row, const QString& text, int left, int width = 0) {
-        auto* l = new QLabel(text, frame);
-        l->setGeometry(rowRect(row, left, width > 0 ? width : 2160 - left));
-        return l;
-    };
-    auto combo = [&](int row, const QString& name, const QStringList& items) {
-        auto* c = new QComboBox(frame);
-        c->setObjectName(name);
-        c->addItems(items);
-        c->setGeometry(rowRect(row, 2280, 2415));
-        return c;
-    };
-    auto radio = [&](int row, int index) {
-        auto* r = new QRadioButton(frame);
-        r->setObjectName(QStringLiteral("ColorCheck%1").arg(index));
-        r->setGeometry(rowRect(row, 150, 285));
-        return r;
-    };
-
-    caption(0, QStringLiteral("Transition"), 150);
-    transition_ = combo(0, QStringLiteral("Transition"),
-                        {"Random", "Waves", "Horizontal bounce", "Shoot", "Trampoline", "Appear",
-                         "Typing", "InsideOut", "Scramble"});
-    caption(1, QStringLiteral("Font"), 150);
-    fontNameDrop_ = combo(1, QStringLiteral("FontNameDrop"), {});
-    for (const QString& family : fontFamilies)
-        if (!family.isEmpty())
-            fontNameDrop_->addItem(family);
-
-    colorCheck_[0] = radio(2, 0);
-    label_[0] = caption(2, QStringLiteral("Color scheme"), 480);
-    QStringList schemes;
-    for (const auto& s : ColourSchemes)
-        schemes << QString::fromUtf8(s.name);
-    colorScheme_ = combo(2, QStringLiteral("ColorScheme"), schemes);
-    colorScheme_->setCurrentIndex(-1);
-
-    colorCheck_[1] = radio(3, 1);
-    label_[1] = caption(3, QStringLiteral("Foreground color"), 480);
-    label_[3] = caption(4, QStringLiteral("Background color"), 480);
-    for (int i = 0; i < 2; ++i) {
-        auto* b = new QPushButton(frame);
-        b->setObjectName(QStringLiteral("Color%1").arg(i + 1));
-        b->setToolTip(QStringLiteral("Click to change color"));
-        b->setGeometry(rowRect(3 + i, 2280, 735));
-        color_[std::size_t(i)] = b;
-        connect(b, &QPushButton::clicked, this, [this, i] { colorClick(i + 1); });
-    }
-    colorCheck_[2] = radio(5, 2);
-    label_[2] = caption(5, QStringLiteral("Random foreground colors"), 480, 4200);
-
-    caption(6, QStringLiteral("Wait for new Quote"), 150);
-    timing_ = combo(6, QStringLiteral("Timing"), {"Short", "Medium", "Long"});
-    caption(7, QStringLiteral("Speed of transition"), 150);
-    interval_ = combo(7, QStringLiteral("Interval"), {"Slow", "Medium", "Fast"});
-    caption(8, QStringLiteral("Password protection"), 150);
-    checkPassword_ = new QCheckBox(frame);
-    checkPassword_->setObjectName(QStringLiteral("CheckPassword"));
-    checkPassword_->setGeometry(rowRect(8, 2280, 315));
-
-    auto* group = new QButtonGroup(this);
-    for (int i = 0; i < 3; ++i) {
-        group->addButton(colorCheck_[std::size_t(i)], i);
-        connect(colorCheck_[std::size_t(i)], &QRadioButton::clicked, this,
-                [this, i] { colorCheckClick(i); });
-    }
-    for (int i = 0; i < 4; ++i) {
-        label_[std::size_t(i)]->setObjectName(QStringLiteral("label%1").arg(i));
-        label_[std::size_t(i)]->installEventFilter(this);
-    }
-    connect(colorScheme_, &QComboBox::activated, this, &OptionsDialog::colorSchemeClick);
-    connect(checkPassword_, &QCheckBox::clicked, this, &OptionsDialog::checkPasswordClick);
-
-    ok_ = new QPushButton(QStringLiteral("&OK"), this);
-    ok_->setObjectName(QStringLiteral("cmdOK"));
-    ok_->setGeometry(t.rect(1380, 4995, 1095, 375));
-    ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel_->setObjectName(QStringLiteral("cmdCancel"));
-    cancel_->setGeometry(t.rect(2640, 4995, 1095, 375));
-    apply_ = new QPushButton(QStringLiteral("&Apply"), this);
-    apply_->setObjectName(QStringLiteral("cmdApply"));
-    apply_->setGeometry(t.rect(3900, 4995, 1095, 375));
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        try {
-            saveOptions();
-            accept();
-        } catch (const StoreError& e) {
-            desktop_.message(QString::fromUtf8(e.what()), platform::MessageStyle::Warning);
-        }
-    });
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(apply_, &QPushButton::clicked, this, [this] {
-        try {
-            saveOptions();
-        } catch (const StoreError& e) {
-            desktop_.message(QString::fromUtf8(e.what()), platform::MessageStyle::Warning);
-        }
-    });
+    frame->setGeometry(twips.rect(120, 90, 4875, 4800));
+    buildStyleRows(frame, twips, fontFamilies);
+    buildButtons(twips);
 
     writer_ = [this](std::string_view key, std::string_view value) {
         store_.writeSetting(key, value);
@@ -166,11 +57,125 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop,
         dialog.exec();
     };
 
-    try {
-        load();
-    } catch (const StoreError& e) {
-        desktop_.message(QString::fromUtf8(e.what()), platform::MessageStyle::Warning);
+    loading_ = true;
+    platform::reportingFailures<StoreError>(desktop_, [this] { load(); });
+    loading_ = false;
+}
+
+namespace {
+
+// The settings stand one to a row, caption on the left, control on the right.
+class Rows {
+public:
+    Rows(QWidget* frame, const platform::TwipsScale& twips) : frame_(frame), twips_(twips) {}
+
+    QRect rect(int row, int left, int width) const
+    {
+        return twips_.rect(left, 330 + row * 495, width, 315);
     }
+    QLabel* caption(int row, const QString& text, int left = 150, int width = 0) const
+    {
+        auto* label = new QLabel(text, frame_);
+        label->setGeometry(rect(row, left, width > 0 ? width : 2160 - left));
+        return label;
+    }
+    QComboBox* list(int row, const QStringList& items) const
+    {
+        auto* box = new QComboBox(frame_);
+        box->addItems(items);
+        box->setGeometry(rect(row, 2280, 2415));
+        return box;
+    }
+    template <typename Widget> Widget* control(int row, int left, int width) const
+    {
+        auto* widget = new Widget(frame_);
+        widget->setGeometry(rect(row, left, width));
+        return widget;
+    }
+
+private:
+    QWidget* frame_;
+    const platform::TwipsScale& twips_;
+};
+
+} // namespace
+
+void OptionsDialog::buildStyleRows(QWidget* frame, const platform::TwipsScale& twips,
+                                   const QStringList& fontFamilies)
+{
+    const Rows rows(frame, twips);
+    rows.caption(0, QStringLiteral("Transition"));
+    transitionBox_ = rows.list(0, {"Random", "Waves", "Horizontal bounce", "Shoot", "Trampoline",
+                                   "Appear", "Typing", "InsideOut", "Scramble"});
+    rows.caption(1, QStringLiteral("Font"));
+    fontBox_ = rows.list(1, {});
+    for (const QString& family : fontFamilies)
+        if (!family.isEmpty())
+            fontBox_->addItem(family);
+
+    buildColourRows(frame, twips);
+
+    rows.caption(6, QStringLiteral("Wait for new Quote"));
+    pauseBox_ = rows.list(6, {"Short", "Medium", "Long"});
+    rows.caption(7, QStringLiteral("Speed of transition"));
+    speedBox_ = rows.list(7, {"Slow", "Medium", "Fast"});
+    rows.caption(8, QStringLiteral("Password protection"));
+    passwordProtection_ = rows.control<QCheckBox>(8, 2280, 315);
+    connect(passwordProtection_, &QCheckBox::clicked, this,
+            &OptionsDialog::passwordProtectionClicked);
+}
+
+void OptionsDialog::buildColourRows(QWidget* frame, const platform::TwipsScale& twips)
+{
+    const Rows rows(frame, twips);
+    auto option = [&](int row, ColourChoice choice, const QString& text, int width = 0) {
+        colourOptions_[std::size_t(choice)] = rows.control<QRadioButton>(row, 150, 285);
+        captionChoices_.emplace_back(rows.caption(row, text, 480, width), choice);
+    };
+    option(2, ColourChoice::Scheme, QStringLiteral("Color scheme"));
+    QStringList schemes;
+    for (const auto& s : ColourSchemes)
+        schemes << QString::fromUtf8(s.name);
+    schemeBox_ = rows.list(2, schemes);
+    schemeBox_->setCurrentIndex(-1);
+    option(3, ColourChoice::Own, QStringLiteral("Foreground color"));
+    captionChoices_.emplace_back(rows.caption(4, QStringLiteral("Background color"), 480),
+                                 ColourChoice::Own);
+    for (const auto role : {ColourRole::Foreground, ColourRole::Background}) {
+        auto* button = rows.control<QPushButton>(role == ColourRole::Foreground ? 3 : 4, 2280, 735);
+        button->setToolTip(QStringLiteral("Click to change color"));
+        colourButtons_[std::size_t(role)] = button;
+        connect(button, &QPushButton::clicked, this, [this, role] { pickColour(role); });
+    }
+    option(5, ColourChoice::RandomForeground, QStringLiteral("Random foreground colors"), 4200);
+
+    auto* group = new QButtonGroup(this);
+    for (const auto choice :
+         {ColourChoice::Scheme, ColourChoice::Own, ColourChoice::RandomForeground}) {
+        group->addButton(colourOption(choice));
+        connect(colourOption(choice), &QRadioButton::clicked, this,
+                [this, choice] { colourChoiceSelected(choice); });
+    }
+    for (const auto& [label, choice] : captionChoices_)
+        label->installEventFilter(this);
+    connect(schemeBox_, &QComboBox::activated, this, &OptionsDialog::schemeChosen);
+}
+
+void OptionsDialog::buildButtons(const platform::TwipsScale& twips)
+{
+    ok_ = new QPushButton(QStringLiteral("&OK"), this);
+    ok_->setGeometry(twips.rect(1380, 4995, 1095, 375));
+    ok_->setDefault(true);
+    cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel_->setGeometry(twips.rect(2640, 4995, 1095, 375));
+    apply_ = new QPushButton(QStringLiteral("&Apply"), this);
+    apply_->setGeometry(twips.rect(3900, 4995, 1095, 375));
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        if (saveReportingFailures())
+            accept();
+    });
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(apply_, &QPushButton::clicked, this, &OptionsDialog::saveReportingFailures);
 }
 
 void OptionsDialog::setPasswordDialogRunner(std::function<void(QWidget*)> runner)
@@ -195,69 +200,59 @@ std::string OptionsDialog::read(std::string_view key)
 
 void OptionsDialog::load()
 {
-    loading_ = true;
-    // Values that are not a list index or a colour open as the defaults; OK writes them back valid.
-    transition_->setCurrentIndex(
-        SaverSettings::listIndex(read(keys::ScrTransition), 8).value_or(0));
+    // A value outside its key's range opens as the key's first value; OK writes it back valid.
+    const auto number = [this](std::string_view key) {
+        return static_cast<int>(keys::numberOrFirst(key, read(key)));
+    };
+    transitionBox_->setCurrentIndex(number(keys::ScrTransition));
 
     const QString font = qs(read(keys::ScrFont));
-    fontNameDrop_->setCurrentIndex(fontNameDrop_->count() - 1);
-    for (int i = 0; i < fontNameDrop_->count(); ++i) {
-        if (fontNameDrop_->itemText(i) == font) {
-            fontNameDrop_->setCurrentIndex(i);
+    fontBox_->setCurrentIndex(fontBox_->count() - 1);
+    for (int i = 0; i < fontBox_->count(); ++i) {
+        if (fontBox_->itemText(i) == font) {
+            fontBox_->setCurrentIndex(i);
             break;
         }
     }
 
-    const std::string fg = read(keys::ScrForegroundColor);
-    if (fg != keys::Random) {
-        selectColorCheck(1);
-        setColour(1, SaverSettings::colour(fg).value_or(SaverSettings::DefaultForeground));
-        setColour(2, SaverSettings::colour(read(keys::ScrBackgroundColor))
-                         .value_or(SaverSettings::DefaultBackground));
+    const std::string foreground = read(keys::ScrForegroundColor);
+    if (foreground != keys::Random) {
+        selectColourChoice(ColourChoice::Own);
+        setColour(ColourRole::Foreground,
+                  std::uint32_t(keys::numberOrFirst(keys::ScrForegroundColor, foreground)));
+        setColour(ColourRole::Background, std::uint32_t(number(keys::ScrBackgroundColor)));
     } else {
-        setColour(1, SaverSettings::DefaultForeground);
-        selectColorCheck(2);
+        setColour(ColourRole::Foreground,
+                  std::uint32_t(keys::firstNumber(keys::ScrForegroundColor)));
+        selectColourChoice(ColourChoice::RandomForeground);
     }
 
-    timing_->setCurrentIndex(SaverSettings::listIndex(read(keys::ScrTiming), 2).value_or(1));
-    interval_->setCurrentIndex(SaverSettings::listIndex(read(keys::ScrInterval), 2).value_or(1));
-    checkPassword_->setChecked(!read(keys::Password).empty());
-    loading_ = false;
+    pauseBox_->setCurrentIndex(number(keys::ScrTiming));
+    speedBox_->setCurrentIndex(number(keys::ScrInterval));
+    passwordProtection_->setChecked(!read(keys::Password).empty());
 }
 
-void OptionsDialog::selectColorCheck(int index)
+void OptionsDialog::selectColourChoice(ColourChoice choice)
 {
-    colorCheck_[std::size_t(index)]->setChecked(true);
-    colorCheckClick(index);
+    colourOption(choice)->setChecked(true);
+    colourChoiceSelected(choice);
 }
 
-void OptionsDialog::colorCheckClick(int index)
+void OptionsDialog::colourChoiceSelected(ColourChoice choice)
 {
-    switch (index) {
-    case 0:
-        color_[0]->setEnabled(false);
-        color_[1]->setEnabled(false);
-        break;
-    case 1:
-        color_[0]->setEnabled(true);
-        color_[1]->setEnabled(true);
-        break;
-    default:
-        setColour(2, 0);
-        color_[0]->setEnabled(false);
-        color_[1]->setEnabled(false);
-        break;
-    }
+    // Random foreground colours are drawn on black.
+    if (choice == ColourChoice::RandomForeground)
+        setColour(ColourRole::Background, colour::Black);
+    for (auto* button : colourButtons_)
+        button->setEnabled(choice == ColourChoice::Own);
 }
 
 bool OptionsDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
-        for (int i = 0; i < 4; ++i) {
-            if (watched == label_[std::size_t(i)]) {
-                // The background caption belongs to the own-colours option.
-                selectColorCheck(i == 3 ? 1 : i);
+        for (const auto& [label, choice] : captionChoices_) {
+            if (watched == label) {
+                selectColourChoice(choice);
                 return true;
             }
         }
@@ -265,54 +260,55 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void OptionsDialog::colorSchemeClick(int index)
+void OptionsDialog::schemeChosen(int index)
 {
     if (index < 0 || index >= int(ColourSchemes.size()))
         return;
-    selectColorCheck(0);
-    setColour(1, ColourSchemes[std::size_t(index)].foreground);
-    setColour(2, ColourSchemes[std::size_t(index)].background);
+    selectColourChoice(ColourChoice::Scheme);
+    setColour(ColourRole::Foreground, ColourSchemes[std::size_t(index)].foreground);
+    setColour(ColourRole::Background, ColourSchemes[std::size_t(index)].background);
 }
 
-void OptionsDialog::colorClick(int index)
+void OptionsDialog::pickColour(ColourRole role)
 {
     // A cancelled picker keeps the button's colour.
-    if (const auto chosen = desktop_.chooseColor(colourOf(index)))
-        setColour(index, *chosen & 0xFFFFFF);
+    if (const auto chosen = desktop_.chooseColor(colour(role)))
+        setColour(role, *chosen & colour::White);
 }
 
-void OptionsDialog::checkPasswordClick()
+void OptionsDialog::passwordProtectionClicked()
 {
     if (loading_)
         return;
-    if (checkPassword_->isChecked())
+    if (passwordProtection_->isChecked())
         passwordRunner_(this);
     else
-        write(keys::Password, "");
+        platform::reportingFailures<StoreError>(desktop_, [this] { write(keys::Password, ""); });
 }
 
-void OptionsDialog::setColour(int index, std::uint32_t value)
+void OptionsDialog::setColour(ColourRole role, std::uint32_t value)
 {
-    colour_[std::size_t(index - 1)] = value;
-    color_[std::size_t(index - 1)]->setStyleSheet(
+    colours_[std::size_t(role)] = value;
+    colourButtons_[std::size_t(role)]->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; border: 1px solid gray; }")
-            .arg(fromBgr(value).name(QColor::HexRgb)));
+            .arg(platform::toQColor(value).name()));
 }
 
-std::uint32_t OptionsDialog::colourOf(int index) const
+bool OptionsDialog::saveReportingFailures()
 {
-    return colour_[std::size_t(index - 1)];
+    return platform::reportingFailures<StoreError>(desktop_, [this] { saveOptions(); });
 }
 
 void OptionsDialog::saveOptions()
 {
-    write(keys::ScrTransition, std::to_string(transition_->currentIndex()));
-    write(keys::ScrFont, u8(fontNameDrop_->currentText()));
-    write("scrBackGroundColor", std::to_string(colourOf(2)));
-    write("scrForeGroundColor",
-          colorCheck_[2]->isChecked() ? std::string(keys::Random) : std::to_string(colourOf(1)));
-    write(keys::ScrTiming, std::to_string(timing_->currentIndex()));
-    write(keys::ScrInterval, std::to_string(interval_->currentIndex()));
+    write(keys::ScrTransition, std::to_string(transitionBox_->currentIndex()));
+    write(keys::ScrFont, u8(fontBox_->currentText()));
+    write("scrBackGroundColor", std::to_string(colour(ColourRole::Background)));
+    write("scrForeGroundColor", colourOption(ColourChoice::RandomForeground)->isChecked()
+                                    ? std::string(keys::Random)
+                                    : std::to_string(colour(ColourRole::Foreground)));
+    write(keys::ScrTiming, std::to_string(pauseBox_->currentIndex()));
+    write(keys::ScrInterval, std::to_string(speedBox_->currentIndex()));
 }
 
 } // namespace sentari::saver

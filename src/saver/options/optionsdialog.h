@@ -5,6 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -16,7 +19,8 @@ namespace sentari {
 class SettingsStore;
 namespace platform {
 class Desktop;
-}
+class TwipsScale;
+} // namespace platform
 } // namespace sentari
 
 namespace sentari::saver {
@@ -27,6 +31,11 @@ struct ColourScheme {
     std::uint32_t background;
 };
 extern const std::array<ColourScheme, 7> ColourSchemes;
+
+// How the quotes get their colours: the dialog's three option buttons, top to bottom.
+enum class ColourChoice { Scheme, Own, RandomForeground };
+// The two colour buttons.
+enum class ColourRole { Foreground, Background };
 
 // The saver's settings: effect, font, colours, pause, speed and password protection.
 class OptionsDialog : public QDialog {
@@ -43,53 +52,60 @@ public:
 
     void saveOptions();
 
-    // The controls, by their design names.
-    QComboBox* transition() const { return transition_; }
-    QComboBox* fontNameDrop() const { return fontNameDrop_; }
-    QComboBox* colorScheme() const { return colorScheme_; }
-    QRadioButton* colorCheck(int index) const { return colorCheck_[std::size_t(index)]; }
-    QPushButton* color(int index) const { return color_[std::size_t(index - 1)]; }
-    QLabel* label(int index) const { return label_[std::size_t(index)]; }
-    QComboBox* timing() const { return timing_; }
-    QComboBox* interval() const { return interval_; }
-    QCheckBox* checkPassword() const { return checkPassword_; }
+    QComboBox* transitionBox() const { return transitionBox_; }
+    QComboBox* fontBox() const { return fontBox_; }
+    QComboBox* schemeBox() const { return schemeBox_; }
+    QRadioButton* colourOption(ColourChoice choice) const
+    {
+        return colourOptions_[std::size_t(choice)];
+    }
+    QPushButton* colourButton(ColourRole role) const { return colourButtons_[std::size_t(role)]; }
+    std::uint32_t colour(ColourRole role) const { return colours_[std::size_t(role)]; }
+    QComboBox* pauseBox() const { return pauseBox_; }
+    QComboBox* speedBox() const { return speedBox_; }
+    QCheckBox* passwordProtection() const { return passwordProtection_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
     QPushButton* applyButton() const { return apply_; }
-    std::uint32_t colourOf(int index) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildStyleRows(QWidget* frame, const platform::TwipsScale& twips,
+                        const QStringList& fontFamilies);
+    void buildColourRows(QWidget* frame, const platform::TwipsScale& twips);
+    void buildButtons(const platform::TwipsScale& twips);
     void load();
     std::string read(std::string_view key);
     void write(std::string_view key, std::string_view value);
-    void selectColorCheck(int index);
-    void colorCheckClick(int index);
-    void colorSchemeClick(int index);
-    void colorClick(int index);
-    void checkPasswordClick();
-    void setColour(int index, std::uint32_t bgr);
+    bool saveReportingFailures();
+    void selectColourChoice(ColourChoice choice);
+    void colourChoiceSelected(ColourChoice choice);
+    void schemeChosen(int index);
+    void pickColour(ColourRole role);
+    void passwordProtectionClicked();
+    void setColour(ColourRole role, std::uint32_t value);
 
     SettingsStore& store_;
     platform::Desktop& desktop_;
     std::function<void(QWidget*)> passwordRunner_;
     Writer writer_;
     bool loading_ = false;
-    QComboBox* transition_;
-    QComboBox* fontNameDrop_;
-    QComboBox* colorScheme_;
-    std::array<QRadioButton*, 3> colorCheck_{};
-    std::array<QPushButton*, 2> color_{};
-    std::array<std::uint32_t, 2> colour_{0xFFFFFF, 0};
-    std::array<QLabel*, 4> label_{};
-    QComboBox* timing_;
-    QComboBox* interval_;
-    QCheckBox* checkPassword_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
-    QPushButton* apply_;
+    QComboBox* transitionBox_ = nullptr;
+    QComboBox* fontBox_ = nullptr;
+    QComboBox* schemeBox_ = nullptr;
+    std::array<QRadioButton*, 3> colourOptions_{};
+    std::array<QPushButton*, 2> colourButtons_{};
+    std::array<std::uint32_t, 2> colours_{};
+    // A click on a caption selects its option; the background's belongs to own colours.
+    std::vector<std::pair<QLabel*, ColourChoice>> captionChoices_;
+    QComboBox* pauseBox_ = nullptr;
+    QComboBox* speedBox_ = nullptr;
+    QCheckBox* passwordProtection_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QPushButton* apply_ = nullptr;
 };
 
 } // namespace sentari::saver

@@ -1,13 +1,16 @@
 #include "passworddialog.h"
 
+#include "centre.h"
 #include "platform/desktop.h"
+#include "platform/failure.h"
 #include "platform/qtstring.h"
+#include "platform/twips.h"
 #include "saver/passwordcode.h"
-#include "saver/twips.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,10 +18,9 @@
 namespace sentari::saver {
 
 namespace {
-QLineEdit* maskedEdit(QWidget* parent, const QString& name)
+QLineEdit* maskedEdit(QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
     edit->setEchoMode(QLineEdit::Password);
     edit->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     return edit;
@@ -30,56 +32,50 @@ PasswordDialog::PasswordDialog(SettingsStore& store, platform::Desktop& desktop,
                           Qt::WindowCloseButtonHint),
       store_(store), desktop_(desktop)
 {
-    const Twips t;
+    const platform::TwipsScale twips(platform::twipsPerPixel(QGuiApplication::primaryScreen()));
     setWindowTitle(QStringLiteral("Password protection"));
-    setFixedSize(t.x(4470), t.y(2175));
+    setFixedSize(twips.size(4470, 2175));
     if (!parent)
-        Twips::centre(this);
+        centreOnScreen(this);
 
     auto* frame = new QGroupBox(QStringLiteral("Change password"), this);
-    frame->setGeometry(t.rect(120, 120, 4215, 1395));
-    auto* label1 = new QLabel(QStringLiteral("Password"), frame);
-    label1->setGeometry(t.rect(120, 360, 1800, 285));
-    password1_ = maskedEdit(frame, QStringLiteral("password1"));
-    password1_->setGeometry(t.rect(1950, 330, 2115, 345));
-    auto* label2 = new QLabel(QStringLiteral("Confirm password"), frame);
-    label2->setGeometry(t.rect(120, 855, 1800, 285));
-    password2_ = maskedEdit(frame, QStringLiteral("password2"));
-    password2_->setGeometry(t.rect(1950, 825, 2115, 345));
-    label1->setBuddy(password1_);
-    label2->setBuddy(password2_);
+    frame->setGeometry(twips.rect(120, 120, 4215, 1395));
+    auto* passwordLabel = new QLabel(QStringLiteral("Password"), frame);
+    passwordLabel->setGeometry(twips.rect(120, 360, 1800, 285));
+    passwordBox_ = maskedEdit(frame);
+    passwordBox_->setGeometry(twips.rect(1950, 330, 2115, 345));
+    auto* confirmationLabel = new QLabel(QStringLiteral("Confirm password"), frame);
+    confirmationLabel->setGeometry(twips.rect(120, 855, 1800, 285));
+    confirmationBox_ = maskedEdit(frame);
+    confirmationBox_->setGeometry(twips.rect(1950, 825, 2115, 345));
+    passwordLabel->setBuddy(passwordBox_);
+    confirmationLabel->setBuddy(confirmationBox_);
 
     ok_ = new QPushButton(QStringLiteral("&OK"), this);
-    ok_->setObjectName(QStringLiteral("cmdOK"));
-    ok_->setGeometry(t.rect(2040, 1680, 1095, 375));
+    ok_->setGeometry(twips.rect(2040, 1680, 1095, 375));
     ok_->setDefault(true);
     cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel_->setObjectName(QStringLiteral("cmdCancel"));
-    cancel_->setGeometry(t.rect(3240, 1680, 1095, 375));
-    connect(ok_, &QPushButton::clicked, this, &PasswordDialog::checkPassword);
+    cancel_->setGeometry(twips.rect(3240, 1680, 1095, 375));
+    connect(ok_, &QPushButton::clicked, this, &PasswordDialog::savePassword);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void PasswordDialog::checkPassword()
+void PasswordDialog::savePassword()
 {
-    if (password2_->text() != password1_->text()) {
+    if (confirmationBox_->text() != passwordBox_->text()) {
         desktop_.message(QStringLiteral("Password confirmation failed, try again"),
                          platform::MessageStyle::Information);
         return;
     }
-    const auto coded = encodePassword(password1_->text());
+    const auto coded = encodePassword(passwordBox_->text());
     if (!coded) {
         desktop_.message(QStringLiteral("You used illegal characters, try again"),
                          platform::MessageStyle::Information);
         return;
     }
-    try {
-        store_.writeSetting(keys::Password, u8(*coded));
-    } catch (const StoreError& e) {
-        desktop_.message(QString::fromUtf8(e.what()), platform::MessageStyle::Warning);
-        return;
-    }
-    accept();
+    if (platform::reportingFailures<StoreError>(
+            desktop_, [&] { store_.writeSetting(keys::Password, u8(*coded)); }))
+        accept();
 }
 
 } // namespace sentari::saver

@@ -21,17 +21,18 @@ public:
     PasswordDialog(SettingsStore& store, platform::Desktop& desktop, QWidget* parent = nullptr);
 
     // OK: stores the password when both entries agree and every character can be coded.
-    void checkPassword();
+    void savePassword();
 
-    QLineEdit* password(int index) const { return index == 1 ? password1_ : password2_; }
+    QLineEdit* passwordBox() const { return passwordBox_; }
+    QLineEdit* confirmationBox() const { return confirmationBox_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
 
 private:
     SettingsStore& store_;
     platform::Desktop& desktop_;
-    QLineEdit* password1_;
-    QLineEdit* password2_;
+    QLineEdit* passwordBox_;
+    QLineEdit* confirmationBox_;
     QPushButton* ok_;
     QPushButton* cancel_;
 };
