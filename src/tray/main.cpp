@@ -37,17 +37,17 @@ bool reportNoQuote(const sentari::QuoteResult& quote)
                        "or with --data-file FILE.\n",
                        stderr);
         else
-            std::fprintf(stderr,
-                         "sentari: the quote data file \"%s\" is missing, unreadable or "
-                         "holds no quote.\n",
-                         quote.path.c_str());
+            std::fprintf(stderr, "sentari: %s\n", quote.problem.c_str());
         return true;
     }
     return false;
 }
 
-int printLine(std::string text)
+// Control characters never reach the terminal: a quote file from elsewhere could hold escape
+// sequences.
+int printLine(std::string_view raw, std::string_view keep = {})
 {
+    std::string text = sentari::withoutControls(raw, keep);
     if (text.empty() || text.back() != '\n')
         text += '\n';
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
@@ -84,7 +84,7 @@ int printSignature(sentari::SettingsStore& store, const char* number)
     for (char c : store.signature(quote.text, n).text)
         if (c != '\r')
             text += c;
-    return printLine(std::move(text));
+    return printLine(text, "\n");
 }
 
 // Beside the program in the build tree, in the library folder's sentari/ once installed. By
