@@ -1,5 +1,6 @@
 #include "hostedsaver.h"
 #include "options/optionsdialog.h"
+#include "passwordcode.h"
 #include "platform/desktop.h"
 #include "platform/foreignwindow.h"
 #include "platform/qtdesktop.h"
@@ -20,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 using namespace sentari;
@@ -28,6 +30,20 @@ using namespace sentari::saver;
 namespace {
 
 constexpr auto ActivateMessage = "Activate password protection in Sentarisaver settings.";
+
+// One Sentarisaver at a time, whatever it was started for: a saver must not start while
+// the options are open, nor options over a running saver. Hosted runs stay out of this:
+// a host may run one per screen.
+std::unique_ptr<QLockFile> takeInstanceLock()
+{
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        runtime = QDir::tempPath();
+    auto lock = std::make_unique<QLockFile>(runtime + QStringLiteral("/sentarisaver.lock"));
+    if (!lock->tryLock(0))
+        return nullptr;
+    return lock;
+}
 
 std::vector<std::string> fontFamilies()
 {
@@ -102,17 +118,13 @@ void reportStats(const SaverEngine& engine, qint64 startedToShown)
 
 int runSaver(QElapsedTimer& started)
 {
-    // One saver per user: a second start ends at once.
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        runtime = QDir::tempPath();
-    QLockFile lock(runtime + QStringLiteral("/sentarisaver.lock"));
-    if (!lock.tryLock(0))
-        return 0;
-
     SettingsStore store;
     prepareStore(store);
     const SaverSettings settings = readSettings(store);
+    if (!settings.password.isEmpty() && !decodePassword(settings.password))
+        std::fprintf(stderr, "sentarisaver: the stored password is damaged and could never be "
+                             "typed, so the screen is not locked; set a new password with "
+                             "sentarisaver /c\n");
 
     platform::QtDesktop desktop;
     SaverServices services;
@@ -176,6 +188,17 @@ int main(int argc, char** argv)
 
     const Launch launch = parseCommandLine(QApplication::arguments().mid(1),
                                            qEnvironmentVariable("XSCREENSAVER_WINDOW"));
+    std::unique_ptr<QLockFile> instance;
+    if (launch.mode == SaverMode::Run || launch.mode == SaverMode::Configure ||
+        launch.mode == SaverMode::Activate) {
+        instance = takeInstanceLock();
+        if (!instance) {
+            // The screen-saver service starts the saver again and again: that one ends quietly.
+            if (launch.mode != SaverMode::Run)
+                std::fprintf(stderr, "sentarisaver: Sentarisaver is already running\n");
+            return 0;
+        }
+    }
     switch (launch.mode) {
     case SaverMode::Preview:
     case SaverMode::Nothing:
