@@ -13,7 +13,7 @@
 
 namespace sentari::platform {
 
-// The message box styles of the design, by their Windows flag values.
+// Message box styles; each value is the Windows flag of the same box.
 enum class MessageStyle : int {
     Question = 32,      // question icon, OK
     QuestionYesNo = 36, // question icon, Yes and No

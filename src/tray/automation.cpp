@@ -54,15 +54,12 @@ QString Automation::change()
         QStringLiteral("Sentari has no data file; the user chose none and Sentari ended.");
     if (ended_)
         return ending;
-    switch (keeper_.nextQuote(false)) {
+    switch (keeper_.nextQuote()) {
     case QuoteKeeper::Outcome::Changed:
-        if (changed)
-            changed();
         return {};
     case QuoteKeeper::Outcome::Quit:
         ended_ = true;
-        if (quit)
-            quit();
+        emit exitRequested();
         return ending;
     case QuoteKeeper::Outcome::Failed:
         break;

@@ -6,7 +6,6 @@
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QObject>
-#include <functional>
 
 namespace sentari::tray {
 
@@ -31,10 +30,9 @@ public:
     // The program ends: calls still waiting are answered with an error, not served.
     void programEnds() { ended_ = true; }
 
-    // Called after a change (the tray keeps its tooltip current).
-    std::function<void()> changed;
+signals:
     // The user chose no data file when asked: the program ends.
-    std::function<void()> quit;
+    void exitRequested();
 
 public slots:
     Q_SCRIPTABLE void ChangeActiveQuote();

@@ -1,6 +1,6 @@
 #include "tray/popupposition.h"
 
-#include <cmath>
+#include "platform/twips.h"
 
 namespace sentari::tray {
 
@@ -9,12 +9,7 @@ namespace {
 constexpr int TaskbarClearance = 25;
 } // namespace
 
-int twipsToPixels(double twips, double twipsPerPixel)
-{
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
-QPoint PopupPosition(QPoint cursor, QRect screen, QRect workArea, QPointF twipsPerPixel,
+QPoint popupPosition(QPoint cursor, QRect screen, QRect workArea, QPointF twipsPerPixel,
                      QSize popupTwips)
 {
     if (workArea.isEmpty())
@@ -34,8 +29,9 @@ QPoint PopupPosition(QPoint cursor, QRect screen, QRect workArea, QPointF twipsP
     const double y = c.y() * twipsPerPixel.y();
     const double halfWidth = screen.width() * twipsPerPixel.x() / 2;
     const double halfHeight = screen.height() * twipsPerPixel.y() / 2;
-    const int w = twipsToPixels(popupTwips.width(), twipsPerPixel.x());
-    const int h = twipsToPixels(popupTwips.height(), twipsPerPixel.y());
+    const platform::TwipsScale twips(twipsPerPixel);
+    const int w = twips.x(popupTwips.width());
+    const int h = twips.y(popupTwips.height());
 
     QPoint result(0, 0);
     if (x > halfWidth && y > halfHeight) {

@@ -11,10 +11,7 @@ namespace sentari::tray {
 // by which quarter of the screen the cursor is in. All positions are logical pixels;
 // popupTwips is the pop-up's size in twips. An empty workArea (not available) gives the
 // screen's top-left corner, and so does a cursor in the top-left quarter.
-QPoint PopupPosition(QPoint cursor, QRect screen, QRect workArea, QPointF twipsPerPixel,
+QPoint popupPosition(QPoint cursor, QRect screen, QRect workArea, QPointF twipsPerPixel,
                      QSize popupTwips);
-
-// Twips to pixels, to the nearest integer.
-int twipsToPixels(double twips, double twipsPerPixel);
 
 } // namespace sentari::tray

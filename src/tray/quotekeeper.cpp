@@ -1,6 +1,7 @@
 #include "quotekeeper.h"
 
 #include "platform/apppaths.h"
+#include "platform/failure.h"
 #include "platform/qtstring.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
@@ -53,56 +54,43 @@ QString joinLines(const QString& source)
     return result;
 }
 
-QuoteKeeper::QuoteKeeper(SettingsStore& store, platform::Desktop& desktop, AskOnce& askOnce)
-    : store_(store), desktop_(desktop), askOnce_(askOnce)
+QuoteKeeper::QuoteKeeper(SettingsStore& store, platform::Desktop& desktop, AskOnce& askOnce,
+                         QObject* parent)
+    : QObject(parent), store_(store), desktop_(desktop), askOnce_(askOnce)
 {
 }
 
-void QuoteKeeper::showFailure(const QString& text)
+QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool offerSignature)
 {
-    desktop_.message(text, MessageStyle::Warning);
-}
-
-QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag,
-                                            std::optional<platform::BusyPointer>* busy)
-{
-    const auto normalPointer = [busy] {
-        if (busy)
-            busy->reset();
-    };
     QuoteResult quote;
     try {
         store_.prepare();
         quote = store_.getQuote();
     } catch (const StoreError& e) {
-        normalPointer();
-        showFailure(QString::fromUtf8(e.what()));
+        emit quoteFetched();
+        platform::reportFailure(desktop_, e);
         return Outcome::Failed;
     }
+    emit quoteFetched();
     current_.text = qs(quote.text);
     current_.index = quote.number;
     current_.quoteFilePath = qs(quote.path);
 
     if (quote.noDataFile) {
-        normalPointer();
         desktop_.message(NoDataFileMessage, MessageStyle::Question);
         current_.quoteFilePath.clear();
         changeQuoteFile();
         if (current_.quoteFilePath.isEmpty())
             return Outcome::Quit;
         // The chosen file gives the quote at once instead of at the next change.
-        try {
+        platform::reportingFailures<StoreError>(desktop_, [&] {
             quote = store_.getQuote();
             if (!quote.noDataFile) {
                 current_.text = qs(quote.text);
                 current_.index = quote.number;
             }
-        } catch (const StoreError& e) {
-            showFailure(QString::fromUtf8(e.what()));
-        }
+        });
     }
-
-    normalPointer();
 
     const SignatureRefresh refresh = store_.refreshSignatures(u8(current_.text));
     if (refresh.count > 0) {
@@ -113,11 +101,13 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool askFlag,
         QStringList failures;
         for (const auto& failure : refresh.failures)
             failures << qs(failure);
-        showFailure(
+        desktop_.message(
             QStringLiteral("The new quote could not be put into every signature file.\n\n") +
-            failures.join(QLatin1Char('\n')));
+                failures.join(QLatin1Char('\n')),
+            MessageStyle::Warning);
     }
-    if (refresh.count == 0 && askFlag)
+    emit quoteChanged(current_.text);
+    if (refresh.count == 0 && offerSignature)
         askCreateSignature();
     return Outcome::Changed;
 }
@@ -127,19 +117,14 @@ bool QuoteKeeper::changeQuoteFile()
     platform::FileDialogRequest request;
     request.title = QStringLiteral("Choose the Sentari data file");
     request.filter = QStringLiteral("Text (*.txt)|*.txt");
-    request.initialPath = defaultDataFile.isEmpty()
-                              ? platform::dataFile(QStringLiteral("wisdom.txt"))
-                              : defaultDataFile;
+    request.initialPath = platform::dataFile(QStringLiteral("wisdom.txt"));
     request.fileMustExist = false;
     const auto chosen = desktop_.openFileName(request);
     if (!chosen || chosen->isEmpty())
         return false;
-    try {
-        store_.writeSetting(keys::QuoteFile, u8(*chosen));
-    } catch (const StoreError& e) {
-        showFailure(QString::fromUtf8(e.what()));
+    if (!platform::reportingFailures<StoreError>(
+            desktop_, [&] { store_.writeSetting(keys::QuoteFile, u8(*chosen)); }))
         return false;
-    }
     current_.quoteFilePath = *chosen;
     return true;
 }
@@ -154,7 +139,7 @@ bool QuoteKeeper::confirm(std::string_view key, const QString& question)
 
 void QuoteKeeper::addClipboard()
 {
-    try {
+    platform::reportingFailures<StoreError>(desktop_, [this] {
         if (!confirm(keys::AddClipboard, AddClipboardQuestion))
             return;
         const QString source = desktop_.clipboardText();
@@ -168,9 +153,7 @@ void QuoteKeeper::addClipboard()
         }
         platform::BusyPointer busy(desktop_);
         store_.addQuote(current_.quoteFilePath.toStdString(), u8(joinLines(source)));
-    } catch (const StoreError& e) {
-        showFailure(QString::fromUtf8(e.what()));
-    }
+    });
 }
 
 QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
@@ -187,39 +170,34 @@ QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
         return Outcome::Failed;
     {
         platform::BusyPointer busy(desktop_);
-        try {
-            const QuoteDeletion done = store_.deleteQuote(target.quoteFilePath.toStdString(),
-                                                          target.index, u8(target.text));
-            if (!done.deleted) {
-                desktop_.message(QStringLiteral("The current quote is no longer in the data file "
-                                                "\"%1\"; nothing was deleted.")
-                                     .arg(target.quoteFilePath),
-                                 MessageStyle::Information);
-                return Outcome::Failed;
-            }
-            store_.writeSetting(keys::Regmax, std::to_string(done.remainingLines));
-        } catch (const StoreError& e) {
-            showFailure(QString::fromUtf8(e.what()));
+        QuoteDeletion done;
+        if (!platform::reportingFailures<StoreError>(desktop_, [&] {
+                done = store_.deleteQuote(target.quoteFilePath.toStdString(), target.index,
+                                          u8(target.text));
+                if (done.deleted)
+                    store_.writeSetting(keys::Regmax, std::to_string(done.remainingLines));
+            }))
+            return Outcome::Failed;
+        if (!done.deleted) {
+            desktop_.message(QStringLiteral("The current quote is no longer in the data file "
+                                            "\"%1\"; nothing was deleted.")
+                                 .arg(target.quoteFilePath),
+                             MessageStyle::Information);
             return Outcome::Failed;
         }
     }
-    const Outcome next = nextQuote(false);
-    if (next != Outcome::Quit && quoteChanged)
-        quoteChanged();
-    return next;
+    return nextQuote();
 }
 
 void QuoteKeeper::askCreateSignature()
 {
-    try {
-        if (store_.readSetting(keys::CreateSignature) != keys::Ask)
-            return;
-    } catch (const StoreError& e) {
-        showFailure(QString::fromUtf8(e.what()));
+    bool ask = false;
+    if (!platform::reportingFailures<StoreError>(
+            desktop_, [&] { ask = store_.readSetting(keys::CreateSignature) == keys::Ask; }) ||
+        !ask)
         return;
-    }
-    if (askOnce_.ask(qs(keys::CreateSignature), CreateSignatureQuestion) && openSignatureWindow)
-        openSignatureWindow();
+    if (askOnce_.ask(qs(keys::CreateSignature), CreateSignatureQuestion))
+        emit signatureWindowWanted();
 }
 
 } // namespace sentari::tray

@@ -6,9 +6,8 @@
 #include "platform/desktop.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
-#include <functional>
-#include <optional>
 #include <string_view>
 
 namespace sentari {
@@ -32,9 +31,11 @@ public:
     virtual bool ask(const QString& key, const QString& question) = 0;
 };
 
-class QuoteKeeper {
+class QuoteKeeper : public QObject {
+    Q_OBJECT
 public:
-    QuoteKeeper(SettingsStore& store, platform::Desktop& desktop, AskOnce& askOnce);
+    QuoteKeeper(SettingsStore& store, platform::Desktop& desktop, AskOnce& askOnce,
+                QObject* parent = nullptr);
 
     enum class Outcome {
         Changed, // a quote was fetched (it may be empty when the store had none)
@@ -42,10 +43,9 @@ public:
         Failed,  // a store or file call failed; the user was told, nothing changed
     };
 
-    // askFlag is true only at start-up: then a missing signature is offered to be created.
-    // busy, when given, is the caller's busy pointer: it goes once the quote is fetched and
-    // before the user is asked anything, so no question appears under an hourglass.
-    Outcome nextQuote(bool askFlag, std::optional<platform::BusyPointer>* busy = nullptr);
+    // offerSignature is true only at start-up: then a missing signature is offered to be
+    // created.
+    Outcome nextQuote(bool offerSignature = false);
     // Lets the user choose the data file; true when one was chosen.
     bool changeQuoteFile();
     // Adds the clipboard text to the data file as one line.
@@ -58,15 +58,16 @@ public:
 
     const CurrentQuote& current() const { return current_; }
 
-    // Proposed in the data file dialog; the bundled "wisdom.txt" when empty.
-    QString defaultDataFile;
-    // Opens the signature window (the offer was accepted).
-    std::function<void()> openSignatureWindow;
-    // The current quote was changed by a menu action (the tray refreshes its icon).
-    std::function<void()> quoteChanged;
+signals:
+    // The store has answered nextQuote()'s request. Whatever follows may ask the user, so a
+    // busy pointer shown for the fetch goes now.
+    void quoteFetched();
+    // The current quote is another one now.
+    void quoteChanged(const QString& quote);
+    // The user accepted the offer to create a signature.
+    void signatureWindowWanted();
 
 private:
-    void showFailure(const QString& text);
     bool confirm(std::string_view key, const QString& question);
 
     SettingsStore& store_;

@@ -1,21 +1,22 @@
 // The tray program proper, loaded by the `sentari` launcher for everything but
 // --print-quote.
 
+#include "platform/failure.h"
 #include "platform/qtdesktop.h"
-#include "platform/qtstring.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
+#include "tray/askoncedialog.h"
 #include "tray/automation.h"
-#include "tray/frmmsg.h"
-#include "tray/frmquote.h"
-#include "tray/popups.h"
 #include "tray/quotekeeper.h"
+#include "tray/quotewindows.h"
+#include "tray/traycontroller.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <sys/socket.h>
@@ -69,18 +70,59 @@ bool hasArgument(int argc, char** argv, const char* wanted)
     return false;
 }
 
-int runTray(int argc, char** argv)
+// Without a display Qt aborts with a message about platform plugins; say what to do instead.
+bool haveDisplay()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    // Without this, Qt aborts with a message about platform plugins.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         std::fputs("sentari: no display to show the icon on; start it inside a desktop session "
                    "(sentari --print-quote works without one).\n",
                    stderr);
-        return 1;
+        return false;
     }
 #endif
+    return true;
+}
+
+// The first quote, with the busy pointer until the store has answered.
+tray::QuoteKeeper::Outcome fetchFirstQuote(tray::QuoteKeeper& keeper, platform::Desktop& desktop)
+{
+    std::optional<platform::BusyPointer> busy(std::in_place, desktop);
+    const QMetaObject::Connection fetched =
+        QObject::connect(&keeper, &tray::QuoteKeeper::quoteFetched, [&busy] { busy.reset(); });
+    const tray::QuoteKeeper::Outcome first = keeper.nextQuote(true);
+    QObject::disconnect(fetched);
+    return first;
+}
+
+bool quickShowWanted(SettingsStore& store, platform::Desktop& desktop)
+{
+    std::string quickShow;
+    platform::reportingFailures<StoreError>(
+        desktop, [&] { quickShow = store.readSetting(keys::QuickShow); });
+    return quickShow == keys::QuickShowOn;
+}
+
+// One sentari per session: the bus name is the lock. False when another one holds it.
+bool serveAutomation(tray::Automation& automation)
+{
+    switch (tray::registerAutomation(automation)) {
+    case tray::ServiceStart::AlreadyRunning:
+        return false;
+    case tray::ServiceStart::NoBus:
+        std::fprintf(stderr, "sentari: no session D-Bus; other programs cannot change the quote\n");
+        break;
+    case tray::ServiceStart::Registered:
+        break;
+    }
+    return true;
+}
+
+int runTray(int argc, char** argv)
+{
+    if (!haveDisplay())
+        return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sentari"));
     QApplication::setApplicationDisplayName(QStringLiteral("Sentari"));
@@ -90,67 +132,42 @@ int runTray(int argc, char** argv)
 
     platform::QtDesktop desktop;
     std::unique_ptr<SettingsStore> store;
-    try {
-        store = std::make_unique<SettingsStore>();
-    } catch (const StoreError& e) {
-        desktop.message(qs(e.what()), platform::MessageStyle::Warning);
+    if (!platform::reportingFailures<StoreError>(
+            desktop, [&] { store = std::make_unique<SettingsStore>(); }))
         return 1;
-    }
 
-    tray::AskOnceDialog askOnce(*store, desktop);
+    tray::AskOnceWithDialog askOnce(*store, desktop);
     tray::QuoteKeeper keeper(*store, desktop, askOnce);
-    tray::FrmQuote frmQuote(*store, desktop, keeper);
+    tray::TrayController controller(*store, desktop, keeper);
     tray::Automation automation(keeper);
     // exit() before exec() would be lost, so remember that the program is to end.
     bool ending = false;
-    auto end = [&ending, &automation] {
+    const auto end = [&ending, &automation] {
         ending = true;
         automation.programEnds();
         QCoreApplication::exit(0);
     };
-    frmQuote.ended = end;
-    keeper.quoteChanged = [&frmQuote] { frmQuote.ModifyIcon(); };
-    // The start-up offer and the menu item open the same window, once there is one.
-    keeper.openSignatureWindow = [&frmQuote] {
-        if (frmQuote.signatureWindow)
-            frmQuote.signatureWindow();
-    };
+    QObject::connect(&controller, &tray::TrayController::ended, end);
+    QObject::connect(&automation, &tray::Automation::exitRequested, &controller,
+                     &tray::TrayController::exitProgram);
+    QObject::connect(&controller, &tray::TrayController::serving, &automation,
+                     [&automation](bool on) { on ? automation.hold() : automation.release(); });
+    // The start-up offer (keeper) and the menu's "Change Signature" open the signature window
+    // once there is one to connect to both.
 
-    // One sentari per session: the bus name is the lock.
-    automation.changed = [&frmQuote] { frmQuote.ModifyIcon(); };
-    automation.quit = [&frmQuote] { frmQuote.exitProgram(); };
-    frmQuote.serving = [&automation](bool on) { on ? automation.hold() : automation.release(); };
-    switch (tray::registerAutomation(automation)) {
-    case tray::ServiceStart::AlreadyRunning:
+    if (!serveAutomation(automation))
         return 0;
-    case tray::ServiceStart::NoBus:
-        std::fprintf(stderr, "sentari: no session D-Bus; other programs cannot change the quote\n");
-        break;
-    case tray::ServiceStart::Registered:
-        break;
-    }
-    onSessionEnd(&frmQuote, [&frmQuote] { frmQuote.exitProgram(); });
+    onSessionEnd(&controller, [&controller] { controller.exitProgram(); });
 
-    // Main
-    std::optional<platform::BusyPointer> busy(std::in_place, desktop);
-    const tray::QuoteKeeper::Outcome first = keeper.nextQuote(true, &busy);
-    busy.reset();
-    if (first == tray::QuoteKeeper::Outcome::Quit)
+    if (fetchFirstQuote(keeper, desktop) == tray::QuoteKeeper::Outcome::Quit)
         return 0;
-
-    std::optional<tray::FrmQuoteOnce> quoteOnce;
-    std::string quickShow;
-    try {
-        quickShow = store->readSetting(keys::QuickShow);
-    } catch (const StoreError& e) {
-        desktop.message(qs(e.what()), platform::MessageStyle::Warning);
-    }
-    if (quickShow == "true") {
-        quoteOnce.emplace(keeper.current().text, desktop.screenGeometry());
-        quoteOnce->mouseMoved = end;
-        quoteOnce->show();
+    std::optional<tray::QuickShowWindow> quickShow;
+    if (quickShowWanted(*store, desktop)) {
+        quickShow.emplace(keeper.current().text, desktop.screenGeometry());
+        QObject::connect(&*quickShow, &tray::QuickShowWindow::mouseMoved, end);
+        quickShow->show();
     } else {
-        frmQuote.AddIcon();
+        controller.showIcon();
     }
     automation.setReady();
     if (ending)

@@ -1,49 +1,16 @@
 #include "tray/trayiconwindow.h"
 
-#include <QIcon>
-#include <QIconEngine>
+#include "tray/trayicon.h"
+
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace sentari::tray {
 
-namespace {
-QSvgRenderer& iconRenderer()
-{
-    static QSvgRenderer renderer(QStringLiteral(":/sentari/sentari.svg"));
-    return renderer;
-}
-
-// Renders the SVG for every size and pixel ratio a host asks for.
-class SvgIconEngine : public QIconEngine {
-public:
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
-    {
-        iconRenderer().render(painter, rect);
-    }
-    QIconEngine* clone() const override { return new SvgIconEngine; }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        QPixmap pm(size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        paint(&p, pm.rect(), mode, state);
-        return pm;
-    }
-};
-} // namespace
-
-QIcon trayIcon()
-{
-    return QIcon(new SvgIconEngine);
-}
-
-TrayIconWindow::TrayIconWindow(std::function<void(int)> callback)
+TrayIconWindow::TrayIconWindow()
     // Kept from the window manager: a window it framed in a race with the tray would be
     // pulled out of the frame by the tray and left unmapped.
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint),
-      callback_(std::move(callback))
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint)
 {
     setObjectName(QStringLiteral("SentariTrayIcon"));
     setWindowTitle(QStringLiteral("Sentari"));
@@ -61,44 +28,32 @@ void TrayIconWindow::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     // Square and centred: trays may hand out a wider or taller slot than asked for.
     const int side = qMin(width(), height());
-    const QRect r((width() - side) / 2, (height() - side) / 2, side, side);
-    iconRenderer().render(&p, r);
+    paintSentariIcon(p, QRect((width() - side) / 2, (height() - side) / 2, side, side));
 }
 
 void TrayIconWindow::enterEvent(QEnterEvent*)
 {
-    callback_(MouseMove);
+    emit hovered();
 }
 
 void TrayIconWindow::mouseMoveEvent(QMouseEvent*)
 {
-    callback_(MouseMove);
+    emit hovered();
 }
 
 void TrayIconWindow::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        callback_(LeftButtonDown);
+        emit leftPressed();
     else if (event->button() == Qt::RightButton)
-        callback_(RightButtonDown);
+        emit rightPressed();
     else if (event->button() == Qt::MiddleButton)
-        callback_(MiddleButtonDown);
+        emit hovered();
 }
 
-void TrayIconWindow::mouseReleaseEvent(QMouseEvent* event)
+void TrayIconWindow::mouseDoubleClickEvent(QMouseEvent*)
 {
-    if (event->button() == Qt::LeftButton)
-        callback_(LeftButtonUp);
-    else if (event->button() == Qt::RightButton)
-        callback_(RightButtonUp);
-}
-
-void TrayIconWindow::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        callback_(LeftButtonDoubleClick);
-    else if (event->button() == Qt::RightButton)
-        callback_(RightButtonDoubleClick);
+    // The second press of a double click is no new press: a double click does nothing.
 }
 
 } // namespace sentari::tray

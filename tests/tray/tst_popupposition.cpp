@@ -1,11 +1,12 @@
+#include "platform/twips.h"
 #include "tray/popupposition.h"
 
 #include <QTest>
 
-using sentari::tray::PopupPosition;
-using sentari::tray::twipsToPixels;
+using sentari::platform::twipsToPixels;
+using sentari::tray::popupPosition;
 
-// A pop-up of the design size at 96 dpi: 2650 x 1350 twips is 177 x 90 pixels.
+// A pop-up of 2650 x 1350 twips: 177 x 90 pixels at 96 dpi.
 static const QSize PopupTwips(2650, 1350);
 static const QPointF Tpp96(15.0, 15.0);
 
@@ -64,7 +65,7 @@ private slots:
         QFETCH(QRect, workArea);
         QFETCH(QPointF, tpp);
         QFETCH(QPoint, expected);
-        QCOMPARE(PopupPosition(cursor, screen, workArea, tpp, PopupTwips), expected);
+        QCOMPARE(popupPosition(cursor, screen, workArea, tpp, PopupTwips), expected);
     }
 
     void rounding_data()

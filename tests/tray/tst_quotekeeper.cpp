@@ -27,8 +27,9 @@ struct Fixture {
     int quoteChanges = 0;
     Fixture()
     {
-        keeper.openSignatureWindow = [this] { ++signatureWindows; };
-        keeper.quoteChanged = [this] { ++quoteChanges; };
+        QObject::connect(&keeper, &QuoteKeeper::signatureWindowWanted,
+                         [this] { ++signatureWindows; });
+        QObject::connect(&keeper, &QuoteKeeper::quoteChanged, [this] { ++quoteChanges; });
     }
 };
 
@@ -134,9 +135,11 @@ private slots:
         else
             desktop.fileAnswers.push_back(t.writeFile("chosen.txt", "q1\r\n"));
 
+        // The start-up's own busy pointer, dropped as soon as the store has answered.
         std::optional<platform::BusyPointer> busy(std::in_place, desktop);
+        QObject::connect(&keeper, &QuoteKeeper::quoteFetched, [&busy] { busy.reset(); });
         QCOMPARE(desktop.busyDepth, 1);
-        QCOMPARE(keeper.nextQuote(true, &busy), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(keeper.nextQuote(true), QuoteKeeper::Outcome::Changed);
         QVERIFY(!busy);
         QCOMPARE(desktop.busyDepth, 0);
         // The no-data-file path asks three times: message, file choice, then the offer.
@@ -145,7 +148,7 @@ private slots:
 
     void signatureOfferOnlyAtStartUp_data()
     {
-        QTest::addColumn<bool>("askFlag");
+        QTest::addColumn<bool>("atStartUp");
         QTest::addColumn<bool>("written");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("answer");
@@ -161,7 +164,7 @@ private slots:
     }
     void signatureOfferOnlyAtStartUp()
     {
-        QFETCH(bool, askFlag);
+        QFETCH(bool, atStartUp);
         QFETCH(bool, written);
         QFETCH(QString, stored);
         QFETCH(bool, answer);
@@ -172,7 +175,7 @@ private slots:
         if (written)
             f.t.store->writeSetting("CreateSignature", stored.toStdString());
         f.askOnce.answer = answer;
-        QCOMPARE(f.keeper.nextQuote(askFlag), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(f.keeper.nextQuote(atStartUp), QuoteKeeper::Outcome::Changed);
         QCOMPARE(f.askOnce.askedKeys.size(), asked);
         if (asked) {
             QCOMPARE(f.askOnce.askedKeys[0], QStringLiteral("CreateSignature"));
@@ -218,7 +221,7 @@ private slots:
         f.t.store->writeSetting("Intro1", "<Quote will be inserted here>");
         f.t.store->writeSetting("SignatureFile2", f.t.spath("ok.txt"));
         f.t.store->writeSetting("Intro2", "<Quote will be inserted here>");
-        QCOMPARE(f.keeper.nextQuote(false), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(f.keeper.nextQuote(), QuoteKeeper::Outcome::Changed);
         QCOMPARE(f.t.readFile("ok.txt"), QByteArray("q"));
         QCOMPARE(f.desktop.messages.size(), 1);
         QCOMPARE(f.desktop.messages[0].style, MessageStyle::Warning);
@@ -255,7 +258,7 @@ private slots:
         Fixture f;
         const QString path = f.t.useDataFile(before);
         f.t.store->writeSetting("AddClipboard", setting.toStdString());
-        QCOMPARE(f.keeper.nextQuote(false), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(f.keeper.nextQuote(), QuoteKeeper::Outcome::Changed);
         const QString quoteBefore = f.keeper.current().text;
         f.askOnce.answer = answer;
         f.desktop.clipboard = clipboard;
@@ -275,7 +278,7 @@ private slots:
         Fixture f;
         const QString path = f.t.useDataFile("caf\xE9\r\n");
         f.t.store->writeSetting("AddClipboard", "don't ask");
-        f.keeper.nextQuote(false);
+        f.keeper.nextQuote();
         f.desktop.clipboard = QString::fromUtf8("\xE2\x98\xBA smile");
         f.keeper.addClipboard();
         QCOMPARE(f.t.readFile(path), QByteArray("caf\xE9\r\n"));
@@ -301,8 +304,9 @@ private slots:
         const QString path = f.t.useDataFile(before);
         // Pick until the quote to delete (the one starting with "three") is current.
         for (int i = 0; i < 200 && !f.keeper.current().text.startsWith("three"); ++i)
-            f.keeper.nextQuote(false);
+            f.keeper.nextQuote();
         QVERIFY(f.keeper.current().text.startsWith("three"));
+        f.quoteChanges = 0;
         QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Changed);
         QCOMPARE(f.t.readFile(path), after);
         QCOMPARE(QString::fromStdString(f.t.store->readSetting("Regmax")), regmax);
@@ -331,11 +335,11 @@ private slots:
         FakeAskOnce askOnce;
         QuoteKeeper keeper(*t.store, desktop, askOnce);
         const QString path = t.useDataFile("a\r\nb\r\n");
-        keeper.nextQuote(false);
+        keeper.nextQuote();
         const QString asked = keeper.current().text;
         QString meanwhile;
         desktop.whileAsking = [&] {
-            keeper.nextQuote(false);
+            keeper.nextQuote();
             meanwhile = keeper.current().text;
         };
         QCOMPARE(keeper.deleteQuote(), QuoteKeeper::Outcome::Changed);
@@ -347,9 +351,10 @@ private slots:
     {
         Fixture f;
         const QString path = f.t.useDataFile("a\r\nb\r\n");
-        f.keeper.nextQuote(false);
+        f.keeper.nextQuote();
         const auto current = f.keeper.current().text;
         f.desktop.answers.push_back(Answer::No);
+        f.quoteChanges = 0;
         QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Failed);
         QCOMPARE(f.t.readFile(path), QByteArray("a\r\nb\r\n"));
         QCOMPARE(f.keeper.current().text, current);
@@ -360,7 +365,7 @@ private slots:
     {
         Fixture f;
         const QString path = f.t.useDataFile("x\r\n");
-        f.keeper.nextQuote(false);
+        f.keeper.nextQuote();
         f.t.writeFile("quotes.txt", "y\r\nz\r\n");
         QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Failed);
         QCOMPARE(f.t.readFile(path), QByteArray("y\r\nz\r\n"));

@@ -20,8 +20,8 @@ click_in_dialog() {
 }
 # A value as the store wrote it (quotes and escapes as QSettings writes them removed).
 setting() { awk -F= -v k="$1" 'tolower($1) == tolower(k) { v = substr($0, length($1) + 2) } END { gsub(/^"|"$/, "", v); print v }' "$INI"; }
-# Control centres in pixels at 96 dpi (design twips / 15).
-CHECK=(40 154)
+# Control centres in pixels at 96 dpi (the layout's twips / 15).
+DONT_ASK_BOX=(40 154)
 YES=(226 156)
 NO=(312 156)
 
@@ -53,11 +53,11 @@ eval "$(xdotool getwindowgeometry --shell "$(dialog)")"
 [ "$WIDTH" -eq 371 ] && [ "$HEIGHT" -eq 178 ] || fail "the question came back ${WIDTH}x$HEIGHT"
 
 # Ticking stores "don't ask" at once; unticking "ask"; ticking again and No: never again.
-click_in_dialog "${CHECK[@]}"
+click_in_dialog "${DONT_ASK_BOX[@]}"
 [ "$(setting CreateSignature)" = "don't ask" ] || fail "ticking stored '$(setting CreateSignature)'"
-click_in_dialog "${CHECK[@]}"
+click_in_dialog "${DONT_ASK_BOX[@]}"
 [ "$(setting CreateSignature)" = "ask" ] || fail "unticking stored '$(setting CreateSignature)'"
-click_in_dialog "${CHECK[@]}"
+click_in_dialog "${DONT_ASK_BOX[@]}"
 click_in_dialog "${NO[@]}"
 wait_for 5 dialog_closed || fail "No did not close the offer"
 wait_for 10 icon_docked || fail "no icon after the offer"
@@ -74,7 +74,7 @@ xdotool mousemove "$ICON_X" "$ICON_Y" click 3
 sleep 0.5
 xdotool key Down Down Down Down Return
 wait_for 5 dialog_open || fail "no question before adding the clipboard"
-click_in_dialog "${CHECK[@]}"
+click_in_dialog "${DONT_ASK_BOX[@]}"
 [ "$(setting AddClipboard)" = "don't ask" ] || fail "ticking stored AddClipboard '$(setting AddClipboard)'"
 click_in_dialog "${NO[@]}"
 dialog_open || fail "the disabled No closed the question"

@@ -1,7 +1,6 @@
 #include "fakedesktop.h"
 #include "tempstore.h"
-#include "tray/frmmsg.h"
-#include "tray/popups.h"
+#include "tray/askoncedialog.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,11 +17,11 @@ namespace {
 const QPointF Tpp96(15, 15);
 
 // Runs the user's part once the modal dialog is up.
-void whenShown(std::function<void(FrmMsg&)> act)
+void whenShown(std::function<void(AskOnceDialog&)> act)
 {
     QTimer::singleShot(0, [act] {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<FrmMsg*>(w); dialog && dialog->isVisible()) {
+            if (auto* dialog = qobject_cast<AskOnceDialog*>(w); dialog && dialog->isVisible()) {
                 act(*dialog);
                 return;
             }
@@ -31,15 +30,15 @@ void whenShown(std::function<void(FrmMsg&)> act)
 }
 } // namespace
 
-class FrmMsgTest : public QObject {
+class AskOnceDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void layout()
     {
         TempStore t;
         FakeDesktop desktop;
-        FrmMsg dialog(*t.store, desktop, QStringLiteral("AddClipboard"), QStringLiteral("Add it?"),
-                      Tpp96);
+        AskOnceDialog dialog(*t.store, desktop, QStringLiteral("AddClipboard"),
+                             QStringLiteral("Add it?"), Tpp96);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Sentari"));
         QCOMPARE(dialog.size(), QSize(371, 178)); // 5565 x 2670 twips
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
@@ -49,10 +48,10 @@ private slots:
         QCOMPARE(dialog.yesButton()->geometry(), QRect(186, 144, 81, 25));
         QCOMPARE(dialog.noButton()->text(), QStringLiteral("&No"));
         QCOMPARE(dialog.noButton()->geometry(), QRect(272, 144, 81, 25));
-        QCOMPARE(dialog.check1()->text(), QStringLiteral("Don't ask this again"));
-        QCOMPARE(dialog.check1()->pos(), QPoint(16, 138));
-        QVERIFY(dialog.check1()->width() >= dialog.check1()->sizeHint().width());
-        QVERIFY(!dialog.check1()->isChecked());
+        QCOMPARE(dialog.dontAskAgainBox()->text(), QStringLiteral("Don't ask this again"));
+        QCOMPARE(dialog.dontAskAgainBox()->pos(), QPoint(16, 138));
+        QVERIFY(dialog.dontAskAgainBox()->width() >= dialog.dontAskAgainBox()->sizeHint().width());
+        QVERIFY(!dialog.dontAskAgainBox()->isChecked());
         QVERIFY(dialog.noButton()->isEnabled());
         QVERIFY(!(dialog.windowFlags() & Qt::WindowMinMaxButtonsHint));
         QVERIFY(dialog.windowFlags() & Qt::WindowCloseButtonHint);
@@ -72,8 +71,8 @@ private slots:
         QFETCH(int, state);
         TempStore t;
         FakeDesktop desktop;
-        FrmMsg dialog(*t.store, desktop, QStringLiteral("CreateSignature"),
-                      QStringLiteral("Create one?"), Tpp96);
+        AskOnceDialog dialog(*t.store, desktop, QStringLiteral("CreateSignature"),
+                             QStringLiteral("Create one?"), Tpp96);
         dialog.show();
         const QSize size = dialog.size();
         dialog.setWindowState(Qt::WindowState(state));
@@ -105,9 +104,9 @@ private slots:
         TempStore t;
         FakeDesktop desktop;
         t.store->writeSetting(key.toStdString(), "something else");
-        FrmMsg dialog(*t.store, desktop, key, QStringLiteral("?"), Tpp96);
+        AskOnceDialog dialog(*t.store, desktop, key, QStringLiteral("?"), Tpp96);
         for (int i = 0; i < clicks; ++i)
-            dialog.check1()->click();
+            dialog.dontAskAgainBox()->click();
         QCOMPARE(QString::fromStdString(t.store->readSetting(key.toStdString())), stored);
         QCOMPARE(dialog.noButton()->isEnabled(), noEnabled);
         QVERIFY(desktop.messages.isEmpty());
@@ -128,8 +127,8 @@ private slots:
         QFETCH(bool, answer);
         TempStore t;
         FakeDesktop desktop;
-        AskOnceDialog askOnce(*t.store, desktop);
-        whenShown([action](FrmMsg& d) {
+        AskOnceWithDialog askOnce(*t.store, desktop);
+        whenShown([action](AskOnceDialog& d) {
             if (action == QLatin1String("yes"))
                 d.yesButton()->click();
             else if (action == QLatin1String("no"))
@@ -150,9 +149,9 @@ private slots:
     {
         TempStore t;
         FakeDesktop desktop;
-        AskOnceDialog askOnce(*t.store, desktop);
-        whenShown([](FrmMsg& d) {
-            d.check1()->click();
+        AskOnceWithDialog askOnce(*t.store, desktop);
+        whenShown([](AskOnceDialog& d) {
+            d.dontAskAgainBox()->click();
             QVERIFY(!d.noButton()->isEnabled());
             d.close();
         });
@@ -160,37 +159,14 @@ private slots:
         QCOMPARE(t.store->readSetting("AddClipboard"), std::string("don't ask"));
         // The next question gets a fresh dialog: box unticked, No enabled.
         bool fresh = false;
-        whenShown([&fresh](FrmMsg& d) {
-            fresh = !d.check1()->isChecked() && d.noButton()->isEnabled();
+        whenShown([&fresh](AskOnceDialog& d) {
+            fresh = !d.dontAskAgainBox()->isChecked() && d.noButton()->isEnabled();
             d.yesButton()->click();
         });
         QVERIFY(askOnce.ask(QStringLiteral("AddClipboard"), QStringLiteral("Add?")));
         QVERIFY(fresh);
     }
-
-    void quickShowWindow()
-    {
-        const QRect screen(0, 0, 1024, 768);
-        FrmQuoteOnce once(
-            QStringLiteral(
-                "A quote shown once, large, in the top-left corner until the mouse moves over it."),
-            screen);
-        QCOMPARE(once.geometry().topLeft(), QPoint(0, 0));
-        QCOMPARE(once.width(), 512);
-        QCOMPARE(once.quote()->geometry(), once.rect());
-        QCOMPARE(once.quote()->font().pointSizeF(), 24.0);
-        QCOMPARE(once.quote()->font().family(), quoteFontFamily());
-        QVERIFY(once.height() >= 2 * QFontMetrics(once.quote()->font()).height()); // wrapped
-        int moved = 0;
-        once.mouseMoved = [&moved] { ++moved; };
-        once.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&once));
-        QTest::mouseMove(once.quote(), QPoint(10, 10));
-        QTest::mouseMove(once.quote(), QPoint(20, 20));
-        QCOMPARE(moved, 1);
-        QVERIFY(!once.isVisible());
-    }
 };
 
-QTEST_MAIN(FrmMsgTest)
-#include "tst_frmmsg.moc"
+QTEST_MAIN(AskOnceDialogTest)
+#include "tst_askoncedialog.moc"

@@ -1,10 +1,11 @@
-#include "tray/frmmsg.h"
+#include "tray/askoncedialog.h"
 
+#include "platform/failure.h"
 #include "platform/qtstring.h"
+#include "platform/twips.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
-#include "tray/popupposition.h"
-#include "tray/popups.h"
+#include "tray/quotewindows.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -28,51 +29,48 @@ QFont messageFont()
 }
 } // namespace
 
-FrmMsg::FrmMsg(SettingsStore& store, platform::Desktop& desktop, const QString& askKey,
-               const QString& question, QPointF twipsPerPixel)
+AskOnceDialog::AskOnceDialog(SettingsStore& store, platform::Desktop& desktop, const QString& key,
+                             const QString& question, QPointF twipsPerPixel)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::WindowStaysOnTopHint),
-      store_(store), desktop_(desktop), AskKey(askKey), message_(new QLabel(this)),
+      store_(store), desktop_(desktop), key_(key), message_(new QLabel(this)),
       yes_(new QPushButton(QStringLiteral("&Yes"), this)),
       no_(new QPushButton(QStringLiteral("&No"), this)),
-      check1_(new QCheckBox(QStringLiteral("Don't ask this again"), this))
+      dontAskAgain_(new QCheckBox(QStringLiteral("Don't ask this again"), this))
 {
-    setObjectName(QStringLiteral("frmMSG"));
+    setObjectName(QStringLiteral("askOnce"));
     setWindowTitle(QStringLiteral("Sentari"));
-    const double tx = twipsPerPixel.x();
-    const double ty = twipsPerPixel.y();
-    auto place = [&](QWidget* w, int left, int top, int width, int height) {
-        w->setGeometry(twipsToPixels(left, tx), twipsToPixels(top, ty), twipsToPixels(width, tx),
-                       twipsToPixels(height, ty));
-    };
-    setFixedSize(twipsToPixels(5565, tx), twipsToPixels(2670, ty));
+    // Laid out in twips, so it keeps its size on any screen.
+    const platform::TwipsScale twips(twipsPerPixel);
+    setFixedSize(twips.size(5565, 2670));
 
-    message_->setObjectName(QStringLiteral("Message"));
+    message_->setObjectName(QStringLiteral("message"));
     message_->setFont(messageFont());
     message_->setText(question);
     message_->setTextFormat(Qt::PlainText);
     message_->setWordWrap(true);
     message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(message_, 240, 240, 5025, 1815);
+    message_->setGeometry(twips.rect(240, 240, 5025, 1815));
 
-    yes_->setObjectName(QStringLiteral("Command1_0"));
-    no_->setObjectName(QStringLiteral("Command1_1"));
-    check1_->setObjectName(QStringLiteral("Check1"));
-    place(yes_, 2790, 2160, 1215, 375);
-    place(no_, 4080, 2160, 1215, 375);
-    place(check1_, 240, 2070, 1935, 495);
-    // The design width fits the caption in the designer's font only; never cut it off.
-    check1_->resize(qMax(check1_->width(), check1_->sizeHint().width()), check1_->height());
+    yes_->setObjectName(QStringLiteral("yes"));
+    no_->setObjectName(QStringLiteral("no"));
+    dontAskAgain_->setObjectName(QStringLiteral("dontAskAgain"));
+    yes_->setGeometry(twips.rect(2790, 2160, 1215, 375));
+    no_->setGeometry(twips.rect(4080, 2160, 1215, 375));
+    dontAskAgain_->setGeometry(twips.rect(240, 2070, 1935, 495));
+    // That width fits the caption only in some fonts; never cut it off.
+    dontAskAgain_->resize(qMax(dontAskAgain_->width(), dontAskAgain_->sizeHint().width()),
+                          dontAskAgain_->height());
     yes_->setAutoDefault(false);
     no_->setAutoDefault(false);
     setTabOrder(message_, yes_);
     setTabOrder(yes_, no_);
-    setTabOrder(no_, check1_);
+    setTabOrder(no_, dontAskAgain_);
 
-    connect(check1_, &QCheckBox::clicked, this, &FrmMsg::check1Clicked);
-    connect(yes_, &QPushButton::clicked, this, [this] { command1Clicked(true); });
-    connect(no_, &QPushButton::clicked, this, [this] { command1Clicked(false); });
+    connect(dontAskAgain_, &QCheckBox::clicked, this, &AskOnceDialog::dontAskAgainClicked);
+    connect(yes_, &QPushButton::clicked, this, [this] { answer(true); });
+    connect(no_, &QPushButton::clicked, this, [this] { answer(false); });
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect r(QPoint(), size());
@@ -81,7 +79,7 @@ FrmMsg::FrmMsg(SettingsStore& store, platform::Desktop& desktop, const QString& 
     }
 }
 
-void FrmMsg::changeEvent(QEvent* event)
+void AskOnceDialog::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
     // The dialog has only a close box, but some window managers (openbox) draw minimise and
@@ -97,36 +95,32 @@ void FrmMsg::changeEvent(QEvent* event)
         });
 }
 
-void FrmMsg::check1Clicked(bool ticked)
+void AskOnceDialog::dontAskAgainClicked(bool ticked)
 {
-    const bool addClipboard = AskKey == qs(keys::AddClipboard);
-    try {
-        store_.writeSetting(u8(AskKey), ticked ? keys::DontAsk : keys::Ask);
-    } catch (const StoreError& e) {
-        desktop_.message(qs(e.what()), platform::MessageStyle::Warning);
-    }
+    platform::reportingFailures<StoreError>(
+        desktop_, [&] { store_.writeSetting(u8(key_), ticked ? keys::DontAsk : keys::Ask); });
     // With "don't ask" stored, adding without asking is what the user chose: only Yes fits.
-    if (addClipboard)
+    if (key_ == qs(keys::AddClipboard))
         no_->setEnabled(!ticked);
 }
 
-void FrmMsg::command1Clicked(bool yes)
+void AskOnceDialog::answer(bool yes)
 {
-    AskAnswer = yes;
+    answeredYes_ = yes;
     hide();
     done(yes ? Accepted : Rejected);
 }
 
-AskOnceDialog::AskOnceDialog(SettingsStore& store, platform::Desktop& desktop)
+AskOnceWithDialog::AskOnceWithDialog(SettingsStore& store, platform::Desktop& desktop)
     : store_(store), desktop_(desktop)
 {
 }
 
-bool AskOnceDialog::ask(const QString& key, const QString& question)
+bool AskOnceWithDialog::ask(const QString& key, const QString& question)
 {
-    FrmMsg dialog(store_, desktop_, key, question, desktop_.twipsPerPixel());
+    AskOnceDialog dialog(store_, desktop_, key, question, desktop_.twipsPerPixel());
     dialog.exec();
-    return dialog.askAnswer();
+    return dialog.answeredYes();
 }
 
 } // namespace sentari::tray

@@ -1,11 +1,11 @@
 #include "fakeaskonce.h"
 #include "fakedesktop.h"
 #include "platform/apppaths.h"
+#include "platform/helppages.h"
 #include "tempstore.h"
 #include "tray/automation.h"
-#include "tray/frmquote.h"
-#include "tray/popups.h"
-#include "tray/trayiconwindow.h"
+#include "tray/quotewindows.h"
+#include "tray/traycontroller.h"
 
 #include <QAction>
 #include <QDir>
@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QTimer>
 
 using namespace sentari;
 using namespace sentari::tray;
@@ -26,14 +27,13 @@ using testing::TempStore;
 
 namespace {
 
-// The tray owner on a real store and data file, with a scripted desktop.
+// The tray on a real store and data file, with a scripted desktop.
 struct Fixture {
     TempStore t;
     FakeDesktop desktop;
     FakeAskOnce askOnce; // answers No
     QuoteKeeper keeper{*t.store, desktop, askOnce};
-    FrmQuote frm{*t.store, desktop, keeper};
-    int menus = 0;
+    TrayController tray{*t.store, desktop, keeper};
     int ends = 0;
     QString dataFile;
 
@@ -45,45 +45,58 @@ struct Fixture {
         dataFile = t.useDataFile(bytes);
         askOnce.answer = false;
         t.store->writeSetting("CreateSignature", "don't ask");
-        frm.runMenu = [this] { ++menus; };
-        frm.ended = [this] { ++ends; };
+        QObject::connect(&tray, &TrayController::ended, [this] { ++ends; });
         desktop.cursor = {1010, 750}; // on a tray at the bottom right
-        if (quotes > 0 && keeper.nextQuote(false) != QuoteKeeper::Outcome::Changed)
+        if (quotes > 0 && keeper.nextQuote() != QuoteKeeper::Outcome::Changed)
             qFatal("no first quote");
     }
     QString quote() const { return keeper.current().text; }
-    // Resting on the icon, then leaving it far enough for Timer1 to close the pop-up.
+    QString popupText() const { return tray.popup().window()->quoteLabel()->text(); }
+    // Resting on the icon, then leaving it far enough for the pop-up to close.
     void hoverAndLeave()
     {
-        frm.trayCallback(MouseMove);
+        tray.hover();
         desktop.cursor += QPoint(-100, -100);
-        QTRY_VERIFY_WITH_TIMEOUT(!frm.popupOpen(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!tray.popup().isOpen(), 1000);
         desktop.cursor += QPoint(100, 100);
     }
+    // A right press whose menu runs `act` inside its loop, then closes unchosen.
+    void rightPressAnd(std::function<void()> act)
+    {
+        QTimer::singleShot(0, [this, act] {
+            QMenu* menu = tray.menu().menu();
+            if (!menu->isVisible())
+                qFatal("the menu is not open");
+            act();
+            menu->hide();
+        });
+        tray.rightPress();
+    }
+    void choose(const char* item) { tray.menu().menu()->findChild<QAction*>(item)->trigger(); }
 };
 
 } // namespace
 
-class FrmQuoteTest : public QObject {
+class TrayControllerTest : public QObject {
     Q_OBJECT
 private slots:
     void leftPressChangesQuote()
     {
         Fixture f;
         const QString before = f.quote();
-        f.frm.trayCallback(LeftButtonDown);
+        f.tray.leftPress();
         QVERIFY(f.quote() != before); // the store never repeats its last pick
-        QVERIFY(!f.frm.popupOpen());
-        QCOMPARE(f.frm.hoverCount(), 0);
+        QVERIFY(!f.tray.popup().isOpen());
+        QCOMPARE(f.tray.hoversSinceChange(), 0);
     }
 
-    // Only its own rollover resets HoverCount; quote changes made elsewhere leave it.
+    // Only its own rollover resets the hover count; quote changes made elsewhere leave it.
     void quoteChangesElsewhereKeepHoverCount_data()
     {
         QTest::addColumn<QString>("change");
         QTest::newRow("left press") << "left";
-        QTest::newRow("menu: change data file") << "ChangeQuoteFile";
-        QTest::newRow("menu: delete quote") << "QuoteDelete";
+        QTest::newRow("menu: change data file") << "changeDataFile";
+        QTest::newRow("menu: delete quote") << "deleteQuote";
     }
     void quoteChangesElsewhereKeepHoverCount()
     {
@@ -93,68 +106,41 @@ private slots:
         f.hoverAndLeave();
         const QString before = f.quote();
         if (change == QLatin1String("left"))
-            f.frm.trayCallback(LeftButtonDown);
+            f.tray.leftPress();
         else
-            f.frm.menu()->findChild<QAction*>(change)->trigger();
+            f.choose(qPrintable(change));
         QTRY_VERIFY(f.quote() != before);
-        QCOMPARE(f.frm.hoverCount(), 2);
+        QCOMPARE(f.tray.hoversSinceChange(), 2);
     }
 
-    void messagesWithoutAction_data()
+    void hoverShowsQuote()
     {
-        QTest::addColumn<int>("message");
-        QTest::newRow("left up") << int(LeftButtonUp);
-        QTest::newRow("left double click") << int(LeftButtonDoubleClick);
-        QTest::newRow("right up") << int(RightButtonUp);
-        QTest::newRow("right double click") << int(RightButtonDoubleClick);
-    }
-    void messagesWithoutAction()
-    {
-        QFETCH(int, message);
         Fixture f;
-        const QString before = f.quote();
-        f.frm.trayCallback(message);
-        QCOMPARE(f.quote(), before);
-        QVERIFY(!f.frm.popupOpen());
-        QCOMPARE(f.frm.hoverCount(), 0);
-        QCOMPARE(f.menus, 0);
+        f.tray.hover();
+        QVERIFY(f.tray.popup().isOpen());
+        QCOMPARE(f.popupText(), f.quote());
+        QCOMPARE(f.tray.hoversSinceChange(), 1);
     }
 
-    void otherMessagesAreHovers_data()
-    {
-        QTest::addColumn<int>("message");
-        QTest::newRow("mouse move") << int(MouseMove);
-        QTest::newRow("middle press") << int(MiddleButtonDown);
-    }
-    void otherMessagesAreHovers()
-    {
-        QFETCH(int, message);
-        Fixture f;
-        f.frm.trayCallback(message);
-        QVERIFY(f.frm.popupOpen());
-        QCOMPARE(f.frm.popup()->quotePopup()->text(), f.quote());
-        QCOMPARE(f.frm.hoverCount(), 1);
-    }
-
-    void rightPressOpensMenuAndDropsCallbacksMeanwhile()
+    // The menu's own loop lets the icon's reports through; they find the tray busy.
+    void rightPressOpensMenuAndDropsReportsMeanwhile()
     {
         Fixture f;
         const QString before = f.quote();
         bool busyInside = false;
-        f.frm.runMenu = [&] {
-            busyInside = f.frm.trayBusy();
-            // The menu's nested loop lets tray callbacks through; they find TrayBusy set.
-            f.frm.trayCallback(MouseMove);
-            f.frm.trayCallback(LeftButtonDown);
-            f.frm.trayCallback(RightButtonDown);
-            ++f.menus;
-        };
-        f.frm.trayCallback(RightButtonDown);
-        QCOMPARE(f.menus, 1);
+        int menus = 0;
+        f.rightPressAnd([&] {
+            busyInside = f.tray.busy();
+            f.tray.hover();
+            f.tray.leftPress();
+            f.tray.rightPress();
+            ++menus;
+        });
+        QCOMPARE(menus, 1);
         QVERIFY(busyInside);
-        QVERIFY(!f.frm.trayBusy());
-        QVERIFY(!f.frm.popupOpen());
-        QCOMPARE(f.frm.hoverCount(), 0);
+        QVERIFY(!f.tray.busy());
+        QVERIFY(!f.tray.popup().isOpen());
+        QCOMPARE(f.tray.hoversSinceChange(), 0);
         QCOMPARE(f.quote(), before);
     }
 
@@ -164,25 +150,25 @@ private slots:
         const QString first = f.quote();
         for (int n = 1; n <= 5; ++n) {
             f.hoverAndLeave();
-            QCOMPARE(f.frm.hoverCount(), n);
+            QCOMPARE(f.tray.hoversSinceChange(), n);
             QCOMPARE(f.quote(), first);
         }
-        f.frm.trayCallback(MouseMove);
-        QVERIFY(f.frm.popupOpen());
-        QCOMPARE(f.frm.popup()->quotePopup()->text(), first); // the sixth still shows the old one
+        f.tray.hover();
+        QVERIFY(f.tray.popup().isOpen());
+        QCOMPARE(f.popupText(), first); // the sixth still shows the old one
         QVERIFY(f.quote() != first);
-        QCOMPARE(f.frm.hoverCount(), 0);
+        QCOMPARE(f.tray.hoversSinceChange(), 0);
     }
 
     void hoverWhilePopupOpenCountsNothing()
     {
         Fixture f;
-        f.frm.trayCallback(MouseMove);
-        FrmPopup* shown = f.frm.popup();
+        f.tray.hover();
+        QuotePopupWindow* shown = f.tray.popup().window();
         for (int i = 0; i < 10; ++i)
-            f.frm.trayCallback(MouseMove);
-        QCOMPARE(f.frm.hoverCount(), 1);
-        QCOMPARE(f.frm.popup(), shown);
+            f.tray.hover();
+        QCOMPARE(f.tray.hoversSinceChange(), 1);
+        QCOMPARE(f.tray.popup().window(), shown);
     }
 
     void emptyQuoteShowsNothingButCounts()
@@ -190,18 +176,18 @@ private slots:
         Fixture f(0); // an empty data file: the current quote stays empty
         QVERIFY(f.quote().isEmpty());
         for (int n = 1; n <= 5; ++n) {
-            f.frm.trayCallback(MouseMove);
-            QVERIFY(!f.frm.popupOpen());
-            QCOMPARE(f.frm.hoverCount(), n);
+            f.tray.hover();
+            QVERIFY(!f.tray.popup().isOpen());
+            QCOMPARE(f.tray.hoversSinceChange(), n);
         }
         // The sixth asks for a data file; choosing none ends the program, icon first.
-        f.frm.trayCallback(MouseMove);
+        f.tray.hover();
         QCOMPARE(f.desktop.fileDialogs.size(), 1);
         QCOMPARE(f.ends, 1);
-        QVERIFY(!f.frm.iconShown());
+        QVERIFY(!f.tray.iconShown());
     }
 
-    void timer1Tolerance_data()
+    void pointerTolerance_data()
     {
         QTest::addColumn<QPoint>("moved");
         QTest::addColumn<bool>("closes");
@@ -214,58 +200,37 @@ private slots:
         QTest::newRow("16 up") << QPoint(0, -16) << true;
         QTest::newRow("16 down") << QPoint(0, 16) << true;
     }
-    void timer1Tolerance()
+    void pointerTolerance()
     {
         QFETCH(QPoint, moved);
         QFETCH(bool, closes);
         Fixture f;
-        f.frm.trayCallback(MouseMove);
-        QCOMPARE(f.frm.popupAnchor(), QPoint(1010, 750));
-        QPointer<FrmPopup> popup = f.frm.popup();
+        f.tray.hover();
+        QCOMPARE(f.tray.popup().anchor(), QPoint(1010, 750));
+        QPointer<QuotePopupWindow> popup = f.tray.popup().window();
         f.desktop.cursor += moved;
-        QTest::qWait(40); // several 5 ms ticks
-        QCOMPARE(!f.frm.popupOpen(), closes);
+        QTest::qWait(40); // several 5 ms looks
+        QCOMPARE(!f.tray.popup().isOpen(), closes);
         QCOMPARE(popup.isNull() || !popup->isVisible(), closes);
     }
 
-    void popupGeometry_data()
+    // A pop-up still open when the menu opens is measured from the menu's opening point.
+    void menuMovesThePopupsAnchor()
     {
-        QTest::addColumn<QPointF>("tpp");
-        QTest::addColumn<int>("width");
-        QTest::newRow("96 dpi") << QPointF(15, 15) << 177;
-        QTest::newRow("192 dpi") << QPointF(7.5, 7.5) << 353;
-    }
-    void popupGeometry()
-    {
-        QFETCH(QPointF, tpp);
-        QFETCH(int, width);
         Fixture f;
-        f.desktop.twips = tpp;
-        FrmPopup shortOne(QStringLiteral("Brief."), tpp);
-        FrmPopup longOne(
-            QString(40, QLatin1Char(' ')).replace(QLatin1Char(' '), QStringLiteral("many words ")),
-            tpp);
-        for (FrmPopup* p : {&shortOne, &longOne}) {
-            QCOMPARE(p->width(), width);
-            QCOMPARE(p->sizeTwips().width(), 2650);
-            // Height: the label's wrapped text plus 75 twips above and below.
-            const double labelTwips = p->quotePopup()->height() * tpp.y();
-            QCOMPARE(p->sizeTwips().height(), qRound(labelTwips + 150));
-            QCOMPARE(p->quotePopup()->x(), qRound(75 / tpp.x()));
-            QCOMPARE(p->quotePopup()->width(), qRound(2500 / tpp.x()));
-            QCOMPARE(p->quoteBorder()->geometry(), p->rect());
-            QVERIFY(p->windowFlags() & Qt::WindowDoesNotAcceptFocus);
-        }
-        QVERIFY(longOne.height() > shortOne.height() * 3);
-        QCOMPARE(longOne.quotePopup()->font().family(), quoteFontFamily());
-        QCOMPARE(longOne.quotePopup()->font().pointSizeF(), 8.25);
+        f.tray.hover();
+        f.desktop.cursor += QPoint(10, 0);
+        f.rightPressAnd([&] { f.desktop.cursor += QPoint(10, 0); });
+        QCOMPARE(f.tray.popup().anchor(), QPoint(1020, 750));
+        QTest::qWait(40);
+        QVERIFY(f.tray.popup().isOpen()); // 10 pixels from the new anchor, 20 from the old
     }
 
-    void popupPlacedByPopupPosition()
+    void popupInTheWorkAreasCorner()
     {
         Fixture f;
-        f.frm.trayCallback(MouseMove);
-        FrmPopup* p = f.frm.popup();
+        f.tray.hover();
+        QuotePopupWindow* p = f.tray.popup().window();
         QVERIFY(p->isVisible());
         // Bottom-right corner of the fake work area (1024 x 738).
         QCOMPARE(p->geometry().right() + 1, 1024);
@@ -277,21 +242,15 @@ private slots:
     void menuItemsInOrder()
     {
         Fixture f;
-        QMenu* menu = f.frm.menu();
+        QMenu* menu = f.tray.menu().menu();
         QStringList captions;
-        QStringList names;
-        for (QAction* a : menu->actions()) {
+        for (QAction* a : menu->actions())
             captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
-            names << a->objectName();
-        }
         QCOMPARE(captions,
                  QStringList({"&Help", "Sentari screensa&ver", "-", "Add quote to &Clipboard",
                               "Add clipboard to Sentari &Data", "&Delete quote", "-",
                               "Change &Sentari data file", "-", "Change &Signature",
                               "Add signature to &Clipboard", "-", "E&xit"}));
-        QCOMPARE(names, QStringList({"help", "screensaver", "name4", "Addclipboard", "Adddatabase",
-                                     "QuoteDelete", "name", "ChangeQuoteFile", "name2",
-                                     "ChangeSignature", "AddSignature", "name3", "exit"}));
         QCOMPARE(menu->title(), QStringLiteral("PopupQuote"));
     }
 
@@ -309,11 +268,15 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, viewerWorks);
         QFETCH(bool, message);
-        if (name == QLatin1String("help.htm") && !QFileInfo::exists(platform::dataFile(name)))
+        const bool menuItem = name == QLatin1String("help.htm");
+        if (menuItem && !QFileInfo::exists(platform::dataFile(name)))
             QSKIP("help.htm is not staged beside the tests");
         Fixture f;
         f.desktop.openDocumentSucceeds = viewerWorks;
-        f.frm.OpenHelpFile(name);
+        if (menuItem)
+            f.tray.menu().openHelp();
+        else
+            platform::openHelpPage(f.desktop, name);
         if (!message) {
             QCOMPARE(f.desktop.openedDocuments, QStringList{platform::dataFile(name)});
             QVERIFY(f.desktop.messages.isEmpty());
@@ -331,13 +294,13 @@ private slots:
     {
         Fixture f;
         const QString saver = platform::siblingProgram(QStringLiteral("sentarisaver"));
-        f.frm.RunScreenSaver();
+        f.tray.menu().runScreenSaver();
         if (QFileInfo(saver).isExecutable()) {
             const QList<QStringList> expected{{saver, QStringLiteral("/s")}};
             QCOMPARE(f.desktop.startedProcesses, expected);
             QVERIFY(f.desktop.messages.isEmpty());
             f.desktop.startSucceeds = false;
-            f.frm.RunScreenSaver();
+            f.tray.menu().runScreenSaver();
         } else {
             QVERIFY(f.desktop.startedProcesses.isEmpty());
         }
@@ -349,7 +312,7 @@ private slots:
     void clipboardCopies()
     {
         Fixture f;
-        f.frm.addQuoteToClipboard();
+        f.tray.menu().copyQuote();
         QCOMPARE(f.desktop.clipboard, f.quote());
         QVERIFY(f.desktop.clipboardRtf.startsWith("{\\rtf1"));
         QVERIFY(f.desktop.clipboardRtf.toLower().contains("arial"));
@@ -360,8 +323,8 @@ private slots:
         const QString sig = f.t.path(QStringLiteral("sig.txt"));
         f.t.store->writeSetting("SignatureFile1", sig.toStdString());
         f.t.store->writeSetting("Intro1", "-- \r\n<Quote will be inserted here>");
-        f.frm.trayCallback(LeftButtonDown);
-        f.frm.addSignatureToClipboard();
+        f.tray.leftPress();
+        f.tray.menu().copySignature();
         const QString signature = "-- \r\n" + f.quote();
         QCOMPARE(f.desktop.clipboard, signature);
         QVERIFY(f.desktop.clipboardRtf.contains("worth reading twice"));
@@ -371,10 +334,10 @@ private slots:
         f.t.store->deleteSetting("SignatureFile1");
         f.t.store->deleteSetting("Intro1");
         const QString before = f.quote();
-        f.frm.trayCallback(LeftButtonDown);
+        f.tray.leftPress();
         QVERIFY(f.quote() != before);
         f.desktop.clipboard.clear();
-        f.frm.addSignatureToClipboard();
+        f.tray.menu().copySignature();
         QCOMPARE(f.desktop.clipboard, signature);
         QCOMPARE(f.desktop.clipboardRtf, signatureRtf);
     }
@@ -382,27 +345,27 @@ private slots:
     void menuActionsWithoutQuote()
     {
         Fixture f(0);
-        f.frm.addQuoteToClipboard();
+        f.tray.menu().copyQuote();
         QCOMPARE(f.desktop.clipboard, QString());
-        f.frm.addSignatureToClipboard();
-        f.frm.deleteQuote();
+        f.tray.menu().copySignature();
+        f.tray.menu().deleteQuote();
         QCOMPARE(f.desktop.messageTexts(),
                  QStringList{QStringLiteral("There is no current quote to delete.")});
         QCOMPARE(f.ends, 0);
     }
 
-    void changeSignatureDisabledWithoutWindow()
+    void changeSignatureNeedsAWindow()
     {
         Fixture f;
         auto item = [&] {
-            return f.frm.menu()->findChild<QAction*>(QStringLiteral("ChangeSignature"));
+            return f.tray.menu().menu()->findChild<QAction*>(QStringLiteral("changeSignature"));
         };
         QVERIFY(!item()->isEnabled());
         int opened = 0;
-        f.frm.signatureWindow = [&] { ++opened; };
+        QObject::connect(&f.tray.menu(), &TrayMenu::signatureWindowWanted, [&] { ++opened; });
         QVERIFY(item()->isEnabled());
         item()->trigger();
-        QTRY_COMPARE(opened, 1); // menu commands run once the menu has closed
+        QTRY_COMPARE(opened, 1); // menu actions run once the menu has closed
     }
 
     // No notification area here (offscreen): the notice that Sentari waits for one is a
@@ -412,9 +375,9 @@ private slots:
         if (QSystemTrayIcon::isSystemTrayAvailable())
             QSKIP("a notification area exists here");
         Fixture f;
-        f.frm.AddIcon();
+        f.tray.showIcon();
         QVERIFY(f.desktop.messages.isEmpty());
-        QPointer<QWidget> notice = f.frm.waitNotice();
+        QPointer<QWidget> notice = f.tray.waitNotice().window();
         QVERIFY(notice);
         QVERIFY(notice->isVisible());
         QVERIFY(!notice->isModal());
@@ -427,51 +390,52 @@ private slots:
         QCOMPARE(box->icon(), QMessageBox::Information);
 
         // The program goes on meanwhile: a hover shows the pop-up, a left press a new quote.
-        f.frm.trayCallback(MouseMove);
-        QVERIFY(f.frm.popupOpen());
+        f.tray.hover();
+        QVERIFY(f.tray.popup().isOpen());
         const QString before = f.quote();
-        f.frm.trayCallback(LeftButtonDown);
+        f.tray.leftPress();
         QVERIFY(f.quote() != before);
 
-        f.frm.AddIcon();
-        QCOMPARE(f.frm.waitNotice(), notice.data());
+        f.tray.showIcon();
+        QCOMPARE(f.tray.waitNotice().window(), notice.data());
         box->button(QMessageBox::Ok)->click();
         QTRY_VERIFY(notice.isNull());
-        f.frm.AddIcon();
-        QVERIFY(!f.frm.waitNotice());
+        f.tray.showIcon();
+        QVERIFY(!f.tray.waitNotice().window());
         QVERIFY(f.desktop.messages.isEmpty());
     }
 
     void exitClosesPopupAndEnds()
     {
         Fixture f;
-        f.frm.trayCallback(MouseMove);
-        QPointer<FrmPopup> popup = f.frm.popup();
-        f.frm.exitProgram();
-        QVERIFY(!f.frm.popupOpen());
+        f.tray.showIcon();
+        f.tray.hover();
+        QPointer<QuotePopupWindow> popup = f.tray.popup().window();
+        f.choose("exit");
+        QTRY_COMPARE(f.ends, 1);
+        QVERIFY(!f.tray.popup().isOpen());
         QVERIFY(popup.isNull() || !popup->isVisible());
-        QVERIFY(!f.frm.iconShown());
-        QCOMPARE(f.ends, 1);
+        QVERIFY(!f.tray.iconShown());
     }
 
     // Other requests (automation calls) wait while the tray serves the user: it says so
-    // around each press and hover and around each menu command, once however deep.
+    // around each press and hover and around each menu action, once however deep.
     void servingAroundEachAction()
     {
         Fixture f;
         QStringList seen; // "on"/"off" with the clipboard at that moment
-        f.frm.serving = [&](bool on) { seen << (on ? "on:" : "off:") + f.desktop.clipboard; };
-        f.frm.runMenu = [&] {
+        QObject::connect(&f.tray, &TrayController::serving,
+                         [&](bool on) { seen << (on ? "on:" : "off:") + f.desktop.clipboard; });
+        f.rightPressAnd([&] {
             seen << QStringLiteral("menu");
-            f.frm.trayCallback(MouseMove); // dropped: the menu is up
-        };
-        f.frm.trayCallback(RightButtonDown);
+            f.tray.hover(); // dropped: the menu is up
+        });
         QCOMPARE(seen, QStringList({"on:", "menu", "off:"}));
         seen.clear();
-        f.frm.trayCallback(MouseMove);
+        f.tray.hover();
         QCOMPARE(seen, QStringList({"on:", "off:"}));
         seen.clear();
-        f.frm.menu()->findChild<QAction*>(QStringLiteral("Addclipboard"))->trigger();
+        f.choose("copyQuote");
         QTRY_COMPARE(seen, QStringList({"on:", "off:" + f.quote()}));
     }
 
@@ -492,7 +456,7 @@ private slots:
         QCOMPARE(f.askOnce.askedKeys.size(), 1);
     }
 
-    // Served between user actions: a new quote into every signature, HoverCount and the
+    // Served between user actions: a new quote into every signature, the hover count and the
     // open pop-up left alone; a missing data file that the user does not replace ends it.
     void changeActiveQuote()
     {
@@ -504,14 +468,15 @@ private slots:
         f.t.store->writeSetting("SignatureFile2", sig2.toStdString());
         f.t.store->writeSetting("Intro2", "<p><Quote will be inserted here></p>");
         Automation automation(f.keeper);
-        int changed = 0;
-        int quits = 0;
-        automation.changed = [&] { ++changed; };
-        automation.quit = [&] { ++quits; };
+        QObject::connect(&automation, &Automation::exitRequested, &f.tray,
+                         &TrayController::exitProgram);
+        QStringList changes;
+        QObject::connect(&f.keeper, &QuoteKeeper::quoteChanged,
+                         [&](const QString& quote) { changes << quote; });
         automation.setReady();
 
-        f.frm.trayCallback(MouseMove);
-        const QString shown = f.frm.popup()->quotePopup()->text();
+        f.tray.hover();
+        const QString shown = f.popupText();
         for (int call = 1; call <= 2; ++call) {
             const QString before = f.quote();
             automation.ChangeActiveQuote();
@@ -519,19 +484,20 @@ private slots:
             QCOMPARE(QString::fromUtf8(f.t.readFile(sig1)), f.quote());
             QCOMPARE(QString::fromUtf8(f.t.readFile(sig2)),
                      "<p>" + f.quote().toHtmlEscaped() + "</p>");
-            QCOMPARE(changed, call);
+            QCOMPARE(changes.size(), call);
+            QCOMPARE(changes.last(), f.quote());
         }
-        QCOMPARE(f.frm.hoverCount(), 1);
-        QCOMPARE(f.frm.popup()->quotePopup()->text(), shown);
-        QVERIFY(f.desktop.messages.isEmpty()); // no signature question: the ask flag is off
+        QCOMPARE(f.tray.hoversSinceChange(), 1);
+        QCOMPARE(f.popupText(), shown);
+        QVERIFY(f.desktop.messages.isEmpty()); // no signature question: not at start-up
 
         QFile::remove(f.dataFile);
         automation.ChangeActiveQuote();
         QCOMPARE(f.desktop.fileDialogs.size(), 1);
-        QCOMPARE(quits, 1);
-        QCOMPARE(changed, 2);
+        QCOMPARE(f.ends, 1);
+        QCOMPARE(changes.size(), 2);
     }
 };
 
-QTEST_MAIN(FrmQuoteTest)
-#include "tst_frmquote.moc"
+QTEST_MAIN(TrayControllerTest)
+#include "tst_traycontroller.moc"

@@ -1,0 +1,11 @@
+// Built without X11 support: Qt's own tray icon is the only kind.
+#include "tray/xembedtrayicon.h"
+
+namespace sentari::tray {
+
+std::unique_ptr<TrayIconFactory> xembedTrayIconFactory()
+{
+    return nullptr;
+}
+
+} // namespace sentari::tray

@@ -1,0 +1,47 @@
+#include "tray/quotepopup.h"
+
+#include "platform/desktop.h"
+#include "tray/popupposition.h"
+#include "tray/quotewindows.h"
+
+namespace sentari::tray {
+
+namespace {
+constexpr int PointerTolerance = 15; // pixels the pointer may wander before the pop-up goes
+} // namespace
+
+QuotePopup::QuotePopup(platform::Desktop& desktop, QObject* parent)
+    : QObject(parent), desktop_(desktop), watch_(desktop, PointerTolerance)
+{
+    connect(&watch_, &PointerWatch::movedAway, this, &QuotePopup::close);
+}
+
+QuotePopup::~QuotePopup()
+{
+    close();
+}
+
+void QuotePopup::open(const QString& quote)
+{
+    const QPointF twipsPerPixel = desktop_.twipsPerPixel();
+    auto* window = new QuotePopupWindow(quote, twipsPerPixel);
+    window_ = window;
+    const QPoint anchor = desktop_.cursorPos();
+    const QPoint at = popupPosition(anchor, desktop_.screenGeometry(), desktop_.workArea(),
+                                    twipsPerPixel, window->sizeTwips());
+    emit aboutToShow(window);
+    window->showAt(at);
+    watch_.start(anchor);
+}
+
+void QuotePopup::close()
+{
+    watch_.stop();
+    if (window_) {
+        window_->hide();
+        window_->deleteLater();
+        window_ = nullptr;
+    }
+}
+
+} // namespace sentari::tray

@@ -1,0 +1,169 @@
+#include "tray/traymenu.h"
+
+#include "platform/apppaths.h"
+#include "platform/failure.h"
+#include "platform/helppages.h"
+#include "platform/qtstring.h"
+#include "settings/settingsstore.h"
+#include "tray/quotekeeper.h"
+
+#include <QFileInfo>
+#include <QMenu>
+#include <QMetaMethod>
+
+namespace sentari::tray {
+
+namespace {
+constexpr int MenuOffset = 10; // the menu opens this far right of the cursor
+
+struct Item {
+    const char* name; // null for a separator
+    const char* caption;
+    void (TrayMenu::*action)();
+};
+
+constexpr Item Separator{nullptr, nullptr, nullptr};
+
+const Item Items[] = {
+    {"help", "&Help", &TrayMenu::openHelp},
+    {"screenSaver", "Sentari screensa&ver", &TrayMenu::runScreenSaver},
+    Separator,
+    {"copyQuote", "Add quote to &Clipboard", &TrayMenu::copyQuote},
+    {"addClipboard", "Add clipboard to Sentari &Data", &TrayMenu::addClipboardToQuotes},
+    {"deleteQuote", "&Delete quote", &TrayMenu::deleteQuote},
+    Separator,
+    {"changeDataFile", "Change &Sentari data file", &TrayMenu::changeDataFile},
+    Separator,
+    {"changeSignature", "Change &Signature", &TrayMenu::openSignatureWindow},
+    {"copySignature", "Add signature to &Clipboard", &TrayMenu::copySignature},
+    Separator,
+    {"exit", "E&xit", &TrayMenu::requestExit},
+};
+
+// Says when an action is done however it is left.
+class ActionScope {
+public:
+    explicit ActionScope(TrayMenu& menu) : menu_(menu) { emit menu_.actionStarted(); }
+    ~ActionScope() { emit menu_.actionFinished(); }
+    ActionScope(const ActionScope&) = delete;
+    ActionScope& operator=(const ActionScope&) = delete;
+
+private:
+    TrayMenu& menu_;
+};
+} // namespace
+
+TrayMenu::TrayMenu(SettingsStore& store, platform::Desktop& desktop, QuoteKeeper& keeper,
+                   QObject* parent)
+    : QObject(parent), store_(store), desktop_(desktop), keeper_(keeper)
+{
+}
+
+TrayMenu::~TrayMenu() = default;
+
+QMenu* TrayMenu::menu()
+{
+    if (!menu_)
+        build();
+    const bool windowListens =
+        isSignalConnected(QMetaMethod::fromSignal(&TrayMenu::signatureWindowWanted));
+    menu_->findChild<QAction*>(QStringLiteral("changeSignature"))->setEnabled(windowListens);
+    return menu_.get();
+}
+
+void TrayMenu::build()
+{
+    menu_ = std::make_unique<QMenu>();
+    menu_->setObjectName(QStringLiteral("trayMenu"));
+    menu_->setTitle(QStringLiteral("PopupQuote"));
+    menu_->setWindowTitle(menu_->title());
+    for (const Item& item : Items) {
+        if (!item.name) {
+            menu_->addSeparator();
+            continue;
+        }
+        QAction* action = menu_->addAction(QString::fromLatin1(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        // Runs after the menu has closed and the right press has been answered, so a message
+        // box it shows does not find the tray still busy.
+        connect(
+            action, &QAction::triggered, this,
+            [this, run = item.action] {
+                const ActionScope scope(*this);
+                (this->*run)();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void TrayMenu::exec(QPoint cursor)
+{
+    QMenu* m = menu();
+    const QRect screen = desktop_.screenGeometry();
+    // Flush with the bottom edge of the screen, as a menu opened at the screen's height is
+    // moved up by the system to fit.
+    const QSize size = m->sizeHint();
+    m->exec(QPoint(cursor.x() + MenuOffset, screen.y() + screen.height() - size.height()));
+}
+
+void TrayMenu::openHelp()
+{
+    platform::openHelpPage(desktop_, QStringLiteral("help.htm"));
+}
+
+void TrayMenu::runScreenSaver()
+{
+    const QString program = platform::siblingProgram(QStringLiteral("sentarisaver"));
+    const QFileInfo info(program);
+    if (info.isFile() && info.isExecutable() &&
+        desktop_.startDetached(program, {QStringLiteral("/s")}))
+        return;
+    desktop_.message(QStringLiteral("SentariSaver not installed."),
+                     platform::MessageStyle::Information);
+}
+
+void TrayMenu::copyQuote()
+{
+    const QString text = keeper_.current().text;
+    QByteArray rtf;
+    if (platform::reportingFailures<StoreError>(desktop_, [&] {
+            rtf = QByteArray::fromStdString(store_.textToRtf(u8(text), "arial", 0, 12));
+        }))
+        desktop_.setClipboard(text, rtf);
+}
+
+void TrayMenu::addClipboardToQuotes()
+{
+    keeper_.addClipboard();
+}
+
+void TrayMenu::deleteQuote()
+{
+    if (keeper_.deleteQuote() == QuoteKeeper::Outcome::Quit)
+        emit exitRequested();
+}
+
+void TrayMenu::changeDataFile()
+{
+    keeper_.changeQuoteFile();
+    if (keeper_.nextQuote() == QuoteKeeper::Outcome::Quit)
+        emit exitRequested();
+}
+
+void TrayMenu::openSignatureWindow()
+{
+    emit signatureWindowWanted();
+}
+
+void TrayMenu::copySignature()
+{
+    const CurrentQuote& c = keeper_.current();
+    desktop_.setClipboard(c.signatureText, c.signatureRtf);
+}
+
+void TrayMenu::requestExit()
+{
+    emit exitRequested();
+}
+
+} // namespace sentari::tray

@@ -1,0 +1,65 @@
+#pragma once
+
+// The menu of a right press on the tray icon: its items in order, each with what it does.
+
+#include <QObject>
+#include <QPoint>
+#include <memory>
+
+class QMenu;
+
+namespace sentari {
+class SettingsStore;
+}
+namespace sentari::platform {
+class Desktop;
+}
+
+namespace sentari::tray {
+
+class QuoteKeeper;
+
+class TrayMenu : public QObject {
+    Q_OBJECT
+public:
+    TrayMenu(SettingsStore& store, platform::Desktop& desktop, QuoteKeeper& keeper,
+             QObject* parent = nullptr);
+    ~TrayMenu() override;
+
+    // Opens the menu for a right press with the pointer at `cursor` and returns when it
+    // closes. The chosen item runs after that, from the event loop.
+    void exec(QPoint cursor);
+    // Built on first use. "Change Signature" is usable only while a window listens to
+    // signatureWindowWanted.
+    QMenu* menu();
+
+    // What the items do.
+    void openHelp();
+    void runScreenSaver();
+    void copyQuote();
+    void addClipboardToQuotes();
+    void deleteQuote();
+    void changeDataFile();
+    void openSignatureWindow();
+    void copySignature();
+    void requestExit();
+
+signals:
+    // Around each chosen item's action: other requests wait until it is done.
+    void actionStarted();
+    void actionFinished();
+    // "Change Signature" was chosen.
+    void signatureWindowWanted();
+    // "Exit" was chosen, or the user chose no data file when asked for one.
+    void exitRequested();
+
+private:
+    void build();
+
+    SettingsStore& store_;
+    platform::Desktop& desktop_;
+    QuoteKeeper& keeper_;
+    std::unique_ptr<QMenu> menu_;
+};
+
+} // namespace sentari::tray

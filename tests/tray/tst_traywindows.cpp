@@ -1,0 +1,120 @@
+#include "tray/quotewindows.h"
+#include "tray/trayiconwindow.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace sentari::tray;
+
+class TrayWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void popupGeometry_data()
+    {
+        QTest::addColumn<QPointF>("tpp");
+        QTest::addColumn<int>("width");
+        QTest::newRow("96 dpi") << QPointF(15, 15) << 177;
+        QTest::newRow("192 dpi") << QPointF(7.5, 7.5) << 353;
+    }
+    void popupGeometry()
+    {
+        QFETCH(QPointF, tpp);
+        QFETCH(int, width);
+        QuotePopupWindow shortOne(QStringLiteral("Brief."), tpp);
+        QuotePopupWindow longOne(
+            QString(40, QLatin1Char(' ')).replace(QLatin1Char(' '), QStringLiteral("many words ")),
+            tpp);
+        for (QuotePopupWindow* p : {&shortOne, &longOne}) {
+            QCOMPARE(p->width(), width);
+            QCOMPARE(p->sizeTwips().width(), 2650);
+            // Height: the label's wrapped text plus 75 twips above and below.
+            const double labelTwips = p->quoteLabel()->height() * tpp.y();
+            QCOMPARE(p->sizeTwips().height(), qRound(labelTwips + 150));
+            QCOMPARE(p->quoteLabel()->x(), qRound(75 / tpp.x()));
+            QCOMPARE(p->quoteLabel()->width(), qRound(2500 / tpp.x()));
+            QCOMPARE(p->frame()->geometry(), p->rect());
+            QVERIFY(p->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+        }
+        QVERIFY(longOne.height() > shortOne.height() * 3);
+        QCOMPARE(longOne.quoteLabel()->font().family(), quoteFontFamily());
+        QCOMPARE(longOne.quoteLabel()->font().pointSizeF(), 8.25);
+    }
+
+    void quickShowWindow()
+    {
+        const QRect screen(0, 0, 1024, 768);
+        QuickShowWindow once(
+            QStringLiteral(
+                "A quote shown once, large, in the top-left corner until the mouse moves over it."),
+            screen);
+        QCOMPARE(once.geometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(once.width(), 512);
+        QCOMPARE(once.quoteLabel()->geometry(), once.rect());
+        QCOMPARE(once.quoteLabel()->font().pointSizeF(), 24.0);
+        QCOMPARE(once.quoteLabel()->font().family(), quoteFontFamily());
+        QVERIFY(once.height() >= 2 * QFontMetrics(once.quoteLabel()->font()).height()); // wrapped
+        QSignalSpy moved(&once, &QuickShowWindow::mouseMoved);
+        once.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&once));
+        QTest::mouseMove(once.quoteLabel(), QPoint(10, 10));
+        QTest::mouseMove(once.quoteLabel(), QPoint(20, 20));
+        QCOMPARE(moved.size(), 1);
+        QVERIFY(!once.isVisible());
+    }
+
+    // What the docked icon reports for each thing the pointer does over it.
+    void iconWindowReports_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("reported");
+        QTest::newRow("move") << "move"
+                              << "hovered";
+        QTest::newRow("left press") << "press left"
+                                    << "left";
+        QTest::newRow("right press") << "press right"
+                                     << "right";
+        QTest::newRow("middle press: no action of its own") << "press middle"
+                                                            << "hovered";
+        QTest::newRow("left release") << "release left"
+                                      << "";
+        QTest::newRow("right release") << "release right"
+                                       << "";
+        QTest::newRow("left double click's second press") << "double left"
+                                                          << "";
+        QTest::newRow("right double click's second press") << "double right"
+                                                           << "";
+    }
+    void iconWindowReports()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, reported);
+        TrayIconWindow icon;
+        QStringList seen;
+        connect(&icon, &TrayIconWindow::hovered, [&] { seen << "hovered"; });
+        connect(&icon, &TrayIconWindow::leftPressed, [&] { seen << "left"; });
+        connect(&icon, &TrayIconWindow::rightPressed, [&] { seen << "right"; });
+        const QStringList words = action.split(QLatin1Char(' '));
+        const QString button = words.value(1);
+        const Qt::MouseButton b = button == QLatin1String("left")    ? Qt::LeftButton
+                                  : button == QLatin1String("right") ? Qt::RightButton
+                                                                     : Qt::MiddleButton;
+        const QPointF at(5, 5);
+        const auto send = [&](QEvent::Type type, Qt::MouseButtons held) {
+            QMouseEvent event(type, at, icon.mapToGlobal(at),
+                              type == QEvent::MouseMove ? Qt::NoButton : b, held, Qt::NoModifier);
+            QCoreApplication::sendEvent(&icon, &event);
+        };
+        if (words[0] == QLatin1String("move"))
+            send(QEvent::MouseMove, Qt::NoButton);
+        else if (words[0] == QLatin1String("press"))
+            send(QEvent::MouseButtonPress, b);
+        else if (words[0] == QLatin1String("release"))
+            send(QEvent::MouseButtonRelease, Qt::NoButton);
+        else
+            send(QEvent::MouseButtonDblClick, b);
+        QCOMPARE(seen, reported.isEmpty() ? QStringList() : QStringList{reported});
+    }
+};
+
+QTEST_MAIN(TrayWindowsTest)
+#include "tst_traywindows.moc"
