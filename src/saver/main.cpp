@@ -1,5 +1,6 @@
 #include "hostedsaver.h"
 #include "options/optionsdialog.h"
+#include "passwordcode.h"
 #include "platform/desktop.h"
 #include "platform/foreignwindow.h"
 #include "platform/qtdesktop.h"
@@ -21,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 using namespace sentari;
@@ -42,6 +44,20 @@ constexpr auto Usage =
     "                  or into the root window (also --root)\n"
     "  -window-id ID   draw into the X window ID (also --window-id)\n"
     "  --help, --version  print this text or the version and exit\n";
+
+// One Sentarisaver at a time, whatever it was started for: a saver must not start while
+// the options are open, nor options over a running saver. Hosted runs stay out of this:
+// a host may run one per screen.
+std::unique_ptr<QLockFile> takeInstanceLock()
+{
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        runtime = QDir::tempPath();
+    auto lock = std::make_unique<QLockFile>(runtime + QStringLiteral("/sentarisaver.lock"));
+    if (!lock->tryLock(0))
+        return nullptr;
+    return lock;
+}
 
 std::vector<std::string> fontFamilies()
 {
@@ -116,17 +132,13 @@ void reportStats(const SaverEngine& engine, qint64 startedToShown)
 
 int runSaver(QElapsedTimer& started)
 {
-    // One saver per user: a second start ends at once.
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        runtime = QDir::tempPath();
-    QLockFile lock(runtime + QStringLiteral("/sentarisaver.lock"));
-    if (!lock.tryLock(0))
-        return 0;
-
     SettingsStore store;
     prepareStore(store);
     const SaverSettings settings = readSettings(store);
+    if (!settings.password.isEmpty() && !decodePassword(settings.password))
+        std::fprintf(stderr, "sentarisaver: the stored password is damaged and could never be "
+                             "typed, so the screen is not locked; set a new password with "
+                             "sentarisaver /c\n");
 
     platform::QtDesktop desktop;
     SaverServices services;
@@ -193,6 +205,17 @@ int main(int argc, char** argv)
 
     const Launch launch = parseCommandLine(QApplication::arguments().mid(1),
                                            qEnvironmentVariable("XSCREENSAVER_WINDOW"));
+    std::unique_ptr<QLockFile> instance;
+    if (launch.mode == SaverMode::Run || launch.mode == SaverMode::Configure ||
+        launch.mode == SaverMode::Activate) {
+        instance = takeInstanceLock();
+        if (!instance) {
+            // The screen-saver service starts the saver again and again: that one ends quietly.
+            if (launch.mode != SaverMode::Run)
+                std::fprintf(stderr, "sentarisaver: Sentarisaver is already running\n");
+            return 0;
+        }
+    }
     switch (launch.mode) {
     case SaverMode::Preview:
     case SaverMode::Nothing:

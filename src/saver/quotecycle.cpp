@@ -15,19 +15,25 @@ std::u32string codePoints(const QString& text)
 
 Steps quoteCycles(Scene& scene, std::int32_t transition, CycleHooks hooks)
 {
+    // Roughly a second of passes: how long an empty screen waits before asking again.
+    constexpr std::int64_t EmptyWait = 40000;
     std::u32string quote;
     for (;;) {
         try {
             const auto fetched = hooks.fetchQuote();
+            // Without a data file the last quote stays (a locked screen goes on showing it);
+            // whoever listens decides whether the saver ends.
             if (fetched.noDataFile) {
                 if (hooks.noDataFile)
                     hooks.noDataFile();
-                co_return;
+            } else {
+                quote = codePoints(fetched.text);
             }
-            quote = codePoints(fetched.text);
         } catch (...) {
             // A quote that cannot be fetched now is not worth stopping the saver for.
         }
+        if (quote.empty())
+            co_await idle(EmptyWait);
         scene.layout.breakLines(quote, scene.geometry.screenWidth);
         std::int32_t effect = transition;
         if (transition == 0)

@@ -21,13 +21,13 @@ using QuoteSource = std::function<FetchedQuote()>;
 
 struct CycleHooks {
     QuoteSource fetchQuote;
-    std::function<void()> noDataFile;
+    std::function<void()> noDataFile; // told each time the store has no data file
 };
 
 std::u32string codePoints(const QString& text);
 
 // Quote after quote: fetch, break into lines, bring each line in with the effect (a new
-// random one per quote for transition 0), pause, clear. Ends only when no data file is set.
+// random one per quote for transition 0), pause, clear. Never ends by itself.
 Steps quoteCycles(Scene& scene, std::int32_t transition, CycleHooks hooks);
 
 // The unlock panel's message, scrambled in from the top.

@@ -19,8 +19,11 @@ SaverSettings SaverSettings::read(const Reader& read)
     if (!s.randomForeground)
         s.foreground = std::uint32_t(number(keys::ScrForegroundColor, foreground));
     s.speed = number(keys::ScrInterval, read(keys::ScrInterval));
-    s.pause = number(keys::ScrTiming, read(keys::ScrTiming));
-    s.transition = number(keys::ScrTransition, read(keys::ScrTransition));
+    // A hand-edited pause or effect that is none of the list's own gives no pause and
+    // "Waves"; the first values stand in only for keys never written.
+    s.pause = std::int32_t(keys::number(keys::ScrTiming, read(keys::ScrTiming)).value_or(NoPause));
+    s.transition =
+        std::int32_t(keys::number(keys::ScrTransition, read(keys::ScrTransition)).value_or(1));
     s.password = qs(read(keys::Password));
     return s;
 }

@@ -10,16 +10,19 @@
 
 namespace sentari::saver {
 
-// The saver's keys as numbers. A value outside its key's range reads as the key's first
-// value, so a damaged settings file never stops the saver; a default-made object holds
-// the first values.
+// The saver's keys as numbers. A colour or speed outside its key's range reads as the key's
+// first value, so a damaged settings file never stops the saver; a default-made object
+// holds the first values.
 struct SaverSettings {
+    static constexpr std::int32_t NoPause = -1;
+
     std::int32_t transition = firstNumber(keys::ScrTransition); // 0 random, 1..8 one effect
     QString font;
     bool randomForeground = false;
     std::uint32_t foreground = std::uint32_t(firstNumber(keys::ScrForegroundColor)); // 0x00BBGGRR
     std::uint32_t background = std::uint32_t(firstNumber(keys::ScrBackgroundColor));
-    std::int32_t pause = firstNumber(keys::ScrTiming);   // wait after a quote: short, medium, long
+    std::int32_t pause =
+        firstNumber(keys::ScrTiming); // wait after a quote: short, medium, long, or NoPause
     std::int32_t speed = firstNumber(keys::ScrInterval); // drawing speed: slow, medium, fast
     QString password;                                    // coded; empty = no protection
 

@@ -3,12 +3,14 @@
 #include "passwordcode.h"
 #include "platform/colour.h"
 #include "platform/twips.h"
+#include "saverguard.h"
 #include "unlockpanel.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
@@ -21,6 +23,8 @@ namespace {
 
 constexpr char16_t NoDataFileMessage[] =
     u"You have to select a Sentari datafile first, run Sentari to select one.";
+constexpr char16_t InputHeldElsewhere[] =
+    u"Another program holds the keyboard or mouse: what you type may go to it.";
 
 Qt::WindowFlags saverFlags()
 {
@@ -57,6 +61,28 @@ SaverWindow::SaverWindow(const SaverSettings& settings, SaverServices services, 
     connect(engine_.get(), &SaverEngine::noDataFile, this, &SaverWindow::noDataFile,
             Qt::QueuedConnection);
     coverOtherScreens(screen);
+
+    // Low on the screen, clear of the quotes and the unlock panel.
+    auto* notice = new QLabel(QString::fromUtf16(InputHeldElsewhere), this);
+    notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont noticeFont = notice->font();
+    noticeFont.setPointSize(14);
+    notice->setFont(noticeFont);
+    notice->setMargin(8);
+    notice->setStyleSheet(
+        QStringLiteral("QLabel { color: %1; background: %2; border: 1px solid %1; }")
+            .arg(platform::toQColor(text).name(), platform::toQColor(settings_.background).name()));
+    notice->adjustSize();
+    notice->move((area.width() - notice->width()) / 2,
+                 area.height() - notice->height() - area.height() / 12);
+    notice->hide();
+    inputNotice_ = notice;
+
+    std::vector<QWidget*> covers;
+    for (auto& cover : otherScreens_)
+        covers.push_back(cover.get());
+    guard_ = std::make_unique<SaverGuard>(this, std::move(covers));
+    connect(guard_.get(), &SaverGuard::inputBlocked, inputNotice_, &QWidget::setVisible);
 }
 
 SaverWindow::~SaverWindow()
@@ -92,30 +118,14 @@ void SaverWindow::begin()
     show();
     raise();
     activateWindow();
-    grabInput(40);
+    guard_->start();
     engine_->start();
-}
-
-void SaverWindow::grabInput(int attemptsLeft)
-{
-    if (ended_)
-        return;
-    QWidget* keys =
-        unlockPanel_->isVisible() ? static_cast<QWidget*>(unlockPanel_->passwordBox()) : this;
-    keys->grabKeyboard();
-    grabMouse();
-    // Another client may hold a grab for a moment (an open menu); keep trying a while.
-    QWindow* w = windowHandle();
-    const bool held = w && w->setKeyboardGrabEnabled(true) && w->setMouseGrabEnabled(true);
-    if (!held && attemptsLeft > 0)
-        QTimer::singleShot(50, this, [this, attemptsLeft] { grabInput(attemptsLeft - 1); });
 }
 
 void SaverWindow::releaseInput()
 {
+    guard_->stop();
     unlockPanel_->passwordBox()->releaseKeyboard();
-    releaseKeyboard();
-    releaseMouse();
     if (cursorHidden_) {
         QGuiApplication::restoreOverrideCursor();
         cursorHidden_ = false;
@@ -148,23 +158,33 @@ void SaverWindow::keyPressEvent(QKeyEvent* event)
     handleFirstInput();
 }
 
+std::optional<QString> SaverWindow::lockPassword() const
+{
+    const QString stored = services_.readPassword();
+    if (stored.isEmpty())
+        return std::nullopt;
+    return decodePassword(stored);
+}
+
 void SaverWindow::handleFirstInput()
 {
     firstInputHandled_ = true;
-    if (services_.readPassword().isEmpty()) {
+    const auto password = lockPassword();
+    if (!password) {
         endSaver();
         return;
     }
+    lockedWith_ = *password;
     unlockPanel_->open();
     engine_->showUnlockMessage();
 }
 
 void SaverWindow::passwordEntered(const QString& typed)
 {
-    // A stored text that is not a coded password matches nothing, so it cannot be
-    // unlocked by typing some fallback value.
-    const auto password = decodePassword(services_.readPassword());
-    if (password && *password == typed) {
+    // Read again, so a password changed meanwhile counts; one that no longer decodes could
+    // never be typed, so the password the screen was locked with still opens it.
+    const QString expected = decodePassword(services_.readPassword()).value_or(lockedWith_);
+    if (typed == expected) {
         unlocked_ = true;
         engine_->setUnlocked();
         endSaver();
@@ -175,6 +195,9 @@ void SaverWindow::passwordEntered(const QString& typed)
 
 void SaverWindow::noDataFile()
 {
+    // Nothing but the password ends a locked screen: the last quote, or nothing, stays.
+    if (ended_ || firstInputHandled_ || lockPassword())
+        return;
     // Pointer back and screens uncovered before the message shows.
     leaveScreen();
     if (services_.message)

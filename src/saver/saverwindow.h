@@ -7,10 +7,12 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace sentari::saver {
 
+class SaverGuard;
 class UnlockPanel;
 
 struct SaverServices {
@@ -21,7 +23,8 @@ struct SaverServices {
 
 // The full-screen saver and its lock: topmost above everything, pointer hidden, keyboard
 // and mouse held. The first input ends it, or, with a password stored, brings up the
-// unlock panel, which only the right password gets past.
+// unlock panel, which only the right password gets past. A stored password that cannot
+// be decoded could never be typed, so it does not lock.
 class SaverWindow : public QWidget {
     Q_OBJECT
 public:
@@ -37,6 +40,8 @@ public:
     bool firstInputHandled() const { return firstInputHandled_; }
     bool unlocked() const { return unlocked_; }
     UnlockPanel* unlockPanel() const { return unlockPanel_; }
+    // Tells that another program holds the keyboard or mouse.
+    QWidget* inputNotice() const { return inputNotice_; }
     SaverEngine* engine() const { return engine_.get(); }
 
 protected:
@@ -45,11 +50,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The password the saver locks with now: nothing when none is stored or it is damaged.
+    std::optional<QString> lockPassword() const;
     void handleFirstInput();
     void passwordEntered(const QString& typed);
     void noDataFile();
     void leaveScreen();
-    void grabInput(int attemptsLeft);
     void releaseInput();
     void coverOtherScreens(const QScreen* shown);
 
@@ -61,7 +67,10 @@ private:
     bool unlocked_ = false;
     bool ended_ = false;
     bool cursorHidden_ = false;
+    QString lockedWith_;
     UnlockPanel* unlockPanel_ = nullptr;
+    QWidget* inputNotice_ = nullptr;
+    std::unique_ptr<SaverGuard> guard_;
     std::vector<std::unique_ptr<QWidget>> otherScreens_;
 };
 

@@ -3,7 +3,6 @@
 
 #include <QTest>
 #include <algorithm>
-#include <stdexcept>
 
 using namespace sentari::saver;
 
@@ -348,55 +347,6 @@ private slots:
         }
         QCOMPARE(seen, baseLines);
         QCOMPARE(cleared, std::size_t(clears));
-    }
-
-    void quoteCycleOrder()
-    {
-        Bench b;
-        b.scene.quotePause = 600000;
-        int fetches = 0;
-        std::vector<std::size_t> clearsAtFetch;
-        CycleHooks hooks;
-        hooks.fetchQuote = [&] {
-            ++fetches;
-            clearsAtFetch.push_back(b.canvas.clears.size());
-            if (fetches == 2)
-                throw std::runtime_error("store busy");
-            return FetchedQuote{false, QStringLiteral("aaaa bbbb cccc dddd eeee ffff gggg")};
-        };
-        auto cycle = quoteCycles(b.scene, 5, hooks);
-        while (b.canvas.clears.empty()) {
-            const auto p = cycle.resume();
-            QVERIFY(p >= 0);
-            b.clock.passes(p);
-        }
-        // Two lines of "Appear", then the pause, then the clear; only then the next quote.
-        QCOMPARE(clearsAtFetch, (std::vector<std::size_t>{0, 1}));
-        QCOMPARE(b.canvas.clears[0], std::int64_t(1000025 * 2 + 600001 * 25));
-        const std::size_t firstQuote = b.canvas.clearedAtDraw[0];
-        QCOMPARE(firstQuote, std::size_t(24 + 9)); // the last line's extra character is empty
-        // A failing fetch shows the last quote again, from the top.
-        while (b.canvas.clears.size() < 2) {
-            const auto p = cycle.resume();
-            QVERIFY(p >= 0);
-            b.clock.passes(p);
-        }
-        QCOMPARE(fetches, 3);
-        QCOMPARE(b.canvas.clearedAtDraw[1], 2 * firstQuote);
-        QCOMPARE(b.canvas.draws[firstQuote].y, 30);
-    }
-
-    void noDataFileEndsCycle()
-    {
-        Bench b;
-        int told = 0;
-        CycleHooks hooks;
-        hooks.fetchQuote = [] { return FetchedQuote{true, {}}; };
-        hooks.noDataFile = [&] { ++told; };
-        auto cycle = quoteCycles(b.scene, 0, hooks);
-        QCOMPARE(cycle.resume(), std::int64_t(-1));
-        QCOMPARE(told, 1);
-        QVERIFY(b.canvas.draws.empty());
     }
 
     void unlockMessageIsScrambledIn()

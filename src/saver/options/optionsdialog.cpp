@@ -7,6 +7,7 @@
 #include "platform/failure.h"
 #include "platform/qtstring.h"
 #include "platform/twips.h"
+#include "saver/passwordcode.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 
@@ -19,8 +20,21 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace sentari::saver {
+
+namespace {
+
+constexpr char16_t DamagedPasswordMessage[] =
+    u"The stored password is damaged and could never be typed, so the screen saver does not "
+    u"lock. Please choose a new password.";
+constexpr char16_t LockNote[] =
+    u"A screen-saver password, not a session lock: other programs can end the saver or read "
+    u"the keys typed; to lock the session, run Sentarisaver as a hack under your desktop's "
+    u"locker (xscreensaver's lock).";
+
+} // namespace
 
 const std::array<ColourScheme, 7> ColourSchemes{{
     {"Black & White", colour::fromRgb({255, 255, 255}), colour::fromRgb({0, 0, 0})},
@@ -121,6 +135,7 @@ void OptionsDialog::buildStyleRows(QWidget* frame, const platform::TwipsScale& t
     speedBox_ = rows.list(7, {"Slow", "Medium", "Fast"});
     rows.caption(8, QStringLiteral("Password protection"));
     passwordProtection_ = rows.control<QCheckBox>(8, 2280, 315);
+    passwordProtection_->setToolTip(QString::fromUtf16(LockNote));
     connect(passwordProtection_, &QCheckBox::clicked, this,
             &OptionsDialog::passwordProtectionClicked);
 }
@@ -229,7 +244,33 @@ void OptionsDialog::load()
 
     pauseBox_->setCurrentIndex(number(keys::ScrTiming));
     speedBox_->setCurrentIndex(number(keys::ScrInterval));
-    passwordProtection_->setChecked(!read(keys::Password).empty());
+    // A damaged password protects nothing: the box shows it so, and the user is asked.
+    damagedPassword_ = !read(keys::Password).empty() && !passwordWorks();
+    passwordProtection_->setChecked(passwordWorks());
+}
+
+bool OptionsDialog::passwordWorks()
+{
+    const std::string stored = read(keys::Password);
+    return !stored.empty() && decodePassword(qs(stored)).has_value();
+}
+
+void OptionsDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (damagedPassword_) {
+        damagedPassword_ = false;
+        QTimer::singleShot(0, this, &OptionsDialog::askForNewPassword);
+    }
+}
+
+void OptionsDialog::askForNewPassword()
+{
+    desktop_.message(QString::fromUtf16(DamagedPasswordMessage),
+                     platform::MessageStyle::Information);
+    passwordRunner_(this);
+    platform::reportingFailures<StoreError>(
+        desktop_, [this] { passwordProtection_->setChecked(passwordWorks()); });
 }
 
 void OptionsDialog::selectColourChoice(ColourChoice choice)

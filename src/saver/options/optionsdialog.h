@@ -70,6 +70,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildStyleRows(QWidget* frame, const platform::TwipsScale& twips,
@@ -85,6 +86,8 @@ private:
     void schemeChosen(int index);
     void pickColour(ColourRole role);
     void passwordProtectionClicked();
+    bool passwordWorks();
+    void askForNewPassword();
     void setColour(ColourRole role, std::uint32_t value);
 
     SettingsStore& store_;
@@ -92,6 +95,8 @@ private:
     std::function<void(QWidget*)> passwordRunner_;
     Writer writer_;
     bool loading_ = false;
+    // The stored password cannot be decoded; the first showing asks for a new one.
+    bool damagedPassword_ = false;
     QComboBox* transitionBox_ = nullptr;
     QComboBox* fontBox_ = nullptr;
     QComboBox* schemeBox_ = nullptr;

@@ -5,100 +5,14 @@ set -uo pipefail
 case_name=$1
 saver=$2
 host_window=${3:-}
+other_client=${4:-}
 
-work=$(mktemp -d)
-xvfb_pid=
-saver_pid=
-host_pid=
-cleanup() {
-    [[ -n $saver_pid ]] && kill "$saver_pid" 2>/dev/null
-    [[ -n $host_pid ]] && kill "$host_pid" 2>/dev/null
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL ($case_name): $*" >&2
-    [[ -s $work/saver.log ]] && sed 's/^/saver: /' "$work/saver.log" >&2
-    xdotool search --name . getwindowname %@ 2>/dev/null | sort | uniq -c | sed 's/^/window: /' >&2
-    exit 1
-}
-
-# A free display: try numbers until a server starts there and answers.
-start_xvfb() {
-    local n
-    for n in $(shuf -i 100-899 -n 40); do
-        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-        Xvfb :$n -screen 0 "${screen_size:-1920x1080}x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        for _ in $(seq 50); do
-            if xdpyinfo -display :$n >/dev/null 2>&1; then display=$n; return 0; fi
-            kill -0 "$xvfb_pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; xvfb_pid=
-    done
-    return 1
-}
-[[ $case_name == two_screens ]] && screen_size=2720x1080
-start_xvfb || fail "Xvfb did not start"
-export DISPLAY=:$display
-export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/run
-mkdir -p "$XDG_CONFIG_HOME/Sentari" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset XSCREENSAVER_WINDOW QT_QPA_PLATFORM
-ini=$XDG_CONFIG_HOME/Sentari/Sentari.ini
-
-printf 'Quiet minds rest in a storm of thoughts\r\nAnother quote that is rather long and breaks into lines\r\n' >"$work/quotes.txt"
-write_ini() { # extra key=value lines
-    { echo '[General]'; echo "QuoteFile=$work/quotes.txt"; for kv in "$@"; do echo "$kv"; done; } >"$ini"
-}
-
-# Waits until the process ends; gives its exit code, or 124 after $2 seconds.
-wait_exit() {
-    local pid=$1 limit=$2 waited=0
-    while kill -0 "$pid" 2>/dev/null; do
-        sleep 0.1
-        waited=$((waited + 1))
-        ((waited >= limit * 10)) && return 124
-    done
-    wait "$pid"
-}
-# Waits for a window with that exact title; prints its id.
-find_window() {
-    local title=$1 id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -1)
-        [[ -n $id ]] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-# The message box: a window with that title narrower than the screen. The saver's own
-# full-screen window has the same title and may still be shown for a moment.
-find_box() {
-    local title=$1 id screen=${screen_size:-1920x1080}
-    for _ in $(seq 100); do
-        for id in $(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null); do
-            eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
-            ((WIDTH < ${screen%x*})) && { echo "$id"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
-# Fraction of the screen that is not background black.
-lit_fraction() {
-    import -window root "$work/shot.png" 2>/dev/null || return 1
-    convert "$work/shot.png" -colorspace Gray -threshold 30% -format '%[fx:mean]' info:
-}
-start_saver() {
-    "$saver" "$@" >"$work/saver.log" 2>&1 &
-    saver_pid=$!
-}
+source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 
 case $case_name in
 draws_and_ends_on_key)
-    write_ini scrTransition=5 scrTiming=0
+    # No password codes to "abc": a damaged one does not lock, and the saver says so.
+    write_ini scrTransition=5 scrTiming=0 Password=abc
     start_saver /s
     sleep 2
     kill -0 "$saver_pid" 2>/dev/null || fail "saver ended by itself"
@@ -113,6 +27,7 @@ draws_and_ends_on_key)
     rc=$?
     [[ $rc == 0 ]] || fail "exit code $rc after a key"
     saver_pid=
+    grep -q 'stored password is damaged' "$work/saver.log" || fail "nothing said about the damaged password"
     # Grabs released: another client can grab the keyboard again.
     xdotool key --clearmodifiers y || fail "keyboard still held"
     ;;
@@ -146,11 +61,9 @@ password_unlock)
 no_data_file)
     { echo '[General]'; echo "QuoteFile=$work/missing.txt"; } >"$ini"
     start_saver /s
-    box=$(find_box Sentarisaver) || fail "no message"
-    # The saver window is gone and the pointer is back before the message shows.
-    [[ -z $(xdotool search --onlyvisible --name '^Sentarisaver$' | grep -v "^$box\$") ]] ||
-        fail "saver window still shown"
-    xdotool windowfocus --sync "$box" key Return
+    # Found only once the full-screen saver is gone: its window goes before the message.
+    box=$(find_box) || fail "no message, or the saver window stays"
+    press_return "$box"
     wait_exit "$saver_pid" 5
     rc=$?
     [[ $rc == 0 ]] || fail "exit code $rc"
@@ -158,6 +71,17 @@ no_data_file)
     ;;
 one_instance)
     write_ini scrTransition=5
+    # No saver over open options...
+    start_saver /c
+    dialog=$(find_window "Sentarisaver options") || fail "no options dialog"
+    "$saver" /s >"$work/second.log" 2>&1 &
+    second=$!
+    wait_exit "$second" 3
+    rc=$?
+    [[ $rc == 0 ]] || fail "a saver started while the options were open ($rc)"
+    press_return "$dialog"
+    wait_exit "$saver_pid" 5 || fail "the options did not close"
+    # ...nor a second saver, nor options over a saver.
     start_saver /s
     sleep 1
     "$saver" /S >"$work/second.log" 2>&1 &
@@ -165,6 +89,10 @@ one_instance)
     wait_exit "$second" 3
     rc=$?
     [[ $rc == 0 ]] || fail "second saver did not end at once ($rc)"
+    "$saver" /c >"$work/options.log" 2>&1 &
+    second=$!
+    wait_exit "$second" 3 || fail "the options opened over a running saver"
+    grep -q "already running" "$work/options.log" || fail "the options did not say why they did not open"
     kill -0 "$saver_pid" 2>/dev/null || fail "first saver ended"
     xdotool key x
     wait_exit "$saver_pid" 2 || fail "first saver did not end on a key"
@@ -182,9 +110,9 @@ preview)
 activate)
     write_ini
     start_saver /A
-    box=$(find_window Sentarisaver) || fail "no message"
+    box=$(find_box) || fail "no message"
     kill -0 "$saver_pid" 2>/dev/null || fail "ended without waiting for OK"
-    xdotool windowfocus --sync "$box" key Return
+    press_return "$box"
     wait_exit "$saver_pid" 5
     rc=$?
     [[ $rc == 0 ]] || fail "exit code $rc"
@@ -195,7 +123,7 @@ configure | bare_start)
     if [[ $case_name == configure ]]; then start_saver /c:1234; else start_saver; fi
     dialog=$(find_window "Sentarisaver options") || fail "no options dialog"
     import -window "$dialog" "$work/options.png" 2>/dev/null
-    xdotool windowfocus --sync "$dialog" key Return
+    press_return "$dialog"
     wait_exit "$saver_pid" 5
     rc=$?
     [[ $rc == 0 ]] || fail "exit code $rc"
@@ -290,6 +218,71 @@ two_screens)
     awk -v l="$lit" 'BEGIN { exit !(l > 0.001) }' || fail "no quote on the first monitor (lit $lit)"
     xdotool key x
     wait_exit "$saver_pid" 1 || fail "did not end on a key"
+    saver_pid=
+    ;;
+lock)
+    # With a password set only the right password ends the saver, whatever other clients do.
+    [[ -n $other_client ]] || { echo "SKIP: no X client helper (libxcb1-dev)"; exit 77; }
+    # "123" is stored coded as "tuv"; a hand-edited timing means no pause between quotes,
+    # so the store is asked again soon after the quote file goes.
+    write_ini scrTransition=5 scrTiming=9 Password=tuv
+    pixel() { convert "$work/shot.png" -crop "1x1+$1+$2" -format '%[hex:p{0,0}]' info:; }
+    bright() { convert "$work/shot.png" -crop "$1" -colorspace Gray -threshold 50% -format '%[fx:mean]' info:; }
+    notice_strip=1920x120+0+890 # the notice sits low on the screen, the quotes high
+
+    # Another client holds the keyboard as the saver starts: the saver says so and waits.
+    "$other_client" hold >"$work/hold.txt" 2>&1 &
+    hold_pid=$!
+    other_pids+=("$hold_pid")
+    [[ $(first_line "$work/hold.txt") == grabbed ]] || fail "the other client could not grab the keyboard"
+    start_saver /s
+    sleep 1.5
+    import -window root "$work/shot.png" || fail "no screenshot"
+    lit=$(bright "$notice_strip")
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.002) }' || fail "no notice that another program holds the keyboard (lit $lit)"
+    kill "$hold_pid"; wait "$hold_pid" 2>/dev/null
+    sleep 0.5
+    "$other_client" probe >/dev/null 2>&1
+    [[ $? == 3 ]] || fail "the saver did not take the keyboard once it was free"
+    import -window root "$work/shot.png" || fail "no screenshot"
+    lit=$(bright "$notice_strip")
+    awk -v l="$lit" 'BEGIN { exit !(l < 0.0005) }' || fail "the notice stays although the saver holds the keyboard (lit $lit)"
+
+    # The quote file goes: the last quote stays, and so does the lock.
+    rm "$work/quotes.txt"
+    sleep 4
+    kill -0 "$saver_pid" 2>/dev/null || fail "the saver ended when the quote file went"
+    saver_window=$(xdotool search --onlyvisible --name '^Sentarisaver$')
+    [[ $(wc -l <<<"$saver_window") == 1 ]] || fail "a message or another window came up: $saver_window"
+    xdotool getwindowgeometry "$saver_window" | grep -q 'Geometry: 1920x1080' || fail "the saver window is gone"
+    import -window root "$work/shot.png" || fail "no screenshot"
+    lit=$(bright 1920x200+0+0)
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.0005) }' || fail "the last quote is not shown (lit $lit)"
+
+    # A notification of another client maps over the saver: the saver goes back on top.
+    "$other_client" overlay 1500 600 300 200 >"$work/overlay.txt" 2>&1 &
+    other_pids+=($!)
+    overlay=$(first_line "$work/overlay.txt") || fail "no overlay window"
+    sleep 0.5
+    xwininfo -id "$overlay" | grep -q IsViewable || fail "the overlay is not mapped"
+    import -window root "$work/shot.png" || fail "no screenshot"
+    [[ $(pixel 1650 700) == 000000 ]] || fail "the overlay covers the saver: $(pixel 1650 700)"
+
+    # The unlock panel; another client moves the focus away, the saver takes it back.
+    xdotool mousemove_relative 40 40
+    sleep 0.5
+    xdotool windowfocus "$overlay" 2>/dev/null
+    sleep 0.5
+    [[ $(xdotool getwindowfocus) == "$saver_window" ]] || fail "the focus stayed with the other client"
+    xdotool type --delay 30 99
+    xdotool key Return
+    sleep 0.3
+    kill -0 "$saver_pid" 2>/dev/null || fail "a wrong password unlocked"
+    xdotool type --delay 30 123
+    xdotool key Return
+    wait_exit "$saver_pid" 2
+    rc=$?
+    [[ $rc == 0 ]] || fail "exit code $rc after the right password"
     saver_pid=
     ;;
 *)

@@ -1,0 +1,119 @@
+# Shared by the saver's end-to-end cases: a private Xvfb, a temporary config folder with a
+# real settings file and quote file, and small helpers around xdotool and screenshots.
+# Sourced by saver_e2e.sh, which sets case_name, saver, host_window and other_client.
+work=$(mktemp -d)
+xvfb_pid=
+saver_pid=
+host_pid=
+other_pids=()
+cleanup() {
+    [[ -n $saver_pid ]] && kill "$saver_pid" 2>/dev/null
+    [[ -n $host_pid ]] && kill "$host_pid" 2>/dev/null
+    for pid in "${other_pids[@]}"; do kill "$pid" 2>/dev/null; done
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL ($case_name): $*" >&2
+    [[ -s $work/saver.log ]] && sed 's/^/saver: /' "$work/saver.log" >&2
+    xdotool search --name . getwindowname %@ 2>/dev/null | sort | uniq -c | sed 's/^/window: /' >&2
+    exit 1
+}
+
+# A free display: try numbers until a server starts there and answers.
+start_xvfb() {
+    local n
+    for n in $(shuf -i 100-899 -n 40); do
+        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+        Xvfb :$n -screen 0 "${screen_size:-1920x1080}x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        for _ in $(seq 50); do
+            if xdpyinfo -display :$n >/dev/null 2>&1; then display=$n; return 0; fi
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; xvfb_pid=
+    done
+    return 1
+}
+[[ $case_name == two_screens ]] && screen_size=2720x1080
+start_xvfb || fail "Xvfb did not start"
+export DISPLAY=:$display
+export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/run
+mkdir -p "$XDG_CONFIG_HOME/Sentari" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset XSCREENSAVER_WINDOW QT_QPA_PLATFORM
+ini=$XDG_CONFIG_HOME/Sentari/Sentari.ini
+
+printf 'Quiet minds rest in a storm of thoughts\r\nAnother quote that is rather long and breaks into lines\r\n' >"$work/quotes.txt"
+write_ini() { # extra key=value lines
+    { echo '[General]'; echo "QuoteFile=$work/quotes.txt"; for kv in "$@"; do echo "$kv"; done; } >"$ini"
+}
+
+# Waits until the process ends; gives its exit code, or 124 after $2 seconds.
+wait_exit() {
+    local pid=$1 limit=$2 waited=0
+    while kill -0 "$pid" 2>/dev/null; do
+        sleep 0.1
+        waited=$((waited + 1))
+        ((waited >= limit * 10)) && return 124
+    done
+    wait "$pid"
+}
+# Waits for a window with that exact title; prints its id.
+find_window() {
+    local title=$1 id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -1)
+        [[ -n $id ]] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+# Waits for the message box: the one visible "Sentarisaver" window, and not the full-screen
+# saver, which has the same title and may still be up when the box is asked for.
+find_box() {
+    local ids
+    for _ in $(seq 100); do
+        ids=$(xdotool search --onlyvisible --name '^Sentarisaver$' 2>/dev/null)
+        if [[ -n $ids && $(wc -l <<<"$ids") == 1 ]] &&
+            xdotool getwindowgeometry "$ids" 2>/dev/null | grep -q 'Geometry: [0-9]\{1,3\}x'; then
+            echo "$ids"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+# Presses Return on that window itself. It is given the focus first, so that the toolkit
+# routes the key to it. xdotool then presses the real key, and when the window is gone by
+# the release it cannot send that there: the key is let go of explicitly.
+press_return() {
+    local id=$1
+    xdotool windowfocus "$id" 2>/dev/null
+    for _ in $(seq 40); do
+        [[ $(xdotool getwindowfocus 2>/dev/null) == "$id" ]] && break
+        sleep 0.05
+    done
+    xdotool key --window "$id" Return 2>/dev/null
+    xdotool keyup Return 2>/dev/null
+}
+# Waits until the file has a first line; prints it.
+first_line() {
+    local line
+    for _ in $(seq 50); do
+        line=$(head -1 "$1" 2>/dev/null)
+        [[ -n $line ]] && { echo "$line"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+# Fraction of the screen that is not background black.
+lit_fraction() {
+    import -window root "$work/shot.png" 2>/dev/null || return 1
+    convert "$work/shot.png" -colorspace Gray -threshold 30% -format '%[fx:mean]' info:
+}
+start_saver() {
+    "$saver" "$@" >"$work/saver.log" 2>&1 &
+    saver_pid=$!
+}
