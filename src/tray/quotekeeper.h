@@ -59,8 +59,6 @@ public:
     void askCreateSignature();
 
     const CurrentQuote& current() const { return current_; }
-    // Whether signature files still wait for the current quote.
-    bool refreshingSignatures() const { return refresher_.running(); }
 
 signals:
     // The store has answered nextQuote()'s request. Whatever follows may ask the user, so a

@@ -22,7 +22,7 @@ SignatureRefresher::SignatureRefresher(SettingsStore& store, std::chrono::millis
     nextSlice_.setSingleShot(true);
     nextSlice_.setInterval(0);
     connect(&nextSlice_, &QTimer::timeout, this, [this] {
-        if (runSlice())
+        if (runSlice(0))
             finish();
         else
             nextSlice_.start();
@@ -37,7 +37,7 @@ std::optional<FirstSignature> SignatureRefresher::start(const QString& quote,
     next_ = 1;
     first_.reset();
     failures_.clear();
-    const bool done = runSlice();
+    const bool done = runSlice(MinFirstSlice);
     // Taken before finish(): what its receivers do may start another refresh.
     std::optional<FirstSignature> first = first_;
     if (done)
@@ -47,11 +47,12 @@ std::optional<FirstSignature> SignatureRefresher::start(const QString& quote,
     return first;
 }
 
-bool SignatureRefresher::runSlice()
+bool SignatureRefresher::runSlice(std::int64_t atLeast)
 {
     const auto sliceBegin = Clock::now();
     std::int64_t done = 0;
-    while (done <= MinPerSlice || Clock::now() - sliceBegin < sliceTime_) {
+    // One call past atLeast finds the end of a list that long.
+    while (done <= atLeast || Clock::now() - sliceBegin < sliceTime_) {
         const std::int64_t from = next_;
         const auto callBegin = Clock::now();
         const SignatureRefresh part = store_.refreshSignatures(quote_, from, chunk_);

@@ -30,7 +30,7 @@ struct FirstSignature {
 class SignatureRefresher : public QObject {
     Q_OBJECT
 public:
-    // sliceTime: how long a slice goes on once it has done MinPerSlice signatures.
+    // sliceTime: how long a slice goes on once it has done its least number of signatures.
     explicit SignatureRefresher(SettingsStore& store,
                                 std::chrono::milliseconds sliceTime = std::chrono::milliseconds(15),
                                 QObject* parent = nullptr);
@@ -38,13 +38,14 @@ public:
     // Starts putting the quote into every signature file; a refresh still running is dropped
     // and its files get this quote instead. The first slice runs before this returns, so
     // signature 1 is known then (nullopt: there is no signature at all), and a short list
-    // (MinPerSlice signatures or fewer) is done. A failure naming reportedFile is left out of
+    // (MinFirstSlice signatures or fewer) is done. A failure naming reportedFile is left out of
     // finished(): the user has been told about that file already.
     std::optional<FirstSignature> start(const QString& quote, const QString& reportedFile = {});
     bool running() const { return next_ != 0; }
 
-    // Every slice does at least this many signatures, then more while it is within its time.
-    static constexpr std::int64_t MinPerSlice = 16;
+    // The first slice does at least this many signatures, later ones at least one; then each
+    // goes on while it is within its time.
+    static constexpr std::int64_t MinFirstSlice = 16;
 
 signals:
     // Every listed file got the quote, or a sentence in failures says why not.
@@ -52,7 +53,7 @@ signals:
 
 private:
     // One slice; true when the list has ended.
-    bool runSlice();
+    bool runSlice(std::int64_t atLeast);
     void finish();
     void keepFailures(const std::vector<std::string>& failures);
 
