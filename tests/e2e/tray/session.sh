@@ -140,6 +140,10 @@ start_sentari() {
     "$SENTARI" "$@" >"$W/sentari.log" 2>&1 &
     SENTARI_PID=$!
     PIDS+=($SENTARI_PID)
+    find_icon
+}
+# Waits for the docked icon and notes where it is.
+find_icon() {
     wait_for 15 icon_docked || true
     ICON=$(icon_window)
     [ -n "$ICON" ] || fail "the icon did not dock"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The signature window reached from the tray, with the real Qt file dialog: save the default
-# template, a new quote on a tray click and a D-Bus call, a second entry saved as rich text,
-# Remove, and reopening. The tray answers all along: the window is not modal.
+# The signature window reached from the tray, with the real Qt file dialog: opened by the
+# start-up offer and the menu, save the default template, a new quote on a tray click and a
+# D-Bus call, a second entry saved as rich text, Remove, and reopening. The tray answers all
+# along: the window is not modal.
 source "$(dirname "$0")/session.sh"
 
 export HOME=$W/home # where the first save proposes signature.txt
@@ -9,8 +10,10 @@ mkdir -p "$HOME" "$W/sigs"
 start_x
 start_tray
 make_quotes 20
-write_ini
-start_sentari
+printf '[General]\nQuoteFile=%s\n' "$DATA" >"$INI" # no signature: the start-up offer comes
+"$SENTARI" >"$W/sentari.log" 2>&1 &
+SENTARI_PID=$!
+PIDS+=($SENTARI_PID)
 
 TAG='<Quote will be inserted here>'
 SIG1=$HOME/signature.txt
@@ -35,12 +38,18 @@ keys_to() {
 dialog_open() { [ -n "$(windows_of_type DIALOG)" ]; }
 dialog_closed() { ! dialog_open; }
 
-# "Change &Signature" (the seventh item) opens the window on the default template, with
-# the tray's icon.
-choose 7
-wait_for 10 window_shown "Signature control" || fail "Change Signature opened no window"
+# A yes to the start-up offer opens the window on the default template, with the tray's
+# icon; "Change &Signature" (the seventh item) then brings the same window forward.
+wait_for 10 dialog_open || fail "no signature offer at start-up"
+press_in_dialog alt+y
+wait_for 10 window_shown "Signature control" || fail "a yes to the offer opened no window"
 has_icon() { xprop -id "$(named_window "Signature control")" _NET_WM_ICON | grep -q '^_NET_WM_ICON(CARDINAL)'; }
 wait_for 5 has_icon || fail "the window has no icon: $(xprop -id "$(named_window "Signature control")" _NET_WM_ICON | head -3)"
+find_icon
+choose 7
+sleep 0.5
+windows=$(x_tree | grep -c '"Signature control — Sentari"' || true)
+[ "$windows" -eq 1 ] || fail "$windows signature windows after Change Signature"
 import -window root "$W/signature-window.png"
 
 # Ctrl+S on the unsaved template asks where, proposing signature.txt in the home folder.
