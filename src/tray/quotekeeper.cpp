@@ -56,11 +56,12 @@ QString joinLines(const QString& source)
 
 QuoteKeeper::QuoteKeeper(SettingsStore& store, platform::Desktop& desktop, AskOnce& askOnce,
                          QObject* parent)
-    : QObject(parent), store_(store), desktop_(desktop), askOnce_(askOnce)
+    : QObject(parent), store_(store), desktop_(desktop), askOnce_(askOnce), refresher_(store)
 {
+    connect(&refresher_, &SignatureRefresher::finished, this, &QuoteKeeper::reportRefreshFailures);
 }
 
-QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool offerSignature)
+QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool offerSignature, const QString& reportedFile)
 {
     QuoteResult quote;
     try {
@@ -92,24 +93,25 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool offerSignature)
         });
     }
 
-    const SignatureRefresh refresh = store_.refreshSignatures(u8(current_.text));
-    if (refresh.count > 0) {
-        current_.signatureText = qs(refresh.text);
-        current_.signatureRtf = QByteArray::fromStdString(refresh.rtf);
-    }
-    if (!refresh.failures.empty()) {
-        QStringList failures;
-        for (const auto& failure : refresh.failures)
-            failures << qs(failure);
-        desktop_.message(
-            QStringLiteral("The new quote could not be put into every signature file.\n\n") +
-                failures.join(QLatin1Char('\n')),
-            MessageStyle::Warning);
+    const std::optional<FirstSignature> first = refresher_.start(current_.text, reportedFile);
+    if (first) {
+        current_.signatureText = first->text;
+        current_.signatureRtf = first->rtf;
     }
     emit quoteChanged(current_.text);
-    if (refresh.count == 0 && offerSignature)
+    if (!first && offerSignature)
         askCreateSignature();
     return Outcome::Changed;
+}
+
+void QuoteKeeper::reportRefreshFailures(const QStringList& failures)
+{
+    if (failures.isEmpty())
+        return;
+    desktop_.message(
+        QStringLiteral("The new quote could not be put into every signature file.\n\n") +
+            failures.join(QLatin1Char('\n')),
+        MessageStyle::Warning);
 }
 
 bool QuoteKeeper::changeQuoteFile()

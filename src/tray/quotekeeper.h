@@ -4,6 +4,7 @@
 // current quote runs through nextQuote(), which also refreshes the signature files.
 
 #include "platform/desktop.h"
+#include "tray/signaturerefresher.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -44,8 +45,9 @@ public:
     };
 
     // offerSignature is true only at start-up: then a missing signature is offered to be
-    // created.
-    Outcome nextQuote(bool offerSignature = false);
+    // created. The signature files get the quote in slices from the event loop when there are
+    // many (signature 1 at once); a failure naming reportedFile is not told again.
+    Outcome nextQuote(bool offerSignature = false, const QString& reportedFile = {});
     // Lets the user choose the data file; true when one was chosen.
     bool changeQuoteFile();
     // Adds the clipboard text to the data file as one line.
@@ -69,11 +71,13 @@ signals:
 
 private:
     bool confirm(std::string_view key, const QString& question);
+    void reportRefreshFailures(const QStringList& failures);
 
     SettingsStore& store_;
     platform::Desktop& desktop_;
     AskOnce& askOnce_;
     CurrentQuote current_;
+    SignatureRefresher refresher_;
 };
 
 // Joins clipboard text into one line: cut at CR LF, leading empty lines dropped, every

@@ -15,14 +15,14 @@ constexpr int HoversPerChange = 6; // every sixth hover that opens no pop-up cha
 // Serving ends after busy, so what waited is served with the icon listening again.
 class TrayController::Answering {
 public:
-    explicit Answering(TrayController& owner) : owner_(owner)
+    explicit Answering(TrayController& owner) : owner_(owner), wasBusy_(owner.busy_)
     {
         owner_.beginServing();
         owner_.busy_ = true;
     }
     ~Answering()
     {
-        owner_.busy_ = false;
+        owner_.busy_ = wasBusy_;
         owner_.endServing();
     }
     Answering(const Answering&) = delete;
@@ -30,6 +30,7 @@ public:
 
 private:
     TrayController& owner_;
+    bool wasBusy_;
 };
 
 TrayController::TrayController(SettingsStore& store, platform::Desktop& desktop,
@@ -116,9 +117,15 @@ void TrayController::rightPress()
     menu_.exec(cursor);
 }
 
-bool TrayController::changeQuote()
+void TrayController::changeQuoteAfterSave(const QString& unwrittenFile)
 {
-    if (keeper_.nextQuote() == QuoteKeeper::Outcome::Quit) {
+    const Answering answering(*this);
+    changeQuote(unwrittenFile);
+}
+
+bool TrayController::changeQuote(const QString& reportedFile)
+{
+    if (keeper_.nextQuote(false, reportedFile) == QuoteKeeper::Outcome::Quit) {
         exitProgram();
         return false;
     }

@@ -34,6 +34,10 @@ public:
     void hover();
     void leftPress();
     void rightPress();
+    // A signature was saved: every signature file gets a new quote, as after a left press,
+    // whether or not the icon is being answered. The failure to write unwrittenFile has been
+    // told already.
+    void changeQuoteAfterSave(const QString& unwrittenFile);
 
     TrayMenu& menu() { return menu_; }
     const QuotePopup& popup() const { return popup_; }
@@ -55,7 +59,7 @@ private:
     void useIcon(std::unique_ptr<TrayIcon> icon);
     void showQuotePopup();
     // A new quote; false when the program ends instead.
-    bool changeQuote();
+    bool changeQuote(const QString& reportedFile = {});
     void beginServing();
     void endServing();
 

@@ -6,11 +6,13 @@
 #include "platform/startup.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
+#include "signature/signaturewindow.h"
 #include "tray/askoncedialog.h"
 #include "tray/automation.h"
 #include "tray/quotekeeper.h"
 #include "tray/quotewindows.h"
 #include "tray/traycontroller.h"
+#include "tray/trayicon.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -138,8 +140,16 @@ int runTray(int argc, char** argv)
                      &tray::TrayController::exitProgram);
     QObject::connect(&controller, &tray::TrayController::serving, &automation,
                      [&automation](bool on) { on ? automation.hold() : automation.release(); });
-    // The start-up offer (keeper) and the menu's "Change Signature" open the signature window
-    // once there is one to connect to both.
+    // Opened from the menu and by a yes to the start-up offer; not modal, so the icon and
+    // D-Bus calls are answered while it is open. Each save gives every signature a new quote.
+    signature::SignatureWindowOpener signatureWindow(*store, desktop, tray::sentariIcon());
+    const auto openSignatureWindow = [&signatureWindow] { signatureWindow.open(); };
+    QObject::connect(&controller.menu(), &tray::TrayMenu::signatureWindowWanted, &signatureWindow,
+                     openSignatureWindow);
+    QObject::connect(&keeper, &tray::QuoteKeeper::signatureWindowWanted, &signatureWindow,
+                     openSignatureWindow);
+    QObject::connect(&signatureWindow, &signature::SignatureWindowOpener::saved, &controller,
+                     &tray::TrayController::changeQuoteAfterSave);
 
     if (!serveAutomation(automation))
         return 0;

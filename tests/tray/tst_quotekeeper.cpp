@@ -1,10 +1,12 @@
 #include "fakeaskonce.h"
 #include "fakedesktop.h"
+#include "settings/keys.h"
 #include "settings/settingsstore.h"
 #include "tempstore.h"
 #include "tray/quotekeeper.h"
 
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <utility>
 
@@ -212,20 +214,91 @@ private slots:
         QVERIFY(f.askOnce.askedKeys.isEmpty());
     }
 
+    // The failure of the file a save could not write has been told by the window already.
+    void unwritableSignatureDoesNotStopTheOthers_data()
+    {
+        QTest::addColumn<QString>("reported");
+        QTest::addColumn<QStringList>("told");
+        QTest::newRow("a quote change tells both") << "" << QStringList{"folder", "folder2"};
+        QTest::newRow("after a save that could not write one")
+            << "folder" << QStringList{"folder2"};
+    }
     void unwritableSignatureDoesNotStopTheOthers()
     {
+        QFETCH(QString, reported);
+        QFETCH(QStringList, told);
         Fixture f;
         f.t.useDataFile("q\r\n");
         QDir().mkpath(f.t.path("folder"));
-        f.t.store->writeSetting("SignatureFile1", f.t.spath("folder"));
-        f.t.store->writeSetting("Intro1", "<Quote will be inserted here>");
-        f.t.store->writeSetting("SignatureFile2", f.t.spath("ok.txt"));
-        f.t.store->writeSetting("Intro2", "<Quote will be inserted here>");
-        QCOMPARE(f.keeper.nextQuote(), QuoteKeeper::Outcome::Changed);
+        QDir().mkpath(f.t.path("folder2"));
+        const char* files[] = {"folder", "ok.txt", "folder2"};
+        for (int n = 1; n <= 3; ++n) {
+            f.t.store->writeSetting(keys::numbered(keys::SignatureFile, n),
+                                    f.t.spath(files[n - 1]));
+            f.t.store->writeSetting(keys::numbered(keys::Intro, n),
+                                    "<Quote will be inserted here>");
+        }
+        QCOMPARE(f.keeper.nextQuote(false, reported.isEmpty() ? QString() : f.t.path(reported)),
+                 QuoteKeeper::Outcome::Changed);
         QCOMPARE(f.t.readFile("ok.txt"), QByteArray("q"));
         QCOMPARE(f.desktop.messages.size(), 1);
         QCOMPARE(f.desktop.messages[0].style, MessageStyle::Warning);
-        QVERIFY(f.desktop.messages[0].text.contains(f.t.path("folder")));
+        for (const char* file : files)
+            QCOMPARE(f.desktop.messages[0].text.contains('"' + f.t.path(file) + '"'),
+                     told.contains(file));
+    }
+
+    // A long list is written from the event loop a slice at a time; a new quote meanwhile
+    // starts over, so every file ends with the newest quote and only that refresh reports.
+    void longListIsWrittenInSlicesAndRestartedByANewQuote_data()
+    {
+        QTest::addColumn<bool>("saveReportedIt");
+        QTest::newRow("the unwritable file is told") << false;
+        QTest::newRow("a save told it already") << true;
+    }
+    void longListIsWrittenInSlicesAndRestartedByANewQuote()
+    {
+        QFETCH(bool, saveReportedIt);
+        TempStore t;
+        constexpr int Count = 100;
+        constexpr int Folder = 70; // cannot be written
+        QDir().mkpath(t.path("s70.txt"));
+        t.store->writeSetting("CreateSignature", "ask"); // the settings file exists now
+        QFile ini(QString::fromStdString(t.locations.settingsFile.string()));
+        QVERIFY(ini.open(QIODevice::Append));
+        for (int n = 1; n <= Count; ++n)
+            ini.write(
+                QStringLiteral("SignatureFile%1=%2\nIntro%1=%1 <Quote will be inserted here>\n")
+                    .arg(n)
+                    .arg(t.path(QString("s%1.txt").arg(n)))
+                    .toUtf8());
+        ini.close();
+        const QString reported = saveReportedIt ? t.path("s70.txt") : QString();
+        SignatureRefresher refresher(*t.store, std::chrono::milliseconds(0));
+        QList<QStringList> finished;
+        QObject::connect(&refresher, &SignatureRefresher::finished,
+                         [&](const QStringList& failures) { finished << failures; });
+
+        auto first = refresher.start("old", reported);
+        QVERIFY(first && first->text == "1 old" && first->rtf.startsWith("{\\rtf1"));
+        QVERIFY(refresher.running());
+        QCOMPARE(t.readFile("s1.txt"), QByteArray("1 old"));
+        QVERIFY(!QFile::exists(t.path(QString("s%1.txt").arg(Count))));
+        bool servedMeanwhile = false;
+        QTimer::singleShot(0, [&] {
+            servedMeanwhile = refresher.running();
+            first = refresher.start("new", reported);
+        });
+        QTRY_VERIFY(!refresher.running());
+        QVERIFY(servedMeanwhile);
+        QCOMPARE(first->text, QStringLiteral("1 new"));
+        for (int n = 1; n <= Count; ++n)
+            if (n != Folder)
+                QCOMPARE(t.readFile(QString("s%1.txt").arg(n)), QByteArray::number(n) + " new");
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished[0].size(), saveReportedIt ? 0 : 1);
+        if (!saveReportedIt)
+            QVERIFY(finished[0][0].contains(t.path("s70.txt")));
     }
 
     void addClipboard_data()

@@ -140,6 +140,10 @@ start_sentari() {
     "$SENTARI" "$@" >"$W/sentari.log" 2>&1 &
     SENTARI_PID=$!
     PIDS+=($SENTARI_PID)
+    find_icon
+}
+# Waits for the docked icon and notes where it is.
+find_icon() {
     wait_for 15 icon_docked || true
     ICON=$(icon_window)
     [ -n "$ICON" ] || fail "the icon did not dock"
@@ -218,4 +222,31 @@ press_in_dialog() {
     [ -n "$w" ] || fail "no dialog to press $1 in"
     xdotool windowactivate --sync "$w" 2>/dev/null || xdotool windowfocus --sync "$w"
     xdotool key "$1"
+}
+
+# A value as the store wrote it (quotes and escapes as QSettings writes them removed).
+setting() { awk -F= -v k="$1" 'tolower($1) == tolower(k) { v = substr($0, length($1) + 2) } END { gsub(/^"|"$/, "", v); print v }' "$INI"; }
+
+menu_window() { named_window PopupQuote; }
+menu_open() { [ -n "$(menu_window)" ]; }
+menu_closed() { [ -z "$(menu_window)" ]; }
+
+# A second right press on the same spot within the double-click interval (Qt's 400 ms
+# here) is a right double click, which opens nothing; a menu chosen from by keyboard can
+# close well within that time, so wait it out since the last press.
+LAST_PRESS=0
+open_menu() {
+    local since=$(((${EPOCHREALTIME/./} - LAST_PRESS) / 1000))
+    [ "$since" -ge 500 ] || sleep "0.$(printf '%03d' $((500 - since)))"
+    xdotool mousemove "$ICON_X" "$ICON_Y" click 3
+    LAST_PRESS=${EPOCHREALTIME/./}
+    wait_for 5 menu_open || fail "no menu after a right press"
+    sleep 0.2
+}
+
+# choose N: the Nth enabled item of the tray menu, reached from the top with the arrow key.
+choose() {
+    open_menu
+    xdotool key --delay 30 $(printf 'Down %.0s' $(seq 1 "$1")) Return
+    wait_for 5 menu_closed || fail "the menu stayed open after choosing item $1"
 }

@@ -18,8 +18,6 @@ click_in_dialog() {
     xdotool mousemove $((x + $1)) $((y + $2)) click 1
     sleep 0.2
 }
-# A value as the store wrote it (quotes and escapes as QSettings writes them removed).
-setting() { awk -F= -v k="$1" 'tolower($1) == tolower(k) { v = substr($0, length($1) + 2) } END { gsub(/^"|"$/, "", v); print v }' "$INI"; }
 # Control centres in pixels at 96 dpi (the layout's twips / 15).
 DONT_ASK_BOX=(40 154)
 YES=(226 156)

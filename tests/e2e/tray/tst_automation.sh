@@ -55,8 +55,6 @@ hover_icon
 leave_icon
 
 # A call that comes while the user is in the tray menu waits until the menu has closed.
-menu_open() { [ -n "$(named_window PopupQuote)" ]; }
-menu_closed() { ! menu_open; }
 before=$(quote_of "$SIG1")
 xdotool mousemove "$ICON_X" "$ICON_Y" click 3
 wait_for 5 menu_open || fail "no menu after a right press"

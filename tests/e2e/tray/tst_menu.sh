@@ -16,30 +16,6 @@ SIG=$W/signature1.txt
 write_ini "SignatureFile1=$SIG" 'Intro1=<Quote will be inserted here>' 'AddClipboard=don'"'"'t ask'
 start_sentari
 
-menu_window() { named_window PopupQuote; }
-menu_open() { [ -n "$(menu_window)" ]; }
-menu_closed() { [ -z "$(menu_window)" ]; }
-
-# A second right press on the same spot within the double-click interval (Qt's 400 ms
-# here) is a right double click, which opens nothing; a menu chosen from by keyboard can
-# close well within that time, so wait it out since the last press.
-LAST_PRESS=0
-open_menu() {
-    local since=$(((${EPOCHREALTIME/./} - LAST_PRESS) / 1000))
-    [ "$since" -ge 500 ] || sleep "0.$(printf '%03d' $((500 - since)))"
-    xdotool mousemove "$ICON_X" "$ICON_Y" click 3
-    LAST_PRESS=${EPOCHREALTIME/./}
-    wait_for 5 menu_open || fail "no menu after a right press"
-    sleep 0.2
-}
-
-# choose N: the Nth enabled item, reached from the top with the arrow key.
-choose() {
-    open_menu
-    xdotool key --delay 30 $(printf 'Down %.0s' $(seq 1 "$1")) Return
-    wait_for 5 menu_closed || fail "the menu stayed open after choosing item $1"
-}
-
 # Opens 10 pixels right of the cursor (kept on the screen) and flush with the work area's
 # bottom edge.
 open_menu
@@ -119,8 +95,8 @@ wait_for 5 deleted || fail "the data file did not lose a line"
 ! grep -qxF "$quote" <(tr -d '\r' <"$DATA") || fail "the deleted quote is still in the data file"
 wait_for 3 signature_differs "$SIG" "$quote" || fail "no new quote after the delete"
 
-# 8 (the last, "Change &Signature" is disabled and skipped): "E&xit" removes the icon and ends.
-choose 8
+# 9, the last: "E&xit" removes the icon and ends.
+choose 9
 wait_for 5 sh -c "! kill -0 $SENTARI_PID" || fail "sentari still runs after Exit"
 wait "$SENTARI_PID" && status=0 || status=$?
 [ "$status" -eq 0 ] || fail "sentari ended with status $status"

@@ -44,9 +44,7 @@ wait_for 5 follows || fail "tooltip '$(tooltip)' after the change, quote '$secon
 xdotool mousemove 500 700
 timeout 5 dbus-send --session --print-reply --reply-timeout=3000 --dest="$service" "$path" \
     org.kde.StatusNotifierItem.ContextMenu int32:500 int32:700 >/dev/null || fail "ContextMenu was not answered"
-menu_open() { [ -n "$(named_window PopupQuote)" ]; }
 wait_for 5 menu_open || fail "no menu on the context request"
 xdotool key Escape
-menu_closed() { [ -z "$(named_window PopupQuote)" ]; }
 wait_for 5 menu_closed || fail "Escape did not close the menu"
 echo "ok"
