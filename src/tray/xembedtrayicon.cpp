@@ -21,9 +21,14 @@ public:
     XEmbedTrayIcon(platform::XEmbedTray& tray, bool trayJustStarted)
         : tray_(tray), repeatRequest_(trayJustStarted)
     {
-        connect(&window_, &TrayIconWindow::hovered, this, &TrayIcon::hovered);
-        connect(&window_, &TrayIconWindow::leftPressed, this, &TrayIcon::leftPressed);
-        connect(&window_, &TrayIconWindow::rightPressed, this, &TrayIcon::rightPressed);
+        // Told from the event loop, not from inside the window's event handler: the menu runs
+        // a nested loop, and a tray that restarts meanwhile has this icon and its window
+        // replaced, which must not pull the window out from under its own press handler.
+        connect(&window_, &TrayIconWindow::hovered, this, &TrayIcon::hovered, Qt::QueuedConnection);
+        connect(&window_, &TrayIconWindow::leftPressed, this, &TrayIcon::leftPressed,
+                Qt::QueuedConnection);
+        connect(&window_, &TrayIconWindow::rightPressed, this, &TrayIcon::rightPressed,
+                Qt::QueuedConnection);
         connect(&tray_, &platform::XEmbedTray::docked, this, [this](WId w) {
             if (w == window_.winId())
                 window_.show();

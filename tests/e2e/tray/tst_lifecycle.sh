@@ -29,11 +29,19 @@ press_in_dialog Return
 no_waiting_message() { ! waiting_message; }
 wait_for 5 no_waiting_message || fail "the waiting notice did not close on Return"
 
-# The tray restarts: the icon docks into the new one, and no second message comes.
+# The tray restarts while the menu is open: sentari lives on, the icon docks into the new
+# tray, and no second message comes.
+xdotool mousemove "$ICON_X" "$ICON_Y" click 3
+menu_open() { [ -n "$(named_window PopupQuote)" ]; }
+wait_for 5 menu_open || fail "no menu after a right press"
 kill "$TRAYER_PID"
 wait "$TRAYER_PID" 2>/dev/null || true
 sleep 0.5
 start_tray
+kill -0 "$SENTARI_PID" || fail "sentari died when the tray restarted with the menu open"
+xdotool key Escape
+menu_closed() { [ -z "$(named_window PopupQuote)" ]; }
+wait_for 5 menu_closed || fail "Escape did not close the menu"
 wait_for 10 icon_docked || fail "the icon did not dock again after the tray restarted"
 ! waiting_message || fail "the waiting message came a second time"
 ICON=$(icon_window)
