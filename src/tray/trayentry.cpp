@@ -163,7 +163,7 @@ int runTray(int argc, char** argv)
         return 0;
     std::optional<tray::QuickShowWindow> quickShow;
     if (quickShowWanted(*store, desktop)) {
-        quickShow.emplace(keeper.current().text, desktop.screenGeometry());
+        quickShow.emplace(keeper.current().text, desktop.screenGeometry(), desktop.workArea());
         QObject::connect(&*quickShow, &tray::QuickShowWindow::mouseMoved, end);
         quickShow->show();
     } else {
