@@ -28,6 +28,8 @@ public:
     virtual void showQuote(const QString& quote) = 0;
 
 signals:
+    // The icon stands in a notification area now.
+    void shown();
     // The pointer entered or moved over the icon, or pressed a button that has no action of
     // its own.
     void hovered();

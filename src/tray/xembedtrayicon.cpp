@@ -31,7 +31,7 @@ public:
                 Qt::QueuedConnection);
         connect(&tray_, &platform::XEmbedTray::docked, this, [this](WId w) {
             if (w == window_.winId())
-                window_.show();
+                showDocked();
         });
         connect(&tray_, &platform::XEmbedTray::undocked, this, [this](WId w) {
             // The tray went away and handed the window back to the root window: keep it out
@@ -65,10 +65,18 @@ private:
         return window_.minimumSize() * window_.devicePixelRatioF();
     }
 
+    void showDocked()
+    {
+        if (window_.isVisible())
+            return;
+        window_.show();
+        emit shown();
+    }
+
     void checkDocked()
     {
         if (tray_.embedded(window_.winId())) {
-            window_.show();
+            showDocked();
             return;
         }
         if (++checks_ > DockChecks)
