@@ -64,10 +64,15 @@ QMenu* TrayMenu::menu()
 {
     if (!menu_)
         build();
+    updateItems();
+    return menu_.get();
+}
+
+void TrayMenu::updateItems()
+{
     const bool windowListens =
         isSignalConnected(QMetaMethod::fromSignal(&TrayMenu::signatureWindowWanted));
     menu_->findChild<QAction*>(QStringLiteral("changeSignature"))->setEnabled(windowListens);
-    return menu_.get();
 }
 
 void TrayMenu::build()
@@ -76,6 +81,8 @@ void TrayMenu::build()
     menu_->setObjectName(QStringLiteral("trayMenu"));
     menu_->setTitle(QStringLiteral("PopupQuote"));
     menu_->setWindowTitle(menu_->title());
+    // A host that shows the menu itself (over D-Bus) says so before it does.
+    connect(menu_.get(), &QMenu::aboutToShow, this, &TrayMenu::updateItems);
     for (const Item& item : Items) {
         if (!item.name) {
             menu_->addSeparator();
