@@ -4,14 +4,17 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 namespace sentari::tray {
 
-TrayIconWindow::TrayIconWindow()
+TrayIconWindow::TrayIconWindow(Background background)
     // Kept from the window manager: a window it framed in a race with the tray would be
     // pulled out of the frame by the tray and left unmapped.
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint),
+      background_(background)
 {
+    setAttribute(Qt::WA_TranslucentBackground, background == Background::Transparent);
     setObjectName(QStringLiteral("SentariTrayIcon"));
     setWindowTitle(QStringLiteral("Sentari"));
     setMouseTracking(true);
@@ -24,7 +27,23 @@ TrayIconWindow::TrayIconWindow()
 void TrayIconWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), palette().window());
+    switch (background_) {
+    case Background::Palette:
+        p.fillRect(rect(), palette().window());
+        break;
+    case Background::Transparent:
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(rect(), Qt::transparent);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        break;
+    case Background::Parent:
+        // What the tray shows behind the window, read back from the screen: the backing store
+        // has no alpha to let it through.
+        emit backgroundNeeded();
+        if (QScreen* s = screen())
+            p.drawPixmap(rect(), s->grabWindow(winId()));
+        break;
+    }
     p.setRenderHint(QPainter::Antialiasing);
     // Square and centred: trays may hand out a wider or taller slot than asked for.
     const int side = qMin(width(), height());

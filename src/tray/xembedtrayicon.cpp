@@ -19,8 +19,15 @@ public:
     // early, so the request is repeated until it holds; a tray that was there before is ready
     // and gets one request only, since a second one for the same window confuses some trays.
     XEmbedTrayIcon(platform::XEmbedTray& tray, bool trayJustStarted)
-        : tray_(tray), repeatRequest_(trayJustStarted)
+        : tray_(tray), repeatRequest_(trayJustStarted),
+          window_(tray.offersAlphaVisual() ? TrayIconWindow::Background::Transparent
+                                           : TrayIconWindow::Background::Parent)
     {
+        if (!tray_.offersAlphaVisual()) {
+            tray_.useParentBackground(window_.winId());
+            connect(&window_, &TrayIconWindow::backgroundNeeded, this,
+                    [this] { tray_.clearBackground(window_.winId()); });
+        }
         // Told from the event loop, not from inside the window's event handler: the menu runs
         // a nested loop, and a tray that restarts meanwhile has this icon and its window
         // replaced, which must not pull the window out from under its own press handler.
