@@ -9,6 +9,7 @@
 #include "tray/automation.h"
 #include "tray/quotekeeper.h"
 #include "tray/quotewindows.h"
+#include "tray/scaling.h"
 #include "tray/traycontroller.h"
 
 #include <QApplication>
@@ -123,6 +124,7 @@ int runTray(int argc, char** argv)
 {
     if (!haveDisplay())
         return 1;
+    tray::useOneScaleFactor();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sentari"));
     QApplication::setApplicationDisplayName(QStringLiteral("Sentari"));

@@ -1,4 +1,5 @@
 #include "tray/quotewindows.h"
+#include "tray/scaling.h"
 #include "tray/trayiconwindow.h"
 
 #include <QSignalSpy>
@@ -108,6 +109,35 @@ private slots:
         QTest::mouseMove(once.quoteLabel(), QPoint(20, 20));
         QCOMPARE(moved.size(), 1);
         QVERIFY(!once.isVisible());
+    }
+
+    // Whatever the user sets, one factor is left for Qt to apply (next to Xft.dpi, which it
+    // no longer multiplies).
+    void scaleOnce_data()
+    {
+        QTest::addColumn<QByteArray>("global");
+        QTest::addColumn<QByteArray>("screens");
+        QTest::addColumn<QByteArray>("screensAfter");
+        QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("global only: per screen instead")
+            << QByteArray("2") << QByteArray() << QByteArray("2;2;2;2;2;2;2;2");
+        QTest::newRow("fraction") << QByteArray("1.5") << QByteArray()
+                                  << QByteArray("1.5;1.5;1.5;1.5;1.5;1.5;1.5;1.5");
+        QTest::newRow("both: the per-screen one wins")
+            << QByteArray("2") << QByteArray("DP-1=2;HDMI-1=1") << QByteArray("DP-1=2;HDMI-1=1");
+        QTest::newRow("screens only") << QByteArray() << QByteArray("2") << QByteArray("2");
+        QTest::newRow("not a number: left to Qt")
+            << QByteArray("big") << QByteArray() << QByteArray();
+    }
+    void scaleOnce()
+    {
+        QFETCH(QByteArray, global);
+        QFETCH(QByteArray, screens);
+        QFETCH(QByteArray, screensAfter);
+        const ScaleSettings once = oneScaleFactor({global, screens});
+        QCOMPARE(once.screenScaleFactors, screensAfter);
+        // Never both: Qt would multiply them.
+        QVERIFY(once.scaleFactor.isEmpty() || once.screenScaleFactors.isEmpty());
     }
 
     // What the docked icon reports for each thing the pointer does over it.
