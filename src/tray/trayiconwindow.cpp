@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 namespace sentari::tray {
 
@@ -48,6 +49,15 @@ void TrayIconWindow::paintEvent(QPaintEvent*)
     // Square and centred: trays may hand out a wider or taller slot than asked for.
     const int side = qMin(width(), height());
     paintSentariIcon(p, QRect((width() - side) / 2, (height() - side) / 2, side, side));
+}
+
+void TrayIconWindow::showEvent(QShowEvent*)
+{
+    // A tray may paint its own background only after it has taken the icon: read it again
+    // once it surely has.
+    if (background_ == Background::Parent)
+        for (const int ms : {300, 1500})
+            QTimer::singleShot(ms, this, qOverload<>(&QWidget::update));
 }
 
 void TrayIconWindow::enterEvent(QEnterEvent*)

@@ -21,9 +21,12 @@ lower_half=$((2 * ICON_Y + 1 >= screen_h))
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | awk 'NR == 2 { print $3 }'; }
 left=$((ICON_X - ICON_W / 2))
 top=$((ICON_Y - ICON_H / 2))
-corner=$(pixel "$left" "$top")
-if [ "$left" -gt 0 ]; then beside=$(pixel $((left - 1)) "$top"); else beside=$(pixel "$left" $((top - 1))); fi
-[ "$corner" = "$beside" ] || fail "the icon's corner is $corner, the panel beside it $beside"
+panel_shows_through() {
+    corner=$(pixel "$left" "$top")
+    if [ "$left" -gt 0 ]; then beside=$(pixel $((left - 1)) "$top"); else beside=$(pixel "$left" $((top - 1))); fi
+    [ "$corner" = "$beside" ]
+}
+wait_for 3 panel_shows_through || fail "the icon's corner is $corner, the panel beside it $beside"
 
 if [ "$HOST_KIND" = hidpi ]; then
     xprop -id "$ICON" WM_NORMAL_HINTS | grep -q 'minimum size: 44 by 44' ||
