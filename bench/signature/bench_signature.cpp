@@ -1,5 +1,6 @@
 // The signature window with a list of 1,000 signatures: loading the list, opening the window,
-// and writing the list back after a save that changed one entry.
+// writing the list back after a save that changed one entry, and removing the first entry
+// (every later one moves up a number, so nearly every key is written).
 
 #include "platform/qtdesktop.h"
 #include "settings/settingsstore.h"
@@ -90,6 +91,33 @@ void BM_WriteBackOneChanged(benchmark::State& state)
     }
 }
 BENCHMARK(BM_WriteBackOneChanged)->Unit(benchmark::kMillisecond);
+
+// "Remove" of entry 1 renumbers the 999 after it. Each round starts from the full list.
+void BM_RemoveFirst(benchmark::State& state)
+{
+    BigStore& big = bigStore();
+    static const std::vector<signature::SignatureEntry> full = [&] {
+        signature::SignatureList stored(*big.store);
+        stored.load();
+        std::vector<signature::SignatureEntry> entries;
+        for (int n = 1; n <= stored.count(); ++n)
+            entries.push_back(stored.at(n));
+        return entries;
+    }();
+    signature::SignatureList list(*big.store);
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int n = 1; n <= Entries; ++n)
+            list.put(n, full.at(static_cast<std::size_t>(n - 1)));
+        list.write();
+        list.load();
+        state.ResumeTiming();
+        list.remove(1);
+        if (list.count() != Entries - 1)
+            state.SkipWithError("the first entry was not removed");
+    }
+}
+BENCHMARK(BM_RemoveFirst)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -1,15 +1,18 @@
 #pragma once
 
-// File operations with the guarantees Sentari needs: whole-file atomic replacement, file
-// identity for cache checks, and an inter-process lock. Failures throw StoreError with a
-// message that names the file and the system's reason.
+// File operations with the guarantees Sentari needs: whole-file atomic replacement through
+// symbolic links, file identity for cache checks, and inter-process locks. Nothing here
+// blocks on a FIFO or reads a device without end. Failures throw StoreError with a message
+// that names the file and the system's reason.
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
+#include <vector>
 
 namespace sentari::fileio {
 
@@ -29,21 +32,52 @@ Kind kindOf(const std::filesystem::path& path);
 std::optional<FileId> identify(const std::filesystem::path& path);
 std::optional<FileId> identify(int fd);
 
-// The whole file, or nothing when it is missing; throws on any other failure. `what` names
-// the file for the user ("the settings file").
-std::optional<std::string> readIfExists(const std::filesystem::path& path,
-                                        std::string_view what = "the file");
+// The most a whole-file read takes in (settings, a signature file).
+inline constexpr std::uint64_t MaxWholeFileBytes = 64 << 20;
 
+// The whole file, or nothing when it is missing; throws on any other failure, on what is not
+// a regular file and on a file larger than `limit`. `what` names the file for the user ("the
+// settings file").
+std::optional<std::string> readIfExists(const std::filesystem::path& path,
+                                        std::string_view what = "the file",
+                                        std::uint64_t limit = MaxWholeFileBytes);
+
+// Why the path cannot be read as a regular file ("it does not exist", "it is a folder", the
+// system's reason), or nothing when it can. Never blocks (a FIFO is refused, not waited on).
+std::optional<std::string> whyUnreadable(const std::filesystem::path& path);
 // Throws, naming the file and the reason, unless the path is a regular file that can be
-// opened for reading. Never blocks (a FIFO is refused, not waited on).
+// opened for reading.
 void requireReadable(const std::filesystem::path& path, std::string_view what);
 
+// The file a path names once its own symbolic links are followed (a link to a link too);
+// the path itself when it is no link or a dangling one's target. Nothing for a loop.
+std::optional<std::filesystem::path> followLinks(const std::filesystem::path& path);
+
+// Removes what writers killed before their rename left behind: temporary files of the form
+// ".NAME.tmpDIGITS" that no live writer holds locked, whatever their age. Each folder is
+// listed once per cleaner, so one cleaner can serve a whole batch of writes.
+class TemporaryCleaner {
+public:
+    // The temporaries of this file (its links followed).
+    void cleanBeside(const std::filesystem::path& file);
+    // Every temporary in a folder that only Sentari writes in.
+    void cleanFolder(const std::filesystem::path& dir);
+
+private:
+    const std::vector<std::string>& temporariesIn(const std::filesystem::path& dir);
+    std::map<std::filesystem::path, std::vector<std::string>> listings_;
+};
+
 // The new content of a file, built in a temporary file beside it and renamed over it by
-// commit(), so a crash leaves the old file or the new one. Creates missing parent folders
-// and keeps the permissions of an existing file. Dropped unless committed.
+// commit(), so a crash leaves the old file or the new one. A symbolic link is written
+// through: the file it names is replaced and the link stays. Creates missing parent folders
+// and keeps the permissions of an existing file; refuses a file without write permission
+// (left as it is) and anything but a regular file. Cleans up dead writers' temporaries of the
+// same file first, through `cleaner` when given. Dropped unless committed.
 class AtomicWriter {
 public:
-    AtomicWriter(const std::filesystem::path& path, std::string_view what);
+    AtomicWriter(const std::filesystem::path& path, std::string_view what,
+                 TemporaryCleaner* cleaner = nullptr);
     ~AtomicWriter();
     AtomicWriter(const AtomicWriter&) = delete;
     AtomicWriter& operator=(const AtomicWriter&) = delete;
@@ -57,8 +91,11 @@ public:
 
 private:
     [[noreturn]] void fail(int error);
+    [[noreturn]] void refuse(std::string_view reason);
+    void createTemporary(const std::filesystem::path& dir);
 
-    std::filesystem::path path_;
+    std::filesystem::path path_;   // as given, for messages
+    std::filesystem::path target_; // the file replaced: path_ with its links followed
     std::filesystem::path temp_;
     std::string what_;
     int fd_ = -1;
@@ -67,27 +104,43 @@ private:
 
 // Replaces the file with exactly these bytes through an AtomicWriter.
 void writeAtomically(const std::filesystem::path& path, std::string_view data,
-                     std::string_view what = "the file", bool durable = true);
-// Appends the bytes and flushes them; creates the file when missing.
+                     std::string_view what = "the file", bool durable = true,
+                     TemporaryCleaner* cleaner = nullptr);
+// Appends the bytes and flushes them; creates the file when missing. Refuses what
+// AtomicWriter refuses.
 void append(const std::filesystem::path& path, std::string_view data,
             std::string_view what = "the file");
 
-// An exclusive advisory lock held while the object lives (blocks until it is free).
+// Where the lock that serialises the writers of a file lies: ".NAME.lock" beside the file
+// its links lead to, so every path to one file takes one lock.
+std::filesystem::path lockBeside(const std::filesystem::path& file);
+
+// An exclusive advisory lock held while the object lives (blocks until it is free). A
+// transient lock file is removed again when the lock is given up, so none is left in the
+// user's folders; waiters then take the lock on the next file of that name.
 class FileLock {
 public:
-    explicit FileLock(const std::filesystem::path& lockFile);
+    enum class LockFile { Kept, Transient };
+    explicit FileLock(const std::filesystem::path& lockFile, LockFile kind = LockFile::Kept);
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
     bool locked() const { return fd_ >= 0; }
 
 private:
+    std::filesystem::path path_;
     int fd_ = -1;
+    bool transient_ = false;
 };
 
 // Throws "Could not <action> <what> "<path>": <the system's reason>."
 [[noreturn]] void fail(std::string_view action, std::string_view what,
                        const std::filesystem::path& path, int error);
+// Throws "Could not <action> <what> "<path>": <reason>."
+[[noreturn]] void fail(std::string_view action, std::string_view what,
+                       const std::filesystem::path& path, std::string_view reason);
+// The path as a message shows it (see text::forDisplay).
+std::string shown(const std::filesystem::path& path);
 
 // Reads up to `length` bytes at `offset`, fewer only at the end of the file; -1 on failure.
 ssize_t readAt(int fd, char* buffer, std::size_t length, std::uint64_t offset);

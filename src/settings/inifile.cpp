@@ -3,31 +3,47 @@
 #include "keys.h"
 #include "textcodec.h"
 
+#include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 namespace sentari {
 
 namespace {
 
-std::string_view trim(std::string_view s)
+constexpr std::string_view Bom = "\xEF\xBB\xBF";
+
+// A backslash at the end of a line continues it on the next, unless it is itself escaped.
+bool endsInOddBackslashes(std::string_view s)
 {
-    const auto b = s.find_first_not_of(" \t");
-    if (b == std::string_view::npos)
-        return {};
-    const auto e = s.find_last_not_of(" \t");
-    return s.substr(b, e - b + 1);
+    const auto last = s.find_last_not_of('\\');
+    const auto count = last == std::string_view::npos ? s.size() : s.size() - last - 1;
+    return count % 2 == 1;
 }
 
-int hexValue(char c)
+struct PhysicalLine {
+    std::string_view content;
+    std::size_t endLength; // CR LF, LF, a lone CR, or 0 at the end of the file
+};
+
+PhysicalLine physicalLine(std::string_view text, std::size_t pos)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    const auto end = text.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos)
+        return {text.substr(pos), 0};
+    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    return {text.substr(pos, end - pos), crlf ? 2u : 1u};
+}
+
+std::size_t lineEndLength(std::string_view raw)
+{
+    if (raw.ends_with("\r\n"))
+        return 2;
+    return raw.ends_with('\n') || raw.ends_with('\r') ? 1 : 0;
+}
+
+bool isBlank(std::string_view raw)
+{
+    return raw.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
 } // namespace
@@ -37,106 +53,11 @@ std::string IniDocument::groupName(std::string_view section)
     return section.empty() ? std::string("General") : std::string(section);
 }
 
-std::string IniDocument::escapeValue(std::string_view value)
+bool IniDocument::isValidKey(std::string_view key)
 {
-    std::string out;
-    bool quote = value.empty()
-                     ? false
-                     : (value.front() == ' ' || value.front() == '\t' || value.back() == ' ' ||
-                        value.back() == '\t' || value.front() == '@');
-    for (char ch : value) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '"':
-            out += "\\\"";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case ',':
-        case ';':
-        case '=':
-            quote = true;
-            out.push_back(ch);
-            break;
-        default:
-            if (c < 0x20 || c == 0x7F) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\x%04x", c);
-                out += buf;
-            } else {
-                out.push_back(ch);
-            }
-        }
-    }
-    return quote ? "\"" + out + "\"" : out;
-}
-
-std::string IniDocument::unescapeValue(std::string_view raw)
-{
-    raw = trim(raw);
-    std::string out;
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        const char c = raw[i];
-        if (c == '"')
-            continue; // quotes only protect what they enclose from trimming and splitting
-        if (c == '\\' && i + 1 < raw.size()) {
-            const char n = raw[++i];
-            switch (n) {
-            case 'n':
-                out.push_back('\n');
-                break;
-            case 'r':
-                out.push_back('\r');
-                break;
-            case 't':
-                out.push_back('\t');
-                break;
-            case 'a':
-                out.push_back('\a');
-                break;
-            case 'b':
-                out.push_back('\b');
-                break;
-            case 'f':
-                out.push_back('\f');
-                break;
-            case 'v':
-                out.push_back('\v');
-                break;
-            case '0':
-                out.push_back('\0');
-                break;
-            case 'x': {
-                unsigned cp = 0;
-                int digits = 0;
-                while (digits < 4 && i + 1 < raw.size() && hexValue(raw[i + 1]) >= 0) {
-                    cp = cp * 16 + static_cast<unsigned>(hexValue(raw[++i]));
-                    ++digits;
-                }
-                if (digits == 0)
-                    out.push_back('x');
-                else
-                    out += text::fromCodePoints(std::u32string(1, static_cast<char32_t>(cp)));
-                break;
-            }
-            default:
-                out.push_back(n); // \\ \" \; \, and anything else stand for themselves
-            }
-            continue;
-        }
-        out.push_back(c);
-    }
-    return out;
+    return !key.empty() && std::all_of(key.begin(), key.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-' || c == '.';
+    });
 }
 
 std::string IniDocument::lookupKey(std::string_view group, std::string_view key)
@@ -154,58 +75,79 @@ std::string IniDocument::lookupKey(std::string_view group, std::string_view key)
 IniDocument IniDocument::parse(std::string_view text)
 {
     IniDocument doc;
+    if (text.starts_with(Bom)) {
+        doc.bom_ = true;
+        text.remove_prefix(Bom.size());
+    }
+    bool eolKnown = false;
     std::string section = "General";
     std::size_t pos = 0;
-    while (pos <= text.size()) {
-        auto end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        // Backslash at the end of a line continues the value on the next one.
-        std::string joined(line);
-        while (!joined.empty() && joined.back() == '\\' && end < text.size()) {
-            std::size_t backslashes = 0;
-            for (auto it = joined.rbegin(); it != joined.rend() && *it == '\\'; ++it)
-                ++backslashes;
-            if (backslashes % 2 == 0)
-                break;
+    while (pos < text.size()) {
+        const std::size_t start = pos;
+        auto [content, endLength] = physicalLine(text, pos);
+        pos += content.size() + endLength;
+        if (!eolKnown && endLength > 0) {
+            doc.eol_ = std::string(text.substr(pos - endLength, endLength));
+            eolKnown = true;
+        }
+        const std::string_view first = blankTrimmed(content);
+        const bool comment = !first.empty() && (first.front() == ';' || first.front() == '#');
+        Line line{Line::Other, {}, {}, {}, {}, endLength > 0, false};
+        std::string joined(content);
+        while (!comment && endsInOddBackslashes(joined)) {
+            line.dangling = true;
+            if (endLength == 0)
+                break; // the value's last character is a backslash
             joined.pop_back();
-            pos = end + 1;
-            end = text.find('\n', pos);
-            if (end == std::string_view::npos)
-                end = text.size();
-            std::string_view next = text.substr(pos, end - pos);
-            if (!next.empty() && next.back() == '\r')
-                next.remove_suffix(1);
-            joined += trim(next);
+            if (pos >= text.size())
+                break;
+            const auto next = physicalLine(text, pos);
+            pos += next.content.size() + next.endLength;
+            endLength = next.endLength;
+            line.ended = endLength > 0;
+            line.dangling = false;
+            joined += blankTrimmed(next.content);
         }
-        const std::string_view t = trim(joined);
+        line.raw = std::string(text.substr(start, pos - start));
+        const std::string_view t = blankTrimmed(joined);
         if (!t.empty() && t.front() == '[' && t.back() == ']') {
-            section = std::string(trim(t.substr(1, t.size() - 2)));
-            doc.lines_.push_back({Line::Section, joined, section, {}});
-        } else if (!t.empty() && t.front() != ';' && t.front() != '#' &&
-                   t.find('=') != std::string_view::npos) {
-            const auto eq = t.find('=');
-            doc.lines_.push_back(
-                {Line::Entry, joined, section, std::string(trim(t.substr(0, eq)))});
-        } else if (end < text.size() || !joined.empty()) {
-            doc.lines_.push_back({Line::Other, joined, section, {}});
+            section = std::string(blankTrimmed(t.substr(1, t.size() - 2)));
+            line.kind = Line::Section;
+            line.text = section;
+        } else if (!comment && t.find('=') != std::string_view::npos) {
+            line.kind = Line::Entry;
+            line.key = std::string(blankTrimmed(t.substr(0, t.find('='))));
+            line.section = section;
+            line.text = std::move(joined);
         }
-        if (end >= text.size())
-            break;
-        pos = end + 1;
+        doc.lines_.push_back(std::move(line));
     }
     return doc;
 }
 
+std::string IniDocument::closed(const Line& line) const
+{
+    if (!line.dangling)
+        return line.ended ? line.raw : line.raw + eol_;
+    const std::size_t end = line.raw.size() - lineEndLength(line.raw);
+    // The file's end denied the continuation the last backslash asked for: it is read as if
+    // it were not there, and so is a blank (trimmed) in its place, which unlike nothing keeps
+    // a line of its own between a lone CR before it and an LF after it.
+    if (line.ended)
+        return line.raw.substr(0, end - 1) + " " + line.raw.substr(end);
+    // The backslash ends the text and stands for itself: escaped, it still does.
+    return line.raw + "\\" + eol_;
+}
+
 std::string IniDocument::serialize() const
 {
-    std::string out;
-    for (const auto& line : lines_) {
-        out += line.text;
-        out += '\n';
+    std::string out = bom_ ? std::string(Bom) : std::string();
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const Line& line = lines_[i];
+        if (i + 1 == lines_.size() || (line.ended && !line.dangling))
+            out += line.raw;
+        else
+            out += closed(line);
     }
     return out;
 }
@@ -227,59 +169,119 @@ std::optional<std::string> IniDocument::value(std::string_view section, std::str
     return unescapeValue(std::string_view(text).substr(text.find('=') + 1));
 }
 
-void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value)
+std::vector<std::string> IniDocument::keys(std::string_view section) const
 {
-    lookupValid_ = false;
+    value(section, {}); // builds the lookup
+    const std::string group = lookupKey(groupName(section), {});
+    std::vector<std::string> found;
+    for (const auto& [folded, line] : lookup_)
+        if (folded.starts_with(group))
+            found.push_back(lines_[line].key);
+    return found;
+}
+
+IniDocument::Line IniDocument::makeEntry(std::string_view group, std::string_view key,
+                                         std::string_view value) const
+{
+    std::string text = std::string(key) + "=" + escapeValue(value);
+    return {Line::Entry, text + eol_, text, std::string(group), std::string(key), true, false};
+}
+
+std::optional<std::size_t> IniDocument::insertionPoint(std::string_view group) const
+{
+    // Lines before the first section line belong to the general group.
+    bool inGroup = keys::sameKey(group, "General");
+    bool found = false;
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const Line& line = lines_[i];
+        if (line.kind == Line::Section) {
+            inGroup = keys::sameKey(line.text, group);
+            found = found || inGroup;
+            if (inGroup)
+                at = i + 1;
+        } else if (inGroup) {
+            found = found || line.kind == Line::Entry;
+            if (line.kind != Line::Other || !isBlank(line.raw))
+                at = i + 1;
+        }
+    }
+    return found ? std::optional(at) : std::nullopt;
+}
+
+bool IniDocument::apply(std::string_view section, std::span<const Change> changes)
+{
     const std::string group = groupName(section);
-    const std::string escaped = escapeValue(value);
-    Line* found = nullptr;
-    for (auto it = lines_.begin(); it != lines_.end();) {
-        if (it->kind == Line::Entry && keys::sameKey(it->section, group) &&
-            keys::sameKey(it->key, key)) {
-            if (!found) {
-                it->text = it->key + "=" + escaped;
-                found = &*it;
-            } else {
-                it = lines_.erase(it); // a duplicate in another letter case
-                continue;
+    // The last change of each key decides; new keys go in in the order they first came.
+    struct Final {
+        const Change* change;
+        bool placed = false;
+    };
+    std::unordered_map<std::string, Final> finals;
+    std::vector<const std::string*> order;
+    for (const Change& change : changes) {
+        auto [it, fresh] = finals.try_emplace(lookupKey({}, change.key), Final{&change});
+        it->second.change = &change;
+        if (fresh)
+            order.push_back(&it->first);
+    }
+
+    bool changed = false;
+    std::vector<Line> kept;
+    kept.reserve(lines_.size() + finals.size());
+    for (Line& line : lines_) {
+        if (line.kind == Line::Entry && keys::sameKey(line.section, group)) {
+            const auto it = finals.find(lookupKey({}, line.key));
+            if (it != finals.end()) {
+                Final& final = it->second;
+                const auto& wanted = final.change->value;
+                if (final.placed || !wanted) { // deleted, or a duplicate in another case
+                    changed = true;
+                    continue;
+                }
+                final.placed = true;
+                const auto eq = line.text.find('=');
+                if (unescapeValue(std::string_view(line.text).substr(eq + 1)) != *wanted) {
+                    line = makeEntry(line.section, line.key, *wanted);
+                    changed = true;
+                }
             }
         }
-        ++it;
+        kept.push_back(std::move(line));
     }
-    if (found)
-        return;
-    Line entry{Line::Entry, std::string(key) + "=" + escaped, group, std::string(key)};
-    // Append after the last line of the group, or start the group at the end.
-    std::size_t insertAt = lines_.size();
-    bool inGroup = false;
-    bool haveGroup = false;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Line::Section) {
-            inGroup = keys::sameKey(lines_[i].section, group);
-            haveGroup = haveGroup || inGroup;
-        }
-        if (inGroup && (lines_[i].kind != Line::Other || !lines_[i].text.empty()))
-            insertAt = i + 1;
+    lines_ = std::move(kept);
+    lookupValid_ = false;
+
+    std::vector<Line> added;
+    for (const std::string* folded : order) {
+        const Final& final = finals.at(*folded);
+        if (!final.placed && final.change->value)
+            added.push_back(makeEntry(group, final.change->key, *final.change->value));
     }
-    if (!haveGroup) {
-        if (!lines_.empty() && !lines_.back().text.empty())
-            lines_.push_back({Line::Other, "", group, {}});
-        lines_.push_back({Line::Section, "[" + group + "]", group, {}});
-        insertAt = lines_.size();
+    if (added.empty())
+        return changed;
+    auto at = insertionPoint(group);
+    if (!at) { // start the group at the end
+        if (!lines_.empty() && !isBlank(lines_.back().raw))
+            lines_.push_back({Line::Other, eol_, {}, {}, {}, true, false});
+        lines_.push_back({Line::Section, "[" + group + "]" + eol_, group, {}, {}, true, false});
+        at = lines_.size();
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(entry));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*at),
+                  std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    return true;
+}
+
+void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value)
+{
+    const Change change{std::string(key), std::string(value)};
+    apply(section, std::span(&change, 1));
 }
 
 bool IniDocument::remove(std::string_view section, std::string_view key)
 {
-    lookupValid_ = false;
-    const std::string group = groupName(section);
-    const auto before = lines_.size();
-    std::erase_if(lines_, [&](const Line& l) {
-        return l.kind == Line::Entry && keys::sameKey(l.section, group) &&
-               keys::sameKey(l.key, key);
-    });
-    return lines_.size() != before;
+    const Change change{std::string(key), std::nullopt};
+    return apply(section, std::span(&change, 1));
 }
 
 } // namespace sentari

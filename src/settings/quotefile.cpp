@@ -30,18 +30,16 @@ bool isOneLine(std::string_view s)
     return s.find_first_of("\r\n") == std::string_view::npos;
 }
 
-DataFileFormat formatOf(const fs::path& file, std::string_view quote,
-                        const std::function<const QuoteIndex*()>& indexOf)
+DataFileFormat formatOf(const fs::path& file, std::string_view quote, const IndexOf& indexOf)
 {
     if (fileio::kindOf(file) == fileio::Kind::Missing)
         return {}; // a new file: UTF-8 with CR LF
-    // ASCII reads the same in every encoding a data file may have, so only a quote beyond
-    // it needs the whole file looked at.
-    std::optional<DataFileFormat> found;
-    if (isAscii(quote)) {
-        found = sniffLineEnds(file);
-    } else if (const QuoteIndex* index = indexOf()) {
-        found = index->format();
+    // ASCII reads the same in UTF-8 and Windows-1252 (UTF-16 says so in its first bytes),
+    // so only a quote beyond ASCII needs the whole file looked at.
+    std::optional<DataFileFormat> found = sniffLineEnds(file);
+    if (found && !isAscii(quote)) {
+        const QuoteIndex* index = indexOf();
+        found = index ? std::optional(index->format()) : std::nullopt;
     }
     if (!found)
         cannotRead(file);
@@ -50,19 +48,24 @@ DataFileFormat formatOf(const fs::path& file, std::string_view quote,
 
 } // namespace
 
-void add(const fs::path& file, std::string_view quote,
-         const std::function<const QuoteIndex*()>& indexOf)
+void add(const fs::path& file, std::string_view quote, const IndexOf& indexOf)
 {
+    auto refuse = [&](std::string_view reason) {
+        fileio::fail("add the quote to", What, file, reason);
+    };
     if (!isOneLine(quote))
-        throw StoreError("Could not add the quote to " + std::string(What) + " \"" + file.string() +
-                         "\": a quote is one line, without line breaks.");
-    const DataFileFormat format = formatOf(file, quote, indexOf);
-    const auto encoded = text::encode(quote, format.encoding);
+        refuse("a quote is one line, without line breaks");
+    const std::string clean = text::withoutControls(quote);
+    if (clean.find_first_not_of(" \t") == std::string::npos)
+        refuse("the quote holds no text (control characters are left out)");
+    fileio::FileLock lock(fileio::lockBeside(file), fileio::FileLock::LockFile::Transient);
+    fileio::TemporaryCleaner().cleanBeside(file);
+    const DataFileFormat format = formatOf(file, clean, indexOf);
+    const auto encoded = text::encode(clean, format.encoding);
     if (!encoded)
-        throw StoreError("Could not add the quote to " + std::string(What) + " \"" + file.string() +
-                         "\": the file is written in the Windows-1252 encoding, which cannot "
-                         "hold some of the quote's characters.");
-    const std::string_view eol = format.crlf ? "\r\n" : "\n";
+        refuse("the file is written in the Windows-1252 encoding, which cannot hold some of the "
+               "quote's characters");
+    const std::string eol = lines::lineBreak(format.lineEnd, format.encoding);
     std::string bytes;
     if (!format.endsWithNewline)
         bytes += eol;
@@ -71,26 +74,28 @@ void add(const fs::path& file, std::string_view quote,
     fileio::append(file, bytes, What);
 }
 
-Removal remove(const QuoteIndex* indexed, const fs::path& file, std::int64_t lineNumber,
+Removal remove(const IndexOf& indexOf, const fs::path& file, std::int64_t lineNumber,
                std::string_view quote, const fs::path& cacheDir)
 {
+    fileio::FileLock lock(fileio::lockBeside(file), fileio::FileLock::LockFile::Transient);
+    fileio::TemporaryCleaner cleaner;
+    cleaner.cleanBeside(file);
+    const QuoteIndex* indexed = indexOf(); // taken now: another writer may have just changed it
     if (!indexed)
         cannotRead(file);
     const QuoteIndex& index = *indexed;
     Removal removal;
     removal.result.remainingLines = index.lineCount();
-    const auto encoded =
-        isOneLine(quote) ? text::encode(quote, index.format().encoding) : std::nullopt;
-    const auto cut = encoded ? index.find(lineNumber, *encoded) : std::nullopt;
+    const auto cut = isOneLine(quote) ? index.find(lineNumber, quote) : std::nullopt;
     if (!cut)
         return removal;
 
     // The new file is the bytes before the line and those after it, copied by the kernel.
-    fileio::AtomicWriter writer(file, What);
+    fileio::AtomicWriter writer(file, What, &cleaner);
     writer.copyFrom(index.fd(), 0, cut->start);
     writer.copyFrom(index.fd(), cut->end, index.fileId().size - cut->end);
     if (!index.isCurrent())
-        throw StoreError("The quote data file \"" + file.string() +
+        throw StoreError("The quote data file \"" + fileio::shown(file) +
                          "\" changed while a quote was being deleted from it; nothing was "
                          "deleted. Please try again.");
     const fileio::FileId now = writer.commit();

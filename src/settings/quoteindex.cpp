@@ -15,7 +15,8 @@ namespace sentari {
 
 namespace {
 
-constexpr char kMagic[8] = {'S', 'N', 'T', 'Q', 'I', 'X', '0', '1'};
+// 02: a lone CR ends a line; UTF-16 files.
+constexpr char kMagic[8] = {'S', 'N', 'T', 'Q', 'I', 'X', '0', '2'};
 constexpr std::size_t kChunk = 4 << 20;
 
 struct Header {
@@ -27,7 +28,7 @@ struct Header {
     std::uint64_t lineCount;
     std::uint64_t quoteCount;
     std::uint32_t encoding;
-    std::uint32_t flags; // bit 0: CR LF, bit 1: ends with a line break
+    std::uint32_t flags; // bit 0: CR LF, bit 1: ends with a line break, bit 2: CR
     std::uint64_t lastOffset;
     std::uint64_t lastHash;
 };
@@ -51,22 +52,41 @@ std::optional<DataFileFormat> sniffLineEnds(const fs::path& file)
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    DataFileFormat format;
     struct stat st;
-    std::string head(64 * 1024, '\0');
     const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    const ssize_t n = regular ? fileio::readAt(fd, head.data(), head.size(), 0) : -1;
-    char last = '\n';
+    const auto size = regular ? static_cast<std::uint64_t>(st.st_size) : 0;
+    // The first line break, and one byte more to tell a CR from a CR LF; the last unit.
+    std::string head(static_cast<std::size_t>(std::min<std::uint64_t>(size, 64 * 1024 + 1)), '\0');
+    std::string tail(static_cast<std::size_t>(std::min<std::uint64_t>(size, 2)), '\0');
     const bool ok =
-        n >= 0 && (st.st_size == 0 || fileio::readAt(fd, &last, 1, st.st_size - 1) == 1);
+        regular &&
+        fileio::readAt(fd, head.data(), head.size(), 0) == static_cast<ssize_t>(head.size()) &&
+        fileio::readAt(fd, tail.data(), tail.size(), size - tail.size()) ==
+            static_cast<ssize_t>(tail.size());
     ::close(fd);
     if (!ok)
         return std::nullopt;
-    head.resize(static_cast<std::size_t>(n));
-    const auto nl = head.find('\n');
-    format.crlf = nl == std::string::npos || (nl > 0 && head[nl - 1] == '\r');
-    const bool onlyBom = st.st_size == 3 && head == "\xEF\xBB\xBF";
-    format.endsWithNewline = st.st_size == 0 || onlyBom || last == '\n';
+
+    DataFileFormat format;
+    std::size_t bom = 0;
+    if (const auto utf16 = text::utf16ByBom(head)) {
+        format.encoding = *utf16;
+        bom = 2;
+    } else if (head.starts_with("\xEF\xBB\xBF")) {
+        format.encoding = text::Encoding::Utf8Bom;
+        bom = 3;
+    }
+    std::vector<lines::LineStart> ignored;
+    lines::LineScanner scanner(format.encoding, bom);
+    scanner.feed(std::string_view(head).substr(std::min(bom, head.size())), ignored);
+    if (head.size() == size)
+        scanner.finish(ignored);
+    format.lineEnd = scanner.lineEnd();
+    const auto width = static_cast<std::size_t>(text::unitWidth(format.encoding));
+    format.endsWithNewline =
+        size <= bom || (tail.size() >= width &&
+                        lines::breakLength(std::string_view(tail).substr(tail.size() - width),
+                                           format.encoding) == width);
     return format;
 }
 
@@ -137,84 +157,40 @@ bool QuoteIndex::build()
 {
     std::vector<char> buf(kChunk);
     text::Utf8Validator utf8;
+    std::optional<lines::LineScanner> scanner;
+    text::Encoding bomEncoding = text::Encoding::Utf8;
     std::uint64_t base = 0;
-    std::uint64_t lineStart = 0;
-    std::uint64_t lineNo = 1;
-    bool decided = false; // the current line's content has been judged
-    bool hasContent = false;
-    bool bom = false;
-    bool sawNewline = false;
-    bool crlf = true;
-    char prev = 0;
-    char last = 0;
-
     for (;;) {
-        ssize_t n = ::read(fd_, buf.data(), buf.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
+        const ssize_t n = fileio::readAt(fd_, buf.data(), buf.size(), base);
+        if (n < 0)
             return false;
+        std::string_view chunk(buf.data(), static_cast<std::size_t>(n));
+        if (!scanner) {
+            std::size_t bom = 0;
+            if (const auto utf16 = text::utf16ByBom(chunk)) {
+                bomEncoding = *utf16;
+                bom = 2;
+            } else if (chunk.starts_with("\xEF\xBB\xBF")) {
+                bomEncoding = text::Encoding::Utf8Bom;
+                bom = 3;
+            }
+            scanner.emplace(bomEncoding, bom);
+            chunk.remove_prefix(bom);
         }
-        if (n == 0)
+        if (text::unitWidth(bomEncoding) == 1)
+            utf8.feed(chunk.data(), chunk.size());
+        scanner->feed(chunk, built_);
+        base += static_cast<std::uint64_t>(n);
+        if (static_cast<std::size_t>(n) < buf.size())
             break;
-        const char* data = buf.data();
-        std::size_t i = 0;
-        if (base == 0 && n >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
-            bom = true;
-            i = 3;
-            lineStart = 3;
-            utf8.feed(data, 3);
-        }
-        utf8.feed(data + i, static_cast<std::size_t>(n) - i);
-        const std::size_t size = static_cast<std::size_t>(n);
-        while (i < size) {
-            if (!decided) {
-                const char c = data[i];
-                if (c == ' ' || c == '\t' || c == '\r') {
-                    ++i;
-                    continue;
-                }
-                if (c != '\n') {
-                    decided = hasContent = true;
-                    ++i;
-                    continue;
-                }
-            } else {
-                const void* q = std::memchr(data + i, '\n', size - i);
-                if (!q) {
-                    i = size;
-                    break;
-                }
-                i = static_cast<std::size_t>(static_cast<const char*>(q) - data);
-            }
-            // data[i] is a line feed.
-            if (!sawNewline) {
-                sawNewline = true;
-                crlf = (i > 0 ? data[i - 1] : prev) == '\r';
-            }
-            if (hasContent)
-                built_.push_back({lineStart, lineNo});
-            ++lineNo;
-            lineStart = base + i + 1;
-            decided = hasContent = false;
-            ++i;
-        }
-        prev = data[size - 1];
-        last = prev;
-        base += size;
     }
-    if (lineStart < base) { // a final line without a line break
-        if (hasContent)
-            built_.push_back({lineStart, lineNo});
-        lineCount_ = static_cast<std::int64_t>(lineNo);
-    } else {
-        lineCount_ = static_cast<std::int64_t>(lineNo - 1);
-    }
-    format_.crlf = crlf;
-    format_.endsWithNewline = base == 0 || (bom && base == 3) || last == '\n';
-    format_.encoding = !utf8.valid() ? text::Encoding::Windows1252
-                       : bom         ? text::Encoding::Utf8Bom
-                                     : text::Encoding::Utf8;
+    scanner->finish(built_);
+    lineCount_ = scanner->lineCount();
+    format_.lineEnd = scanner->lineEnd();
+    format_.endsWithNewline = scanner->endsWithBreak();
+    format_.encoding = text::unitWidth(bomEncoding) == 2 ? bomEncoding
+                       : !utf8.valid()                   ? text::Encoding::Windows1252
+                                                         : bomEncoding;
     id_.size = base; // what was read is what the index describes
     entries_ = built_;
     return true;
@@ -247,7 +223,9 @@ bool QuoteIndex::loadCache(const fs::path& cacheFile)
     }
     lineCount_ = static_cast<std::int64_t>(h.lineCount);
     format_.encoding = static_cast<text::Encoding>(h.encoding);
-    format_.crlf = (h.flags & 1) != 0;
+    format_.lineEnd = (h.flags & 1)   ? lines::LineEnd::CrLf
+                      : (h.flags & 4) ? lines::LineEnd::Cr
+                                      : lines::LineEnd::Lf;
     format_.endsWithNewline = (h.flags & 2) != 0;
     lastOffset_ = h.lastOffset;
     lastHash_ = h.lastHash;
@@ -274,7 +252,9 @@ void QuoteIndex::saveCache(const fs::path& cacheFile)
     h.lineCount = static_cast<std::uint64_t>(lineCount_);
     h.quoteCount = entries_.size();
     h.encoding = static_cast<std::uint32_t>(format_.encoding);
-    h.flags = (format_.crlf ? 1u : 0u) | (format_.endsWithNewline ? 2u : 0u);
+    h.flags = (format_.lineEnd == lines::LineEnd::CrLf ? 1u : 0u) |
+              (format_.endsWithNewline ? 2u : 0u) |
+              (format_.lineEnd == lines::LineEnd::Cr ? 4u : 0u);
     h.lastOffset = lastOffset_;
     h.lastHash = lastHash_;
     std::string bytes(sizeof h + entries_.size() * sizeof(Entry), '\0');
@@ -320,8 +300,9 @@ std::optional<std::string> QuoteIndex::readLineBytes(std::int64_t entry) const
     if (entry < 0 || entry >= quoteCount())
         return std::nullopt;
     const std::uint64_t start = entries_[static_cast<std::size_t>(entry)].offset;
-    const std::uint64_t limit =
-        entry + 1 < quoteCount() ? entries_[static_cast<std::size_t>(entry + 1)].offset : id_.size;
+    const std::uint64_t limit = std::min<std::uint64_t>(
+        entry + 1 < quoteCount() ? entries_[static_cast<std::size_t>(entry + 1)].offset : id_.size,
+        start + lines::MaxQuoteBytes + 4);
     if (start >= limit)
         return std::nullopt;
     std::string out;
@@ -334,9 +315,9 @@ std::optional<std::string> QuoteIndex::readLineBytes(std::int64_t entry) const
         if (n < 0)
             return std::nullopt;
         out.resize(old + static_cast<std::size_t>(n));
-        const auto nl = out.find('\n', old);
-        if (nl != std::string::npos) {
-            out.resize(nl);
+        const std::size_t text = lines::textLength(out, format_.encoding);
+        if (text < out.size()) {
+            out.resize(text);
             break;
         }
         pos += static_cast<std::uint64_t>(n);
@@ -344,16 +325,14 @@ std::optional<std::string> QuoteIndex::readLineBytes(std::int64_t entry) const
             break;
         want = static_cast<std::size_t>(std::min<std::uint64_t>(limit - pos, out.size()));
     }
-    if (!out.empty() && out.back() == '\r')
-        out.pop_back();
     return out;
 }
 
 QuoteLine QuoteIndex::makeLine(std::int64_t entry, std::string&& bytes) const
 {
+    auto quote = lines::quoteText(bytes, format_.encoding);
     return {static_cast<std::int64_t>(entries_[static_cast<std::size_t>(entry)].number),
-            format_.encoding == text::Encoding::Windows1252 ? text::cp1252ToUtf8(bytes)
-                                                            : std::move(bytes)};
+            std::move(quote.text), quote.cut};
 }
 
 std::optional<QuoteLine> QuoteIndex::line(std::int64_t entry) const

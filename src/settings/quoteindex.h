@@ -5,6 +5,7 @@
 // user's cache folder, so a pick costs one read of one line.
 
 #include "fileio.h"
+#include "linescan.h"
 #include "textcodec.h"
 
 #include <cstdint>
@@ -21,7 +22,8 @@ namespace sentari {
 
 struct QuoteLine {
     std::int64_t number = 0; // 1-based line number in the file
-    std::string text;        // UTF-8, without the line break
+    std::string text;        // UTF-8, without the line break and control characters
+    bool cut = false;        // the line is longer than lines::MaxQuoteBytes; text is its start
 };
 
 // Where a line of the file lies: from its first byte to one past its line break.
@@ -35,16 +37,13 @@ struct LineSpan {
 // What a writer must know to add to the file in its own style.
 struct DataFileFormat {
     text::Encoding encoding = text::Encoding::Utf8;
-    bool crlf = true;            // line ends are CR LF (else LF)
-    bool endsWithNewline = true; // an empty file counts as ending with one
+    lines::LineEnd lineEnd = lines::LineEnd::CrLf; // as the first line break has it
+    bool endsWithNewline = true;                   // an empty file counts as ending with one
 };
 
 class QuoteIndex {
 public:
-    struct Entry {
-        std::uint64_t offset; // first byte of the line
-        std::uint64_t number; // 1-based line number
-    };
+    using Entry = lines::LineStart;
 
     // The index of the data file, loaded from cacheDir when it matches the file, otherwise
     // built (and saved there when cacheDir is not empty). Nothing when the file cannot be
@@ -75,10 +74,10 @@ public:
     // Carries the last pick over from an older index of the same file.
     void inheritLastPick(const QuoteIndex& older);
 
-    // Line `number` when its text is exactly `bytes` (in the file's encoding, without the
-    // line break), else the first line whose text is; nothing when none is. Blank lines
-    // hold no quote and are never found.
-    std::optional<LineSpan> find(std::int64_t number, std::string_view bytes) const;
+    // Line `number` when it gives exactly this quote (UTF-8, as pick() returns quotes), else
+    // the first line that does; nothing when none does. Blank lines hold no quote and are
+    // never found.
+    std::optional<LineSpan> find(std::int64_t number, std::string_view quote) const;
     // The index of the file after `cut` was taken out of it, the result now having identity
     // `now`; saved in cacheDir. Nothing when the file must be read again to know (the cut
     // may change how its encoding or line ends are judged) or is no longer that result.
@@ -98,11 +97,12 @@ private:
     std::int64_t entryAt(std::uint64_t offset) const;
     // The same, when the line there still has that hash (another version of the file).
     std::int64_t entryHolding(std::uint64_t offset, std::uint64_t hash) const;
+    // The line's text, up to a little beyond lines::MaxQuoteBytes.
     std::optional<std::string> readLineBytes(std::int64_t entry) const;
-    // The span of the entry's line when its text is `bytes`, read from `window`: the
-    // file's bytes from `windowStart` on.
-    std::optional<LineSpan> spanIfHolds(std::int64_t entry, std::string_view bytes,
-                                        std::string_view window, std::uint64_t windowStart) const;
+    // The entry's line from its first byte to one past its line break.
+    LineSpan spanOf(std::int64_t entry) const;
+    // True when the line's text (in the file's encoding) gives the quote.
+    bool gives(std::string_view lineBytes, std::string_view quote) const;
 
     bool mapCache(int fd, std::size_t size);
     QuoteLine makeLine(std::int64_t entry, std::string&& bytes) const;
@@ -126,8 +126,9 @@ private:
 
 std::uint64_t fnv1a(std::string_view bytes);
 
-// The line-end style of a file from its first line break and its last byte, without
-// reading the rest; the encoding is not looked at. Nothing when the file cannot be read.
+// The line-end style of a file from its first line break and its last bytes, without
+// reading the rest; of the encoding only a UTF-16 byte-order mark is looked at. Nothing when
+// the file cannot be read.
 std::optional<DataFileFormat> sniffLineEnds(const std::filesystem::path& file);
 
 } // namespace sentari

@@ -17,64 +17,76 @@ constexpr std::size_t kWindow = 4 << 20;
 
 } // namespace
 
-std::optional<LineSpan> QuoteIndex::spanIfHolds(std::int64_t entry, std::string_view bytes,
-                                                std::string_view window,
-                                                std::uint64_t windowStart) const
+bool QuoteIndex::gives(std::string_view lineBytes, std::string_view quote) const
 {
-    const Entry& e = entries_[static_cast<std::size_t>(entry)];
-    const std::string_view line = window.substr(e.offset - windowStart);
-    if (!line.starts_with(bytes))
-        return std::nullopt;
-    // The text ends where readLineBytes() ends it: at LF, dropping one CR before it.
-    const std::string_view rest = line.substr(bytes.size());
-    const bool atFileEnd = e.offset + line.size() >= id_.size;
-    std::uint64_t length = 0;
-    if (rest.starts_with('\n'))
-        length = bytes.size() + 1;
-    else if (rest.starts_with("\r\n"))
-        length = bytes.size() + 2;
-    else if (atFileEnd && (rest.empty() || rest == "\r"))
-        length = line.size();
-    else
-        return std::nullopt;
-    return LineSpan{entry, static_cast<std::int64_t>(e.number), e.offset, e.offset + length};
+    if (format_.encoding == text::Encoding::Utf8 || format_.encoding == text::Encoding::Utf8Bom) {
+        // Most lines are their quote byte for byte, or plainly another one.
+        if (lineBytes == quote)
+            return true;
+        if (lineBytes.size() <= lines::MaxQuoteBytes && !text::hasControls(lineBytes))
+            return false;
+    }
+    return lines::quoteText(lineBytes, format_.encoding).text == quote;
 }
 
-std::optional<LineSpan> QuoteIndex::find(std::int64_t number, std::string_view bytes) const
+LineSpan QuoteIndex::spanOf(std::int64_t entry) const
 {
-    auto fail = [this] { fileio::fail("read", "the quote data file", path_, errno); };
-    std::string window;
-    std::uint64_t windowStart = 0;
-    // Reads from `offset` on, at least the text and a CR LF unless the file ends first.
-    auto readFrom = [&](std::uint64_t offset, std::size_t size) {
-        window.resize(size);
-        const ssize_t n = fileio::readAt(fd_, window.data(), window.size(), offset);
+    const Entry& e = entries_[static_cast<std::size_t>(entry)];
+    std::string buffer;
+    std::uint64_t pos = e.offset;
+    const auto width = static_cast<std::uint64_t>(text::unitWidth(format_.encoding));
+    for (;;) {
+        buffer.resize(64 * 1024);
+        const ssize_t n = fileio::readAt(fd_, buffer.data(), buffer.size(), pos);
         if (n < 0)
-            fail();
-        window.resize(static_cast<std::size_t>(
-            std::min<std::uint64_t>(static_cast<std::uint64_t>(n), id_.size - offset)));
-        windowStart = offset;
-    };
-    const std::size_t need = bytes.size() + 2;
+            fileio::fail("read", "the quote data file", path_, errno);
+        buffer.resize(static_cast<std::size_t>(std::min<std::uint64_t>(
+            static_cast<std::uint64_t>(n), id_.size - std::min(pos, id_.size))));
+        const std::size_t text = lines::textLength(buffer, format_.encoding);
+        // A break found (with the unit after it, or the file's end) or the file ended.
+        if (text + 2 * width <= buffer.size() || pos + buffer.size() >= id_.size) {
+            const std::uint64_t end =
+                pos + text +
+                lines::breakLength(std::string_view(buffer).substr(text), format_.encoding);
+            return LineSpan{entry, static_cast<std::int64_t>(e.number), e.offset, end};
+        }
+        pos += std::max<std::uint64_t>(text, width) & ~(width - 1);
+    }
+}
 
+std::optional<LineSpan> QuoteIndex::find(std::int64_t number, std::string_view quote) const
+{
     const auto it = std::lower_bound(
         entries_.begin(), entries_.end(), number,
         [](const Entry& e, std::int64_t n) { return static_cast<std::int64_t>(e.number) < n; });
     if (it != entries_.end() && static_cast<std::int64_t>(it->number) == number) {
-        readFrom(it->offset, need);
-        if (auto span = spanIfHolds(it - entries_.begin(), bytes, window, windowStart))
-            return span;
+        const auto bytes = readLineBytes(it - entries_.begin());
+        if (bytes && gives(*bytes, quote))
+            return spanOf(it - entries_.begin());
     }
-    // The file was edited since the line number was handed out: the first line holding
-    // the text, reading the file in large windows.
-    window.clear();
+    // The file was edited since the line number was handed out: the first line giving the
+    // quote, reading the file in large windows.
+    std::string window;
+    std::uint64_t windowStart = 0;
     for (std::int64_t entry = 0; entry < quoteCount(); ++entry) {
         const std::uint64_t offset = entries_[static_cast<std::size_t>(entry)].offset;
-        const std::uint64_t windowEnd = windowStart + window.size();
-        if (offset < windowStart || (offset + need > windowEnd && windowEnd < id_.size))
-            readFrom(offset, std::max(kWindow, need));
-        if (auto span = spanIfHolds(entry, bytes, window, windowStart))
-            return span;
+        const std::uint64_t next = entry + 1 < quoteCount()
+                                       ? entries_[static_cast<std::size_t>(entry + 1)].offset
+                                       : id_.size;
+        // The line's text, up to the cap, lies before the next quote's line.
+        const std::uint64_t need = std::min(next, offset + lines::MaxQuoteBytes + 4);
+        if (offset < windowStart || need > windowStart + window.size()) {
+            window.resize(std::max<std::size_t>(kWindow, static_cast<std::size_t>(need - offset)));
+            const ssize_t n = fileio::readAt(fd_, window.data(), window.size(), offset);
+            if (n < 0)
+                fileio::fail("read", "the quote data file", path_, errno);
+            window.resize(static_cast<std::size_t>(n));
+            windowStart = offset;
+        }
+        const std::string_view line =
+            std::string_view(window).substr(offset - windowStart, need - offset);
+        if (gives(line.substr(0, lines::textLength(line, format_.encoding)), quote))
+            return spanOf(entry);
     }
     return std::nullopt;
 }
@@ -85,8 +97,8 @@ std::unique_ptr<QuoteIndex> QuoteIndex::withoutLine(const LineSpan& cut, const f
     // A file that was not UTF-8 may be without that line; the first line break decides the
     // line-end style. Both are judged again by a fresh build.
     const std::uint64_t removed = cut.end - cut.start;
-    if (format_.encoding == text::Encoding::Windows1252 || cut.number == 1 ||
-        now.size != id_.size - removed)
+    if (format_.encoding == text::Encoding::Windows1252 || text::unitWidth(format_.encoding) == 2 ||
+        cut.number == 1 || now.size != id_.size - removed)
         return nullptr;
     std::unique_ptr<QuoteIndex> next(new QuoteIndex);
     next->path_ = path_;

@@ -1,19 +1,16 @@
 #include "settingsstore.h"
 
-#include "colour.h"
 #include "fileio.h"
 #include "inifile.h"
 #include "keys.h"
 #include "quotefile.h"
 #include "quoteindex.h"
 #include "rtf.h"
+#include "signaturefill.h"
 #include "textcodec.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cctype>
-#include <charconv>
-#include <cmath>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -34,6 +31,7 @@ struct SettingsStore::Impl {
     std::string indexPath;
     std::mt19937_64 rng{std::random_device{}()};
     std::function<std::vector<std::string>()> fontFamilies;
+    bool leftoversCleaned = false;
 
     fs::path lockFile() const
     {
@@ -52,6 +50,19 @@ struct SettingsStore::Impl {
         ini = IniDocument::parse(text ? *text : std::string());
         iniId = id;
         iniLoaded = true;
+        if (!leftoversCleaned)
+            cleanLeftovers();
+    }
+
+    // What writers killed before they finished left beside the files this store writes.
+    void cleanLeftovers()
+    {
+        leftoversCleaned = true;
+        fileio::TemporaryCleaner cleaner;
+        cleaner.cleanBeside(locations.settingsFile);
+        cleaner.cleanFolder(locations.cacheDir);
+        if (auto quotes = ini.value({}, keys::QuoteFile); quotes && !quotes->empty())
+            cleaner.cleanBeside(*quotes);
     }
 
     // Read, change and replace the file under the lock, so no other writer's change is lost.
@@ -74,6 +85,20 @@ struct SettingsStore::Impl {
         if (path.empty())
             throw StoreError("No quote data file is chosen yet; choose one in Sentari's menu.");
         return path;
+    }
+
+    void apply(const std::vector<SettingChange>& changes, std::string_view section)
+    {
+        std::vector<IniDocument::Change> ini;
+        ini.reserve(changes.size());
+        for (const SettingChange& change : changes) {
+            if (!IniDocument::isValidKey(change.key))
+                throw StoreError("\"" + text::forDisplay(change.key) +
+                                 "\" cannot be a settings key: keys are made of letters, digits, "
+                                 "'_', '-' and '.'.");
+            ini.push_back({change.key, change.value});
+        }
+        modify([&](IniDocument& doc) { return doc.apply(section, ini); });
     }
 
     QuoteIndex* indexFor(const std::string& path)
@@ -148,15 +173,18 @@ std::string SettingsStore::readSetting(std::string_view key, std::string_view se
 void SettingsStore::writeSetting(std::string_view key, std::string_view value,
                                  std::string_view section)
 {
-    d->modify([&](IniDocument& ini) {
-        ini.setValue(section, key, value);
-        return true;
-    });
+    d->apply({{std::string(key), std::string(value)}}, section);
 }
 
 void SettingsStore::deleteSetting(std::string_view key, std::string_view section)
 {
-    d->modify([&](IniDocument& ini) { return ini.remove(section, key); });
+    d->apply({{std::string(key), std::nullopt}}, section);
+}
+
+void SettingsStore::applySettings(const std::vector<SettingChange>& changes,
+                                  std::string_view section)
+{
+    d->apply(changes, section);
 }
 
 QuoteResult SettingsStore::getQuote(std::string_view section)
@@ -164,142 +192,72 @@ QuoteResult SettingsStore::getQuote(std::string_view section)
     QuoteResult result;
     d->refresh();
     result.path = d->ini.value(section, keys::QuoteFile).value_or(std::string());
-    if (result.path.empty() || fileio::kindOf(result.path) != fileio::Kind::Regular)
+    const auto problem = [&](std::string_view why) {
+        result.problem =
+            "The quote data file \"" + fileio::shown(result.path) + "\" " + std::string(why) + ".";
         return result;
+    };
+    if (result.path.empty()) {
+        result.problem = "No quote data file is chosen yet.";
+        return result;
+    }
+    // Opens nothing but a regular file, and that without waiting.
     QuoteIndex* index = d->indexFor(result.path);
     if (!index)
-        return result;
+        return problem("cannot be read: " +
+                       fileio::whyUnreadable(result.path).value_or("it changed while read"));
     auto line = index->pick(d->rng);
     if (!line)
-        return result;
+        return problem(index->quoteCount() == 0
+                           ? "holds no quote: it is empty or has only blank lines"
+                           : "cannot be read");
     result.noDataFile = false;
     result.number = line->number;
     result.text = std::move(line->text);
+    result.cut = line->cut;
     return result;
 }
-
-namespace {
-
-bool endsWithNoCase(std::string_view s, std::string_view suffix)
-{
-    return s.size() >= suffix.size() && keys::sameKey(s.substr(s.size() - suffix.size()), suffix);
-}
-
-std::string replaceAll(std::string_view text, std::string_view tag, std::string_view with)
-{
-    if (tag.empty())
-        return std::string(text);
-    std::string out;
-    std::size_t pos = 0;
-    for (;;) {
-        const auto hit = text.find(tag, pos);
-        out.append(text.substr(pos, hit - pos));
-        if (hit == std::string_view::npos)
-            break;
-        out.append(with);
-        pos = hit + tag.size();
-    }
-    return out;
-}
-
-std::string htmlEscape(std::string_view s)
-{
-    std::string out;
-    out.reserve(s.size());
-    for (char c : s) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-// "10", "9.75" or, as some locales write it, "9,75"; halves go to the even neighbour.
-int pointSizeOf(std::string value, int fallback)
-{
-    std::replace(value.begin(), value.end(), ',', '.');
-    double size = 0;
-    const auto* b = value.data();
-    while (b < value.data() + value.size() && *b == ' ')
-        ++b;
-    const auto [ptr, ec] = std::from_chars(b, value.data() + value.size(), size);
-    if (ec != std::errc() || !(size >= 1 && size <= 1638))
-        return fallback;
-    return static_cast<int>(std::nearbyint(size));
-}
-
-} // namespace
 
 SignatureResult SettingsStore::signature(std::string_view quote, std::int64_t n)
 {
-    SignatureResult result;
-    const std::string file = readSetting(keys::numbered(keys::SignatureFile, n));
-    const std::string intro = readSetting(keys::numbered(keys::Intro, n));
-    if (file.empty() || intro.empty())
-        return result;
-    result.exists = true;
-
-    const bool html = endsWithNoCase(file, ".htm") || endsWithNoCase(file, ".html");
-    std::string plain = replaceAll(intro, QuoteTag, quote);
-    std::string font = readSetting(keys::numbered(keys::Fontname, n));
-    if (font.empty())
-        font = "Arial";
-    const int size = pointSizeOf(readSetting(keys::numbered(keys::Fontsize, n)), 10);
-    const std::uint32_t colour =
-        colour::parse(readSetting(keys::numbered(keys::Fontcolor, n))).value_or(colour::Black);
-    result.rtf = textToRtf(plain, font, colour, size);
-    result.text = html ? replaceAll(intro, QuoteTag, htmlEscape(quote)) : std::move(plain);
-    return result;
+    d->refresh();
+    return fillSignature(d->ini, text::withoutControls(quote), n).result;
 }
 
 SignatureRefresh SettingsStore::refreshSignatures(std::string_view quote, std::int64_t from,
                                                   std::int64_t limit)
 {
     SignatureRefresh done;
+    try {
+        d->refresh(); // once: the list is read from one version of the settings
+    } catch (const StoreError& e) {
+        done.failures.emplace_back(e.what()); // settings that cannot be read hide every signature
+        return done;
+    }
+    const std::string clean = text::withoutControls(quote);
+    fileio::TemporaryCleaner cleaner; // each signature folder is looked through once
     for (std::int64_t n = std::max<std::int64_t>(from, 1);; ++n) {
         if (done.count >= limit) {
             done.next = n;
             break;
         }
-        std::string file;
-        SignatureResult sig;
-        try {
-            sig = signature(quote, n);
-            if (sig.exists)
-                file = readSetting(keys::numbered(keys::SignatureFile, n));
-        } catch (const StoreError& e) {
-            // Settings that cannot be read hide every later signature too.
-            done.failures.emplace_back(e.what());
-            break;
-        }
-        if (!sig.exists)
+        auto sig = fillSignature(d->ini, clean, n);
+        if (!sig.result.exists)
             break;
         ++done.count;
+        // Replaced atomically but not flushed to disk: the content follows from the settings
+        // and the next refresh writes it again, while a flush per file made 10,000
+        // signatures take a minute and a half.
         try {
-            fileio::writeAtomically(file, endsWithNoCase(file, "rtf") ? sig.rtf : sig.text,
-                                    "the signature file");
+            fileio::writeAtomically(sig.file,
+                                    isRichTextPath(sig.file) ? sig.result.rtf : sig.result.text,
+                                    "the signature file", false, &cleaner);
         } catch (const StoreError& e) {
             done.failures.emplace_back(e.what()); // the other signatures still get the quote
         }
         if (n == 1) {
-            done.text = std::move(sig.text);
-            done.rtf = std::move(sig.rtf);
+            done.text = std::move(sig.result.text);
+            done.rtf = std::move(sig.result.rtf);
         }
     }
     return done;
@@ -308,15 +266,15 @@ SignatureRefresh SettingsStore::refreshSignatures(std::string_view quote, std::i
 void SettingsStore::addQuote(const fs::path& file, std::string_view quote)
 {
     const fs::path target = file.empty() ? fs::path(d->activeDataFile()) : file;
-    quotefile::add(target, quote, [&] { return d->indexFor(target.string()); });
+    quotefile::add(target, quote, [&] { return d->indexFor(target.native()); });
 }
 
 QuoteDeletion SettingsStore::deleteQuote(const fs::path& file, std::int64_t lineNumber,
                                          std::string_view quote)
 {
-    const std::string path = file.empty() ? d->activeDataFile() : file.string();
-    auto removal =
-        quotefile::remove(d->indexFor(path), path, lineNumber, quote, d->locations.cacheDir);
+    const std::string path = file.empty() ? d->activeDataFile() : file.native();
+    auto removal = quotefile::remove([&] { return d->indexFor(path); }, path, lineNumber, quote,
+                                     d->locations.cacheDir);
     if (removal.index)
         d->index = std::move(removal.index); // else the stale one is rebuilt at its next use
     return removal.result;
@@ -324,7 +282,7 @@ QuoteDeletion SettingsStore::deleteQuote(const fs::path& file, std::int64_t line
 
 std::string SettingsStore::getInfo() const
 {
-    return "Sentari settings store, settings in " + d->locations.settingsFile.string();
+    return "Sentari settings store, settings in " + fileio::shown(d->locations.settingsFile);
 }
 
 std::string SettingsStore::textToRtf(std::string_view text, std::string_view fontName,
@@ -342,14 +300,25 @@ std::string SettingsStore::readTextFile(const fs::path& path) const
 {
     auto read = fileio::readIfExists(path, "the file");
     if (!read)
-        throw StoreError("Could not read the file \"" + path.string() + "\": " +
-                         fileio::systemReason(ENOENT) + ".");
+        fileio::fail("read", "the file", path, ENOENT);
     std::string bytes = std::move(*read);
+    if (const auto utf16 = text::utf16ByBom(bytes))
+        return text::decode(std::string_view(bytes).substr(2), *utf16);
     if (!text::isValidUtf8(bytes))
         return text::cp1252ToUtf8(bytes);
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.erase(0, 3);
     return bytes;
+}
+
+std::string displayPath(const fs::path& path)
+{
+    return fileio::shown(path);
+}
+
+std::string withoutControls(std::string_view text, std::string_view keep)
+{
+    return text::withoutControls(text, keep);
 }
 
 } // namespace sentari

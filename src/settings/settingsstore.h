@@ -5,7 +5,15 @@
 // RTF and text file writing. This header is the library's whole interface.
 //
 // The store depends on the C++ standard library only, so `sentari --print-quote` starts
-// as fast as a plain C program. All text crosses this interface as UTF-8.
+// as fast as a plain C program. All text crosses this interface as UTF-8, except paths.
+//
+// Paths are bytes. A path in a std::string or std::filesystem::path here (QuoteResult::path,
+// the value of "QuoteFile" or "SignatureFile"n, the file arguments) holds exactly the bytes
+// the system uses for the file, which need not be UTF-8 (a file named "caf\xe9.txt" on a
+// Latin-1 disk). The store keeps such bytes unchanged in the settings. A caller keeps the
+// bytes it got and hands them back as they are; it turns them into text only to show them,
+// with displayPath(). Converting to a UTF-16 or UTF-8 string and back replaces such bytes
+// with U+FFFD and names another file.
 
 #include "export.h"
 
@@ -13,6 +21,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -32,9 +41,11 @@ public:
 
 struct QuoteResult {
     bool noDataFile = true;  // no usable data file: unset, missing, unreadable, a folder, no quote
-    std::string path;        // the data file named by "QuoteFile"
+    std::string path;        // the data file named by "QuoteFile" (bytes, see above)
     std::int64_t number = 0; // 1-based line number of the quote in that file
     std::string text;        // the quote, one whole line without its line break
+    bool cut = false;        // the line is longer than a quote can be (1 MiB); text is its start
+    std::string problem;     // with noDataFile: a sentence saying which file and why
 };
 
 struct QuoteDeletion {
@@ -55,6 +66,12 @@ struct SignatureRefresh {
     std::string rtf;                   // the same as an RTF document
     std::vector<std::string> failures; // a sentence for each file not written, or the settings
     std::int64_t next = 0; // where a call stopped by its limit goes on; 0: the list ended
+};
+
+// One change of applySettings(): a value to write, or none to delete the key.
+struct SettingChange {
+    std::string key;
+    std::optional<std::string> value;
 };
 
 struct SENTARISTORE_EXPORT StoreLocations {
@@ -79,12 +96,19 @@ public:
     void prepare(std::string_view section = {});
     // The value last written under the key (letter case ignored), or the key's first value.
     std::string readSetting(std::string_view key, std::string_view section = {});
+    // Keys are letters, digits, '_', '-' and '.'; any other key is refused (StoreError).
     void writeSetting(std::string_view key, std::string_view value, std::string_view section = {});
     void deleteSetting(std::string_view key, std::string_view section = {});
+    // The writes and deletions in order, under one lock and with one rewrite of the file:
+    // afterwards every key reads what the same writeSetting() and deleteSetting() calls would
+    // have left, and no other program sees a state in between. Nothing is written when no
+    // value changes.
+    void applySettings(const std::vector<SettingChange>& changes, std::string_view section = {});
 
-    // Adds the quote (UTF-8, one line) as the last line of the data file: `file`, or the
-    // active one when empty. The file keeps its encoding and line-end style, and a last line
-    // without a line break gets one first; a missing file is created as UTF-8 with CR LF.
+    // Adds the quote (UTF-8, one line; control characters but tab are left out) as the last
+    // line of the data file: `file`, or the active one when empty. The file keeps its encoding
+    // and line-end style, and a last line without a line break gets one first; a missing file
+    // is created as UTF-8 with CR LF. Writers of one data file take turns, in any process.
     void addQuote(const std::filesystem::path& file, std::string_view quote);
     // Deletes line `lineNumber` of the data file when its text is the quote, else the first
     // line whose text is (the file was edited since the quote was picked); nothing when none
@@ -92,9 +116,11 @@ public:
     QuoteDeletion deleteQuote(const std::filesystem::path& file, std::int64_t lineNumber,
                               std::string_view quote);
 
-    // Puts the quote in place of every QuoteTag into the files of signatures 1, 2, ... up to
-    // the first one missing; from `from` on and at most `limit` of them, so that a long list
-    // can be done in slices. Never throws: what could not be done is in the failures.
+    // Puts the quote (control characters left out) in place of every QuoteTag into the files
+    // of signatures 1, 2, ... up to the first one missing; from `from` on and at most `limit`
+    // of them, so that a long list can be done in slices that each take a few milliseconds.
+    // Never throws: what could not be done is in the failures (a read-only signature file is
+    // left as it is and named there).
     SignatureRefresh refreshSignatures(std::string_view quote, std::int64_t from = 1,
                                        std::int64_t limit = INT64_MAX);
     // Signature n filled with the quote as refreshSignatures() writes it, without writing;
@@ -106,8 +132,9 @@ public:
                           int pointSize) const;
     // The file then holds exactly the text (UTF-8); it is replaced atomically.
     void writeTextFile(const std::filesystem::path& path, std::string_view text) const;
-    // A text file as UTF-8, as the data file is read: UTF-8 (a byte-order mark dropped) or,
-    // when it is not valid UTF-8, Windows-1252. Line breaks are left as they are.
+    // A text file as UTF-8, as the data file is read: UTF-8 (a byte-order mark dropped),
+    // UTF-16 with its byte-order mark or, when it is not valid UTF-8, Windows-1252. Line breaks
+    // are left as they are.
     std::string readTextFile(const std::filesystem::path& path) const;
 
     // Programs with a font database tell the store which families are installed, so the
@@ -120,5 +147,12 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };
+
+// A path (bytes) as people read it: valid UTF-8 as it is, every other byte and every control
+// character as \xNN. For messages and window titles; never to name the file again.
+SENTARISTORE_EXPORT std::string displayPath(const std::filesystem::path& path);
+// The text without control characters (C0 but tab and those in `keep`, DEL, C1) and with
+// U+FFFD for bytes that are not UTF-8: safe for a terminal or a file.
+SENTARISTORE_EXPORT std::string withoutControls(std::string_view text, std::string_view keep = {});
 
 } // namespace sentari

@@ -23,9 +23,11 @@ SignatureList::SignatureList(SettingsStore& store) : store_(store) {}
 void SignatureList::load()
 {
     entries_.clear();
+    loadedPaths_.clear();
     for (int n = 1;; ++n) {
         SignatureEntry entry;
-        entry.path = qs(store_.readSetting(key(keys::SignatureFile, n)));
+        std::string path = store_.readSetting(key(keys::SignatureFile, n));
+        entry.path = qs(path);
         if (entry.path.isEmpty())
             break;
         entry.intro = qs(store_.readSetting(key(keys::Intro, n)));
@@ -35,6 +37,7 @@ void SignatureList::load()
         entry.fontSize = qs(store_.readSetting(key(keys::Fontsize, n)));
         entry.fontColor = qs(store_.readSetting(key(keys::Fontcolor, n)));
         entries_.push_back(std::move(entry));
+        loadedPaths_.push_back(std::move(path));
     }
 }
 
@@ -46,30 +49,43 @@ void SignatureList::put(int n, SignatureEntry entry)
         entries_.push_back(std::move(entry));
 }
 
-void SignatureList::writeIfChanged(const std::string& name, const QString& value)
+std::string SignatureList::storedPath(int n) const
 {
-    // Every write replaces the whole settings file on disk; most of a list that is written
-    // back after one save already reads as it should.
-    const std::string text = u8(value);
-    if (store_.readSetting(name) != text)
-        store_.writeSetting(name, text);
+    const auto i = static_cast<size_t>(n - 1);
+    if (i < loadedPaths_.size() && qs(loadedPaths_[i]) == entries_[i].path)
+        return loadedPaths_[i];
+    return u8(entries_[i].path);
 }
 
-void SignatureList::write()
+std::vector<SettingChange> SignatureList::writeChanges() const
 {
+    std::vector<SettingChange> changes;
     const int total = count();
     for (int n = 1; n <= total; ++n) {
         const SignatureEntry& entry = at(n);
         if (entry.path.isEmpty() && entry.intro.isEmpty())
             continue;
-        writeIfChanged(key(keys::SignatureFile, n), entry.path);
-        writeIfChanged(key(keys::Intro, n), entry.intro);
+        changes.push_back({key(keys::SignatureFile, n), storedPath(n)});
+        changes.push_back({key(keys::Intro, n), u8(entry.intro)});
         if (!isRichText(entry.path))
             continue;
-        writeIfChanged(key(keys::Fontname, n), entry.fontName);
-        writeIfChanged(key(keys::Fontsize, n), entry.fontSize);
-        writeIfChanged(key(keys::Fontcolor, n), entry.fontColor);
+        changes.push_back({key(keys::Fontname, n), u8(entry.fontName)});
+        changes.push_back({key(keys::Fontsize, n), u8(entry.fontSize)});
+        changes.push_back({key(keys::Fontcolor, n), u8(entry.fontColor)});
     }
+    return changes;
+}
+
+void SignatureList::addDeletions(std::vector<SettingChange>& changes, int n)
+{
+    for (std::string_view word :
+         {keys::SignatureFile, keys::Intro, keys::Fontname, keys::Fontsize, keys::Fontcolor})
+        changes.push_back({key(word, n), std::nullopt});
+}
+
+void SignatureList::write()
+{
+    store_.applySettings(writeChanges());
 }
 
 void SignatureList::remove(int n)
@@ -77,15 +93,18 @@ void SignatureList::remove(int n)
     if (n < 1 || n > count())
         return;
     entries_.erase(entries_.begin() + (n - 1));
-    write();
-    deleteKeys(count() + 1);
+    if (static_cast<size_t>(n - 1) < loadedPaths_.size())
+        loadedPaths_.erase(loadedPaths_.begin() + (n - 1));
+    auto changes = writeChanges();
+    addDeletions(changes, count() + 1);
+    store_.applySettings(changes);
 }
 
 void SignatureList::deleteKeys(int n)
 {
-    for (std::string_view word :
-         {keys::SignatureFile, keys::Intro, keys::Fontname, keys::Fontsize, keys::Fontcolor})
-        store_.deleteSetting(key(word, n));
+    std::vector<SettingChange> changes;
+    addDeletions(changes, n);
+    store_.applySettings(changes);
 }
 
 } // namespace sentari::signature

@@ -4,7 +4,8 @@
 // SignatureFile<n>, Intro<n> and, for rich-text files, Fontname<n>, Fontsize<n> and
 // Fontcolor<n>. The stored list runs from 1 up to the first index whose file or template
 // is empty. This class holds a copy in memory that the signature window edits; store calls
-// throw StoreError.
+// throw StoreError. Writing the list back is one change of the settings file, however long
+// the list.
 
 #include <QString>
 #include <string>
@@ -12,7 +13,8 @@
 
 namespace sentari {
 class SettingsStore;
-}
+struct SettingChange;
+} // namespace sentari
 
 namespace sentari::signature {
 
@@ -57,10 +59,16 @@ public:
     void deleteKeys(int n);
 
 private:
-    void writeIfChanged(const std::string& key, const QString& value);
+    // The changes write() makes, in its order.
+    std::vector<SettingChange> writeChanges() const;
+    static void addDeletions(std::vector<SettingChange>& changes, int n);
+    // The path as stored: its bytes as the system gave them, which a QString cannot always
+    // hold, while the entry's path is unchanged.
+    std::string storedPath(int n) const;
 
     SettingsStore& store_;
     std::vector<SignatureEntry> entries_;
+    std::vector<std::string> loadedPaths_; // the stored bytes of each loaded entry's path
 };
 
 } // namespace sentari::signature

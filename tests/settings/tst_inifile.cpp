@@ -1,8 +1,47 @@
 #include "settings/inifile.h"
+#include "settings/keys.h"
+#include "settings/textcodec.h"
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+#include <random>
 
 using sentari::IniDocument;
+using Changes = std::vector<IniDocument::Change>;
+
+namespace {
+
+// Parse, change, write, parse again: each changed key reads what its last change left, every
+// other key reads as before, and the batch gives what the changes one by one would.
+void checkWrite(const std::string& file, const Changes& changes)
+{
+    const IniDocument before = IniDocument::parse(file);
+    IniDocument batch = before, single = before;
+    batch.apply("", changes);
+    for (const auto& change : changes)
+        single.apply("", std::span(&change, 1));
+    const auto after = IniDocument::parse(batch.serialize());
+    const auto afterSingle = IniDocument::parse(single.serialize());
+    const auto lastChange = [&](const std::string& key) -> const IniDocument::Change* {
+        for (auto it = changes.rbegin(); it != changes.rend(); ++it)
+            if (sentari::keys::sameKey(it->key, key))
+                return &*it;
+        return nullptr;
+    };
+    auto keys = before.keys("");
+    for (const auto& change : changes)
+        keys.push_back(change.key);
+    for (const std::string& key : keys) {
+        const auto* change = lastChange(key);
+        const auto expected = change ? change->value : before.value("", key);
+        QCOMPARE(after.value("", key), expected);
+        QCOMPARE(afterSingle.value("", key), expected);
+    }
+    QCOMPARE(after.keys("").size(), afterSingle.keys("").size());
+}
+
+} // namespace
 
 class IniFileTest : public QObject {
     Q_OBJECT
@@ -96,6 +135,119 @@ private slots:
         QCOMPARE(QString::fromStdString(text),
                  QStringLiteral(
                      "; my settings\n[General]\nQuoteFile=/b.txt\nRegmax=7\n\n[Other]\nX=1\n"));
+    }
+
+    // Files as hand edits and other programs leave them; each gets a write of a key it has,
+    // one of a key it lacks and a deletion.
+    void writesChangeOnlyTheirKey_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("backslash at the end, no final newline")
+            << QByteArray("[General]\nA=1\nIntro1=Sent from C:\\Users\\me\\");
+        QTest::newRow("continued into the end") << QByteArray("[General]\nB=2\nA=x\\\n");
+        QTest::newRow("lines ending in CR CR LF")
+            << QByteArray("[General]\r\r\nA=x\r\r\nB=y\r\r\n");
+        QTest::newRow("continuation lines")
+            << QByteArray("[General]\nA=one \\\n  two\\\r\n three\nB=y\\\\\n");
+        QTest::newRow("lone CRs") << QByteArray("[General]\rA=x\rB=y");
+        QTest::newRow("BOM, no section") << QByteArray("\xEF\xBB\xBF"
+                                                       "A=x\r\nB=y");
+        QTest::newRow("comment ending in a backslash") << QByteArray("[General]\n; note \\\nB=x\n");
+        QTest::newRow("section line continued into the end") << QByteArray("B=1\n[General]\\\n");
+        QTest::newRow("other section last, no newline")
+            << QByteArray("[General]\nA=x\n[Other]\nB=y\\");
+        QTest::newRow("junk ending in a backslash") << QByteArray("[General]\nA=x\njunk\\");
+        QTest::newRow("an open quote and keys in two cases")
+            << QByteArray("[General]\nB=\"x\nA=2\na=3\n");
+        QTest::newRow("only a BOM") << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("empty") << QByteArray();
+    }
+    void writesChangeOnlyTheirKey()
+    {
+        QFETCH(QByteArray, file);
+        for (const Changes& changes :
+             {Changes{{"a", "new\\ \r\n"}}, Changes{{"New", "v\\"}}, Changes{{"A", std::nullopt}}})
+            checkWrite(file.toStdString(), changes);
+    }
+
+    // The same for many files and batches made of the pieces that have broken rewrites.
+    void randomFilesAndBatches()
+    {
+        const std::vector<std::string> lines{"[General]",  "[other]", "A=1", "b=x\\", " C = \"q\" ",
+                                             "; c\\",      "junk\\",  "a=2", "",      "B=\\\\",
+                                             "[general]\\"};
+        const std::vector<std::string> ends{"\n", "\r\n", "\r", "\r\r\n", "", "\\\n"};
+        const std::vector<std::string> keys{"A", "b", "C", "New", "junk"};
+        const std::vector<std::optional<std::string>> values{"",
+                                                             "x\\",
+                                                             "\\",
+                                                             "a\r\nb",
+                                                             "\"",
+                                                             " sp ",
+                                                             "caf\xE9",
+                                                             "\x01"
+                                                             "1f",
+                                                             std::nullopt};
+        std::mt19937 rng(20240611);
+        auto pick = [&](const auto& v) { return v[rng() % v.size()]; };
+        for (int round = 0; round < 3000; ++round) {
+            std::string file = rng() % 4 == 0 ? "\xEF\xBB\xBF" : "";
+            for (int n = int(rng() % 7); n > 0; --n) {
+                file += pick(lines);
+                file += pick(ends);
+            }
+            Changes changes;
+            for (int n = 1 + int(rng() % 4); n > 0; --n) {
+                const std::string key = pick(keys);
+                changes.push_back({key, pick(values)});
+            }
+            checkWrite(file, changes);
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QByteArray::fromStdString(file).toPercentEncoding()));
+        }
+    }
+
+    // QSettings reads what this store wrote, and hand-edited files, as the store does.
+    void readsAsQSettings_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("BOM, no section") << QByteArray("\xEF\xBB\xBFQuoteFile=/q.txt\r\nB=2");
+        QTest::newRow("lone CRs") << QByteArray("[General]\rQuoteFile=/q.txt\rB=2\r");
+        QTest::newRow("CR CR LF") << QByteArray("[general]\r\r\nQuoteFile=/q.txt\r\r\n");
+        IniDocument doc;
+        for (const char* v : {"\x01"
+                              "abc",
+                              "\x7f"
+                              "9",
+                              "a\\b\"c", " padded ", "a,b;c=d", "t\tn\n", "caf\xC3\xA9", "x\\"})
+            doc.setValue("", "K" + std::to_string(doc.keys("").size()), v);
+        QTest::newRow("written here") << QByteArray::fromStdString(doc.serialize());
+    }
+    void readsAsQSettings()
+    {
+        QFETCH(QByteArray, file);
+        QTemporaryDir dir;
+        QFile f(dir.filePath("s.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
+        f.close();
+        QSettings qt(f.fileName(), QSettings::IniFormat);
+        const auto doc = IniDocument::parse(file.toStdString());
+        QVERIFY(doc.keys("").size() >= 1);
+        for (const std::string& key : doc.keys(""))
+            QCOMPARE(qt.value(QString::fromStdString(key)).toString().toStdString(),
+                     *doc.value("", key));
+    }
+
+    void bytesThatAreNotUtf8StayBytesInUtf8Text()
+    {
+        IniDocument doc;
+        doc.setValue("", "QuoteFile",
+                     "/home/me/caf\xE9.txt\xFF"
+                     "1");
+        const auto text = doc.serialize();
+        QVERIFY(sentari::text::isValidUtf8(text));
+        QCOMPARE(*IniDocument::parse(text).value("", "quotefile"), "/home/me/caf\xE9.txt\xFF"
+                                                                   "1");
     }
 
     void writingRemovesCaseDuplicates()

@@ -1,6 +1,7 @@
 // A delete killed at any moment leaves the data file as it was or as it should become.
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -75,6 +76,13 @@ private slots:
         }
         qInfo("50 kills: %d found the file as before, %d as after (one delete takes %lld ms)",
               untouched, done, full);
+
+        // The next start cleans up what the killed ones left, however young.
+        QProcess next;
+        next.start(program, {path, "1", "not there", dir.filePath("store")});
+        QVERIFY(next.waitForFinished(60000));
+        QCOMPARE(QDir(dir.path()).entryList({".quotes.txt.*"}, QDir::Files | QDir::Hidden),
+                 QStringList());
     }
 };
 

@@ -7,6 +7,7 @@
 #include "tempstore.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTest>
 #include <sys/stat.h>
 
@@ -37,7 +38,7 @@ void compareIndexes(const QuoteIndex& kept, const QuoteIndex& built)
     QCOMPARE(kept.lineCount(), built.lineCount());
     QCOMPARE(kept.quoteCount(), built.quoteCount());
     QCOMPARE(kept.format().encoding, built.format().encoding);
-    QCOMPARE(kept.format().crlf, built.format().crlf);
+    QCOMPARE(kept.format().lineEnd, built.format().lineEnd);
     QCOMPARE(kept.format().endsWithNewline, built.format().endsWithNewline);
     for (std::int64_t e = 0; e < built.quoteCount(); ++e) {
         const auto a = kept.line(e);
@@ -173,7 +174,7 @@ private slots:
                                                    << "one line";
         QTest::newRow("a folder") << "folder"
                                   << "q"
-                                  << "directory";
+                                  << "folder";
         QTest::newRow("a FIFO, ASCII quote") << "fifo"
                                              << "q"
                                              << "not a regular file";
@@ -211,6 +212,27 @@ private slots:
             QCOMPARE(t.readFile(path), QByteArray("caf\xE9\r\n"));
         else
             QVERIFY2(deleting.contains(path) && deleting.contains(reason), qPrintable(deleting));
+    }
+
+    // Another program deletes quotes while this one adds: writers take turns, none fails
+    // for the other's change, no add is lost, nothing is left beside the file.
+    void concurrentAddsAndDeletesLoseNothing()
+    {
+        TempStore t;
+        const QString path = t.useDataFile(manyLines(200000));
+        const QString worker = qEnvironmentVariable("SENTARI_QUOTE_WORKER");
+        QProcess deleter, adder;
+        deleter.start(worker, {"delete", path, "20", t.path("deleter")});
+        adder.start(worker, {"add", path, "100", t.path("adder")});
+        for (QProcess* p : {&deleter, &adder}) {
+            QVERIFY(p->waitForFinished(120000));
+            QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
+        }
+        const QByteArray after = t.readFile(path);
+        QCOMPARE(after.count('\n'), 200000 - 20 + 100);
+        for (int i = 0; i < 100; ++i)
+            QVERIFY(after.contains("\nadded " + QByteArray::number(i) + "\r\n"));
+        QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 };
 

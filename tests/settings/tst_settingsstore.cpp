@@ -2,10 +2,12 @@
 #include "settings/settingsstore.h"
 #include "tempstore.h"
 
-#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSet>
 #include <QTest>
+#include <sys/file.h>
 
 using namespace sentari;
 using sentari::testing::TempStore;
@@ -290,23 +292,36 @@ private slots:
         QCOMPARE(t.store->getQuote().text, std::string("first"));
     }
 
-    void abandonedTemporariesAreCleanedUp()
+    // A writer holds its temporary file locked while it lives: whatever the age, what no
+    // writer holds is a dead writer's and goes at the next write or start.
+    void deadWritersTemporariesGo()
     {
         TempStore t;
-        // Left by writers killed before their rename: one long ago, one just now.
-        const QString old = t.writeFile(".sig.txt.tmp123", "old");
-        const QString recent = t.writeFile(".sig.txt.tmp456", "recent");
+        const QString dead = t.writeFile(".sig.txt.tmp123", "killed long ago");
+        const QString live = t.writeFile(".sig.txt.tmp456", "still being written");
         const QString other = t.writeFile(".sig.txt.tmpnote", "not ours");
-        QFile f(old);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                              QFileDevice::FileModificationTime));
-        f.close();
+        QFile held(live);
+        QVERIFY(held.open(QIODevice::ReadOnly));
+        QCOMPARE(::flock(held.handle(), LOCK_EX | LOCK_NB), 0);
         t.store->writeTextFile(t.spath("sig.txt"), "signature");
-        QVERIFY(!QFile::exists(old));
-        QVERIFY(QFile::exists(recent)); // may still be a live writer's
+        QVERIFY(!QFile::exists(dead));
+        QVERIFY(QFile::exists(live));
         QVERIFY(QFile::exists(other));
         QCOMPARE(t.readFile("sig.txt"), QByteArray("signature"));
+
+        // At start: beside the settings file, beside the data file, in the cache.
+        const QString quotes = t.useDataFile("q\r\n");
+        const QString ini = QString::fromStdString(t.locations.settingsFile.string());
+        const QString cache = QString::fromStdString(t.locations.cacheDir.string());
+        QDir().mkpath(cache);
+        const QStringList leftovers{QFileInfo(ini).path() + "/.Sentari.ini.tmp1",
+                                    t.path(".quotes.txt.tmp22"), cache + "/.quotes-1.idx.tmp333"};
+        for (const QString& path : leftovers)
+            t.writeFile(QDir(t.dir.path()).relativeFilePath(path), "left");
+        t.another()->prepare();
+        for (const QString& path : leftovers)
+            QVERIFY2(!QFile::exists(path), qPrintable(path));
+        QVERIFY(QFile::exists(quotes));
     }
 
     void writeTextFileHoldsExactlyTheText()

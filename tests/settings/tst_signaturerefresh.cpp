@@ -75,6 +75,10 @@ private slots:
             QVERIFY(onDisk.contains("\\red255\\green0\\blue0"));
         } else {
             QCOMPARE(onDisk, expectedFile);
+            // The font keys belong to rich text only: a plain entry's RTF has the defaults.
+            QVERIFY(r.rtf.find("Arial;") != std::string::npos &&
+                    r.rtf.find("\\red0\\green0\\blue0;") != std::string::npos &&
+                    r.rtf.find("\\fs20") != std::string::npos);
         }
     }
 
@@ -146,7 +150,7 @@ private slots:
         QCOMPARE(r.failures.size(), std::size_t(1));
         const QString msg = QString::fromStdString(r.failures[0]);
         QVERIFY2(msg.contains(t.path("adir")) && msg.contains("signature file") &&
-                     msg.contains("directory"),
+                     msg.contains("folder"),
                  qPrintable(msg));
     }
 

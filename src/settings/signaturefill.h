@@ -1,0 +1,26 @@
+#pragma once
+
+// A signature's file content with a quote in place of its tag, from the settings alone.
+
+#include "inifile.h"
+#include "settingsstore.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace sentari {
+
+struct FilledSignature {
+    SignatureResult result;
+    std::string file; // "SignatureFile"n
+};
+
+// Signature n of these settings with the quote (taken as it is). Only a rich-text signature
+// (a file name ending in "rtf") has its own font; the RTF of any other is in Arial, 10 pt,
+// black.
+FilledSignature fillSignature(const IniDocument& settings, std::string_view quote, std::int64_t n);
+
+bool isRichTextPath(std::string_view path);
+
+} // namespace sentari
