@@ -45,8 +45,9 @@ XEmbedTray::XEmbedTray(QObject* parent) : QObject(parent)
     // All requests first, then the replies: one round trip to the server instead of five.
     const QByteArray selection = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screenNumber);
     const char* const names[] = {selection.constData(), "MANAGER", "_NET_SYSTEM_TRAY_OPCODE",
-                                 "_XEMBED_INFO"};
-    std::uint32_t* const atoms[] = {&selectionAtom_, &managerAtom_, &opcodeAtom_, &xembedInfoAtom_};
+                                 "_XEMBED_INFO", "_NET_SYSTEM_TRAY_VISUAL"};
+    std::uint32_t* const atoms[] = {&selectionAtom_, &managerAtom_, &opcodeAtom_, &xembedInfoAtom_,
+                                    &visualAtom_};
     xcb_intern_atom_cookie_t cookies[std::size(names)];
     for (std::size_t i = 0; i < std::size(names); ++i)
         cookies[i] =
@@ -150,6 +151,59 @@ bool XEmbedTray::embedded(WId window) const
     const bool inside = reply && reply->parent != root_;
     std::free(reply);
     return inside;
+}
+
+bool XEmbedTray::offersAlphaVisual() const
+{
+    auto* c = static_cast<xcb_connection_t*>(connection_);
+    if (!c)
+        return false;
+    auto* owner =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selectionAtom_), nullptr);
+    const xcb_window_t manager = owner ? owner->owner : xcb_window_t(XCB_WINDOW_NONE);
+    std::free(owner);
+    if (manager == XCB_WINDOW_NONE)
+        return false;
+    auto* reply = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, manager, visualAtom_, XCB_ATOM_VISUALID, 0, 1), nullptr);
+    xcb_visualid_t visual = 0;
+    if (reply && reply->format == 32 && xcb_get_property_value_length(reply) >= 4)
+        visual = *static_cast<const xcb_visualid_t*>(xcb_get_property_value(reply));
+    std::free(reply);
+    if (!visual)
+        return false;
+    // The visual's depth tells: 32 bits carry alpha.
+    for (auto screens = xcb_setup_roots_iterator(xcb_get_setup(c)); screens.rem;
+         xcb_screen_next(&screens)) {
+        for (auto depths = xcb_screen_allowed_depths_iterator(screens.data); depths.rem;
+             xcb_depth_next(&depths)) {
+            for (auto visuals = xcb_depth_visuals_iterator(depths.data); visuals.rem;
+                 xcb_visualtype_next(&visuals))
+                if (visuals.data->visual_id == visual)
+                    return depths.data->depth == 32;
+        }
+    }
+    return false;
+}
+
+void XEmbedTray::useParentBackground(WId window)
+{
+    auto* c = static_cast<xcb_connection_t*>(connection_);
+    if (!c)
+        return;
+    const std::uint32_t parentRelative = XCB_BACK_PIXMAP_PARENT_RELATIVE;
+    xcb_change_window_attributes(c, static_cast<xcb_window_t>(window), XCB_CW_BACK_PIXMAP,
+                                 &parentRelative);
+    xcb_flush(c);
+}
+
+void XEmbedTray::clearBackground(WId window)
+{
+    auto* c = static_cast<xcb_connection_t*>(connection_);
+    if (!c)
+        return;
+    xcb_clear_area(c, 0, static_cast<xcb_window_t>(window), 0, 0, 0, 0);
+    xcb_flush(c);
 }
 
 bool XEmbedTray::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)

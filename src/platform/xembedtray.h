@@ -28,6 +28,13 @@ public:
     bool dock(WId window, QSize minimumSize);
     // Whether the window sits inside a tray (its parent is not the root window).
     bool embedded(WId window) const;
+    // Whether the tray offers a visual with an alpha channel (_NET_SYSTEM_TRAY_VISUAL) for its
+    // icons: then an icon's transparent pixels show the panel.
+    bool offersAlphaVisual() const;
+    // Without such a visual: the window takes its background from the tray's window, and
+    // clearBackground() paints that background into it so that it can be read back.
+    void useParentBackground(WId window);
+    void clearBackground(WId window);
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
@@ -49,6 +56,7 @@ private:
     std::uint32_t managerAtom_ = 0;
     std::uint32_t opcodeAtom_ = 0;
     std::uint32_t xembedInfoAtom_ = 0;
+    std::uint32_t visualAtom_ = 0;
     QList<std::uint32_t> docked_;
 };
 

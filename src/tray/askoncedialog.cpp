@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -93,6 +94,18 @@ void AskOnceDialog::changeEvent(QEvent* event)
             raise();
             activateWindow();
         });
+}
+
+void AskOnceDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Return presses the button that has the focus, as Space does; there is no default button
+    // that Return could press from the check box.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+            button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void AskOnceDialog::dontAskAgainClicked(bool ticked)

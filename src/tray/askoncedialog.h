@@ -33,6 +33,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void dontAskAgainClicked(bool ticked);

@@ -1,15 +1,18 @@
 #pragma once
 
-// Tells when the pointer has moved away from a point. It asks the desktop for the cursor
-// every 5 ms (at the system timer's resolution) while it watches, and not at all otherwise.
+// Tells when the pointer has moved away from a point. While it watches, it asks the desktop
+// for the cursor each time the X server reports a pointer motion, so a pointer at rest costs
+// nothing; without an X server it asks every 5 ms instead. It asks nothing otherwise.
 
 #include <QObject>
 #include <QPoint>
 #include <QTimer>
+#include <memory>
 
 namespace sentari::platform {
 class Desktop;
-}
+class PointerMotion;
+} // namespace sentari::platform
 
 namespace sentari::tray {
 
@@ -18,10 +21,11 @@ class PointerWatch : public QObject {
 public:
     // tolerance: how many pixels the pointer may move in x or in y and still be near.
     PointerWatch(platform::Desktop& desktop, int tolerance, QObject* parent = nullptr);
+    ~PointerWatch() override;
 
     void start(QPoint anchor);
-    void stop() { timer_.stop(); }
-    bool isActive() const { return timer_.isActive(); }
+    void stop();
+    bool isActive() const { return active_; }
     QPoint anchor() const { return anchor_; }
     // Measures from another point from now on.
     void setAnchor(QPoint anchor) { anchor_ = anchor; }
@@ -36,6 +40,9 @@ private:
     platform::Desktop& desktop_;
     const int tolerance_;
     QPoint anchor_;
+    bool active_ = false;
+    bool triedEvents_ = false;
+    std::unique_ptr<platform::PointerMotion> motion_; // null: the timer polls
     QTimer timer_;
 };
 

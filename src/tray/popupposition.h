@@ -1,17 +1,20 @@
 #pragma once
 
 #include <QPoint>
-#include <QPointF>
 #include <QRect>
 #include <QSize>
 
 namespace sentari::tray {
 
-// Where the quote pop-up goes: the corner of the work area nearest the tray icon, judged
-// by which quarter of the screen the cursor is in. All positions are logical pixels;
-// popupTwips is the pop-up's size in twips. An empty workArea (not available) gives the
-// screen's top-left corner, and so does a cursor in the top-left quarter.
-QPoint popupPosition(QPoint cursor, QRect screen, QRect workArea, QPointF twipsPerPixel,
-                     QSize popupTwips);
+// Where the quote pop-up goes: the corner of the work area nearest the tray icon, judged by
+// which half of the screen the pointer is in across and down. All positions and sizes are
+// logical pixels. The pop-up always lies inside the work area (the screen when there is no
+// work area), so it never covers a panel or leaves the screen.
+QPoint popupPosition(QPoint pointer, QRect screen, QRect workArea, QSize popup);
+
+// Where the tray menu goes: 10 pixels right of the pointer, above it in the lower half of the
+// screen (a bottom panel) and below it in the upper half (a top panel), moved to the other
+// side when it does not fit there, and always inside the work area.
+QPoint menuPosition(QPoint pointer, QRect screen, QRect workArea, QSize menu);
 
 } // namespace sentari::tray

@@ -23,12 +23,11 @@ QuotePopup::~QuotePopup()
 
 void QuotePopup::open(const QString& quote)
 {
-    const QPointF twipsPerPixel = desktop_.twipsPerPixel();
-    auto* window = new QuotePopupWindow(quote, twipsPerPixel);
+    const QRect workArea = desktop_.workArea();
+    auto* window = new QuotePopupWindow(quote, desktop_.twipsPerPixel(), workArea);
     window_ = window;
     const QPoint anchor = desktop_.cursorPos();
-    const QPoint at = popupPosition(anchor, desktop_.screenGeometry(), desktop_.workArea(),
-                                    twipsPerPixel, window->sizeTwips());
+    const QPoint at = popupPosition(anchor, desktop_.screenGeometry(), workArea, window->size());
     emit aboutToShow(window);
     window->showAt(at);
     watch_.start(anchor);

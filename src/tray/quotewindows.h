@@ -13,14 +13,20 @@ namespace sentari::tray {
 // Arial where installed, else its metric twin.
 QString quoteFontFamily();
 
+// Puts as much of the quote into the word-wrapping label as fits in maxHeight: at `width`
+// when it fits there, else at the least width up to maxWidth at which it fits, else at
+// maxWidth with the start of the quote ended by "…". A quote too long to fit anywhere is cut
+// before it is laid out, so even megabytes of text cost little. Returns the label's size.
+QSize fitQuote(QLabel* label, const QString& quote, int width, int maxWidth, int maxHeight);
+// The window title of a quote window: the whole quote for screen readers, within reason.
+QString quoteTitle(const QString& quote);
+
 class QuotePopupWindow : public QWidget {
     Q_OBJECT
 public:
-    // Lays the quote out for the screen's twips per pixel; position it with showAt().
-    QuotePopupWindow(const QString& quote, QPointF twipsPerPixel);
-
-    // The window's size in twips, for popupPosition().
-    QSize sizeTwips() const { return sizeTwips_; }
+    // Lays the quote out for the screen's twips per pixel, to fit the work area (in logical
+    // pixels; empty: no limit); position it with showAt().
+    QuotePopupWindow(const QString& quote, QPointF twipsPerPixel, QRect workArea = {});
     // Shows the pop-up topmost at a point in pixels without taking the focus.
     void showAt(QPoint topLeft);
 
@@ -30,14 +36,14 @@ public:
 private:
     QLabel* frame_;
     QLabel* quote_;
-    QSize sizeTwips_;
 };
 
 class QuickShowWindow : public QWidget {
     Q_OBJECT
 public:
-    // screen: the geometry of the screen to show on, in pixels.
-    QuickShowWindow(const QString& quote, QRect screen);
+    // screen and workArea: those of the screen to show on, in logical pixels. The window
+    // stays inside the work area.
+    QuickShowWindow(const QString& quote, QRect screen, QRect workArea);
 
     QLabel* quoteLabel() const { return quote_; }
 

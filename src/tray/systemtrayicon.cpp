@@ -16,6 +16,9 @@ SystemTrayIcon::SystemTrayIcon(QObject* parent) : TrayIcon(parent), icon_(sentar
                     QTimer::singleShot(0, this, &TrayIcon::rightPressed);
             });
     icon_.show();
+    // Qt puts the icon into a notification area as soon as there is one.
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        QTimer::singleShot(0, this, &TrayIcon::shown);
 }
 
 } // namespace sentari::tray

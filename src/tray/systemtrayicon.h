@@ -16,6 +16,8 @@ public:
 
     bool isShown() const override { return icon_.isVisible(); }
     void showQuote(const QString& quote) override { icon_.setToolTip(quote); }
+    // Exported as the item's D-Bus menu, so hosts that show the menu themselves show ours.
+    void setMenu(QMenu* menu) override { icon_.setContextMenu(menu); }
 
 private:
     QSystemTrayIcon icon_;

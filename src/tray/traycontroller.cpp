@@ -74,6 +74,8 @@ void TrayController::useIcon(std::unique_ptr<TrayIcon> icon)
         return;
     icon_ = std::move(icon);
     icon_->showQuote(keeper_.current().text);
+    icon_->setMenu(menu_.menu());
+    connect(icon_.get(), &TrayIcon::shown, this, [this] { waitNotice_.close(); });
     connect(icon_.get(), &TrayIcon::hovered, this, &TrayController::hover);
     connect(icon_.get(), &TrayIcon::leftPressed, this, &TrayController::leftPress);
     connect(icon_.get(), &TrayIcon::rightPressed, this, &TrayController::rightPress);

@@ -11,6 +11,7 @@
 #include "tray/automation.h"
 #include "tray/quotekeeper.h"
 #include "tray/quotewindows.h"
+#include "tray/scaling.h"
 #include "tray/traycontroller.h"
 #include "tray/trayicon.h"
 
@@ -109,6 +110,7 @@ bool serveAutomation(tray::Automation& automation)
 
 int runTray(int argc, char** argv)
 {
+    tray::useOneScaleFactor();
     const auto app = platform::openDisplay(argc, argv, "sentari",
                                            "start it inside a desktop session (sentari "
                                            "--print-quote works without one)");
@@ -159,7 +161,7 @@ int runTray(int argc, char** argv)
         return 0;
     std::optional<tray::QuickShowWindow> quickShow;
     if (quickShowWanted(*store, desktop)) {
-        quickShow.emplace(keeper.current().text, desktop.screenGeometry());
+        quickShow.emplace(keeper.current().text, desktop.screenGeometry(), desktop.workArea());
         QObject::connect(&*quickShow, &tray::QuickShowWindow::mouseMoved, end);
         quickShow->show();
     } else {

@@ -48,6 +48,10 @@ void paintSentariIcon(QPainter& painter, const QRect& rect)
 
 std::unique_ptr<TrayIconFactory> TrayIconFactory::forThisDesktop()
 {
+    // SENTARI_TRAY_ICON=statusnotifier: Qt's icon even where an X11 tray runs, for panels that
+    // serve both kinds (Xfce's) when the user prefers their notifier items, and for measuring.
+    if (qEnvironmentVariable("SENTARI_TRAY_ICON") == QLatin1String("statusnotifier"))
+        return std::make_unique<SystemTrayIconFactory>();
     if (auto xembed = xembedTrayIconFactory())
         return xembed;
     return std::make_unique<SystemTrayIconFactory>();

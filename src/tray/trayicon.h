@@ -8,6 +8,7 @@
 #include <memory>
 
 class QIcon;
+class QMenu;
 class QPainter;
 class QRect;
 
@@ -26,8 +27,13 @@ public:
     virtual bool isShown() const = 0;
     // The current quote changed. An icon that cannot report hovers shows it as its tooltip.
     virtual void showQuote(const QString& quote) = 0;
+    // The tray menu, for hosts that show an icon's menu themselves (StatusNotifierItem hosts
+    // read it over D-Bus); an icon that reports right presses need not keep it.
+    virtual void setMenu(QMenu*) {}
 
 signals:
+    // The icon stands in a notification area now.
+    void shown();
     // The pointer entered or moved over the icon, or pressed a button that has no action of
     // its own.
     void hovered();

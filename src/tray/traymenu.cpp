@@ -5,6 +5,7 @@
 #include "platform/helppages.h"
 #include "platform/qtstring.h"
 #include "settings/settingsstore.h"
+#include "tray/popupposition.h"
 #include "tray/quotekeeper.h"
 
 #include <QFileInfo>
@@ -14,8 +15,6 @@
 namespace sentari::tray {
 
 namespace {
-constexpr int MenuOffset = 10; // the menu opens this far right of the cursor
-
 struct Item {
     const char* name; // null for a separator
     const char* caption;
@@ -65,10 +64,15 @@ QMenu* TrayMenu::menu()
 {
     if (!menu_)
         build();
+    updateItems();
+    return menu_.get();
+}
+
+void TrayMenu::updateItems()
+{
     const bool windowListens =
         isSignalConnected(QMetaMethod::fromSignal(&TrayMenu::signatureWindowWanted));
     menu_->findChild<QAction*>(QStringLiteral("changeSignature"))->setEnabled(windowListens);
-    return menu_.get();
 }
 
 void TrayMenu::build()
@@ -77,6 +81,8 @@ void TrayMenu::build()
     menu_->setObjectName(QStringLiteral("trayMenu"));
     menu_->setTitle(QStringLiteral("PopupQuote"));
     menu_->setWindowTitle(menu_->title());
+    // A host that shows the menu itself (over D-Bus) says so before it does.
+    connect(menu_.get(), &QMenu::aboutToShow, this, &TrayMenu::updateItems);
     for (const Item& item : Items) {
         if (!item.name) {
             menu_->addSeparator();
@@ -99,11 +105,7 @@ void TrayMenu::build()
 void TrayMenu::exec(QPoint cursor)
 {
     QMenu* m = menu();
-    const QRect screen = desktop_.screenGeometry();
-    // Flush with the bottom edge of the screen, as a menu opened at the screen's height is
-    // moved up by the system to fit.
-    const QSize size = m->sizeHint();
-    m->exec(QPoint(cursor.x() + MenuOffset, screen.y() + screen.height() - size.height()));
+    m->exec(menuPosition(cursor, desktop_.screenGeometry(), desktop_.workArea(), m->sizeHint()));
 }
 
 void TrayMenu::openHelp()

@@ -55,6 +55,7 @@ signals:
 
 private:
     void build();
+    void updateItems();
 
     SettingsStore& store_;
     platform::Desktop& desktop_;

@@ -21,10 +21,23 @@ void WaitNotice::showOnce()
                                        "Its icon appears as soon as one starts."),
                         QMessageBox::Ok);
     notice->setObjectName(QStringLiteral("waitNotice"));
+    // A message to read and close: nothing to minimise or maximise.
+    notice->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
     notice->setWindowModality(Qt::NonModal);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     window_ = notice;
+    // Fixed before it is mapped: a window manager that sees it resizable then draws a
+    // maximise button and keeps it.
+    notice->adjustSize();
+    notice->setFixedSize(notice->size());
     notice->show();
+}
+
+void WaitNotice::close()
+{
+    if (window_)
+        window_->close();
 }
 
 } // namespace sentari::tray

@@ -17,6 +17,8 @@ public:
     // Shows the notice unless it has been shown before. It does not wait for OK: a modal box
     // would keep the icon, once docked, from answering the mouse until OK is pressed.
     void showOnce();
+    // The icon has found a notification area: the notice is no longer true.
+    void close();
     // The notice while it is on screen, else null.
     QWidget* window() const { return window_; }
 

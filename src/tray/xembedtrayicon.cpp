@@ -19,14 +19,26 @@ public:
     // early, so the request is repeated until it holds; a tray that was there before is ready
     // and gets one request only, since a second one for the same window confuses some trays.
     XEmbedTrayIcon(platform::XEmbedTray& tray, bool trayJustStarted)
-        : tray_(tray), repeatRequest_(trayJustStarted)
+        : tray_(tray), repeatRequest_(trayJustStarted),
+          window_(tray.offersAlphaVisual() ? TrayIconWindow::Background::Transparent
+                                           : TrayIconWindow::Background::Parent)
     {
-        connect(&window_, &TrayIconWindow::hovered, this, &TrayIcon::hovered);
-        connect(&window_, &TrayIconWindow::leftPressed, this, &TrayIcon::leftPressed);
-        connect(&window_, &TrayIconWindow::rightPressed, this, &TrayIcon::rightPressed);
+        if (!tray_.offersAlphaVisual()) {
+            tray_.useParentBackground(window_.winId());
+            connect(&window_, &TrayIconWindow::backgroundNeeded, this,
+                    [this] { tray_.clearBackground(window_.winId()); });
+        }
+        // Told from the event loop, not from inside the window's event handler: the menu runs
+        // a nested loop, and a tray that restarts meanwhile has this icon and its window
+        // replaced, which must not pull the window out from under its own press handler.
+        connect(&window_, &TrayIconWindow::hovered, this, &TrayIcon::hovered, Qt::QueuedConnection);
+        connect(&window_, &TrayIconWindow::leftPressed, this, &TrayIcon::leftPressed,
+                Qt::QueuedConnection);
+        connect(&window_, &TrayIconWindow::rightPressed, this, &TrayIcon::rightPressed,
+                Qt::QueuedConnection);
         connect(&tray_, &platform::XEmbedTray::docked, this, [this](WId w) {
             if (w == window_.winId())
-                window_.show();
+                showDocked();
         });
         connect(&tray_, &platform::XEmbedTray::undocked, this, [this](WId w) {
             // The tray went away and handed the window back to the root window: keep it out
@@ -60,10 +72,18 @@ private:
         return window_.minimumSize() * window_.devicePixelRatioF();
     }
 
+    void showDocked()
+    {
+        if (window_.isVisible())
+            return;
+        window_.show();
+        emit shown();
+    }
+
     void checkDocked()
     {
         if (tray_.embedded(window_.winId())) {
-            window_.show();
+            showDocked();
             return;
         }
         if (++checks_ > DockChecks)

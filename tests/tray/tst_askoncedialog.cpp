@@ -28,6 +28,19 @@ void whenShown(std::function<void(AskOnceDialog&)> act)
         qFatal("no ask-once dialog on screen");
     });
 }
+void pressReturnOn(AskOnceDialog& d, const QString& target)
+{
+    QWidget* w = target == QLatin1String("yes")  ? static_cast<QWidget*>(d.yesButton())
+                 : target == QLatin1String("no") ? static_cast<QWidget*>(d.noButton())
+                                                 : d.dontAskAgainBox();
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_Return);
+    if (w == d.dontAskAgainBox()) {
+        QVERIFY(d.isVisible());
+        QVERIFY(!d.dontAskAgainBox()->isChecked());
+        d.yesButton()->click();
+    }
+}
 } // namespace
 
 class AskOnceDialogTest : public QObject {
@@ -120,6 +133,10 @@ private slots:
         QTest::newRow("No") << "no" << false;
         QTest::newRow("close box") << "close" << false;
         QTest::newRow("Escape") << "escape" << false;
+        // Return presses the focused button; on the check box it presses nothing.
+        QTest::newRow("Return on Yes") << "return yes" << true;
+        QTest::newRow("Return on No") << "return no" << false;
+        QTest::newRow("Return on the box, then Yes") << "return box" << true;
     }
     void answers()
     {
@@ -135,8 +152,10 @@ private slots:
                 d.noButton()->click();
             else if (action == QLatin1String("close"))
                 d.close();
-            else
+            else if (action == QLatin1String("escape"))
                 QTest::keyClick(&d, Qt::Key_Escape);
+            else
+                pressReturnOn(d, action.section(QLatin1Char(' '), 1));
         });
         QCOMPARE(askOnce.ask(QStringLiteral("CreateSignature"), QStringLiteral("Create one?")),
                  answer);

@@ -4,68 +4,96 @@
 #include <QTest>
 
 using sentari::platform::twipsToPixels;
+using sentari::tray::menuPosition;
 using sentari::tray::popupPosition;
 
-// A pop-up of 2650 x 1350 twips: 177 x 90 pixels at 96 dpi.
-static const QSize PopupTwips(2650, 1350);
-static const QPointF Tpp96(15.0, 15.0);
+// A pop-up of 177 x 90 pixels (2650 x 1350 twips at 96 dpi) and a menu of 200 x 250.
+static const QSize Popup(177, 90);
+static const QSize Menu(200, 250);
 
 class PopupPositionTest : public QObject {
     Q_OBJECT
 private slots:
-    void corner_data()
+    // Where the pop-up and the menu open for the pointer on a tray in each place.
+    void positions_data()
     {
-        QTest::addColumn<QPoint>("cursor");
         QTest::addColumn<QRect>("screen");
         QTest::addColumn<QRect>("workArea");
-        QTest::addColumn<QPointF>("tpp");
-        QTest::addColumn<QPoint>("expected");
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QPoint>("popup");
+        QTest::addColumn<QPoint>("menu");
 
-        const QRect screen(0, 0, 1024, 768);
-        // Taskbar at the bottom, tray at the right: bottom-right corner touches the bar.
+        const QRect s(0, 0, 1024, 768);
+        const QRect bottomBar(0, 0, 1024, 738), topBar(0, 30, 1024, 738);
+        const QRect leftBar(60, 0, 964, 768), rightBar(0, 0, 964, 768);
+        // Pop-up: in the work area's corner next to the bar. Menu: 10 right of the pointer,
+        // above it on a bottom bar, below it on a top bar, inside the work area.
         QTest::newRow("bar bottom, tray right")
-            << QPoint(1010, 755) << screen << QRect(0, 0, 1024, 738) << Tpp96 << QPoint(847, 648);
-        // Taskbar at the top, tray at the right: hangs below the bar at the right edge.
+            << s << bottomBar << QPoint(1010, 755) << QPoint(847, 648) << QPoint(824, 488);
         QTest::newRow("bar top, tray right")
-            << QPoint(1010, 10) << screen << QRect(0, 30, 1024, 738) << Tpp96 << QPoint(847, 30);
-        // No bar at the top: 25 pixels below the screen edge.
-        QTest::newRow("top right, no bar at top")
-            << QPoint(1010, 10) << screen << QRect(0, 0, 1024, 768) << Tpp96 << QPoint(847, 25);
-        // Taskbar on the right, tray at the bottom right: 25 pixels above the screen bottom.
-        QTest::newRow("bar right, tray bottom")
-            << QPoint(1010, 755) << screen << QRect(0, 0, 964, 768) << Tpp96 << QPoint(787, 653);
-        // Taskbar on the left, tray at the bottom left.
+            << s << topBar << QPoint(1010, 10) << QPoint(847, 30) << QPoint(824, 30);
+        QTest::newRow("no bar at top, top right: 25 below the edge")
+            << s << s << QPoint(1010, 10) << QPoint(847, 25) << QPoint(824, 10);
+        QTest::newRow("bar right, tray bottom: 25 above the screen's bottom")
+            << s << rightBar << QPoint(1010, 755) << QPoint(787, 653) << QPoint(764, 505);
         QTest::newRow("bar left, tray bottom")
-            << QPoint(20, 755) << screen << QRect(60, 0, 964, 768) << Tpp96 << QPoint(60, 678);
-        // Bar at the bottom, tray at the left: left is 0, so 25 pixels more clearance.
+            << s << leftBar << QPoint(20, 755) << QPoint(60, 678) << QPoint(60, 505);
         QTest::newRow("bar bottom, tray left")
-            << QPoint(20, 755) << screen << QRect(0, 0, 1024, 738) << Tpp96 << QPoint(0, 623);
-        QTest::newRow("top-left quarter")
-            << QPoint(10, 10) << screen << QRect(0, 30, 1024, 738) << Tpp96 << QPoint(0, 0);
-        QTest::newRow("exactly on the middle line")
-            << QPoint(512, 700) << screen << QRect(0, 0, 1024, 738) << Tpp96 << QPoint(0, 0);
+            << s << bottomBar << QPoint(20, 755) << QPoint(0, 623) << QPoint(30, 488);
+        // The top-left quarter: beside or below the bar, never over the icon.
+        QTest::newRow("bar top, tray left")
+            << s << topBar << QPoint(10, 10) << QPoint(0, 30) << QPoint(20, 30);
+        QTest::newRow("bar left, tray top")
+            << s << leftBar << QPoint(20, 10) << QPoint(60, 25) << QPoint(60, 10);
+        QTest::newRow("top left, no struts")
+            << s << s << QPoint(10, 10) << QPoint(0, 25) << QPoint(20, 10);
+        // A pointer on a middle line belongs to the half its pixel lies in.
+        QTest::newRow("bar bottom, centred tray, on the middle line")
+            << s << bottomBar << QPoint(512, 755) << QPoint(847, 648) << QPoint(522, 488);
+        QTest::newRow("bar bottom, centred tray, left of the middle")
+            << s << bottomBar << QPoint(511, 755) << QPoint(0, 623) << QPoint(521, 488);
+        QTest::newRow("bar right, centred tray, on the middle line")
+            << s << rightBar << QPoint(1010, 384) << QPoint(787, 653) << QPoint(764, 134);
+        QTest::newRow("bar right, centred tray, above the middle")
+            << s << rightBar << QPoint(1010, 383) << QPoint(787, 25) << QPoint(764, 383);
+        QTest::newRow("odd width: the middle pixel counts right")
+            << QRect(0, 0, 1023, 768) << QRect(0, 0, 1023, 738) << QPoint(511, 755)
+            << QPoint(846, 648) << QPoint(521, 488);
+        // No room above in the lower half: the menu opens below instead.
+        QTest::newRow("tall top bar, pointer below the middle")
+            << s << QRect(0, 300, 1024, 468) << QPoint(600, 390) << QPoint(847, 353)
+            << QPoint(610, 390);
         QTest::newRow("no work area")
-            << QPoint(1010, 755) << screen << QRect() << Tpp96 << QPoint(0, 0);
-        // 192 dpi: the same twips are twice the pixels.
-        QTest::newRow("HiDPI bar bottom")
-            << QPoint(2000, 1500) << QRect(0, 0, 2048, 1536) << QRect(0, 0, 2048, 1476)
-            << QPointF(7.5, 7.5) << QPoint(2048 - 353, 1476 - 180);
+            << s << QRect() << QPoint(1010, 755) << QPoint(0, 0) << QPoint(824, 505);
         // A second screen right of the first: the same rule in its own coordinates.
         QTest::newRow("second screen, bar bottom")
-            << QPoint(1024 + 1270, 1010) << QRect(1024, 0, 1280, 1024) << QRect(1024, 0, 1280, 994)
-            << Tpp96 << QPoint(1024 + 1280 - 177, 994 - 90);
+            << QRect(1024, 0, 1280, 1024) << QRect(1024, 0, 1280, 994) << QPoint(2294, 1010)
+            << QPoint(2127, 904) << QPoint(2104, 744);
         QTest::newRow("second screen, no work area")
-            << QPoint(1100, 10) << QRect(1024, 0, 1280, 1024) << QRect() << Tpp96
-            << QPoint(1024, 0);
+            << QRect(1024, 0, 1280, 1024) << QRect() << QPoint(1100, 10) << QPoint(1024, 0)
+            << QPoint(1110, 10);
     }
-    void corner()
+    void positions()
     {
-        QFETCH(QPoint, cursor);
         QFETCH(QRect, screen);
         QFETCH(QRect, workArea);
-        QFETCH(QPointF, tpp);
-        QFETCH(QPoint, expected);
-        QCOMPARE(popupPosition(cursor, screen, workArea, tpp, PopupTwips), expected);
+        QFETCH(QPoint, pointer);
+        QFETCH(QPoint, popup);
+        QFETCH(QPoint, menu);
+        const QPoint at = popupPosition(pointer, screen, workArea, Popup);
+        QCOMPARE(at, popup);
+        QCOMPARE(menuPosition(pointer, screen, workArea, Menu), menu);
+        // Whatever the corner, the pop-up never covers the pointer (so never the icon); only
+        // without a work area it falls back to the screen's top-left corner.
+        QVERIFY(workArea.isEmpty() || !QRect(at, Popup).contains(pointer));
+    }
+
+    // However large, a pop-up starts inside the work area.
+    void largerThanTheWorkArea()
+    {
+        const QRect area(0, 30, 1024, 738);
+        const QPoint at = popupPosition({1010, 10}, {0, 0, 1024, 768}, area, QSize(600, 2000));
+        QCOMPARE(at, QPoint(424, 30));
     }
 
     void rounding_data()

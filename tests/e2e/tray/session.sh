@@ -70,6 +70,18 @@ wait_for() {
 }
 
 start_x() {
+    start_x_server
+    openbox >"$W/openbox.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+    wait_for 10 sh -c 'xprop -root _NET_WORKAREA | grep -q =' || fail "openbox did not publish a work area"
+    # openbox announces itself before it has finished starting; a window mapped in that
+    # moment now and then stays unmanaged and unmapped.
+    sleep 1
+}
+
+# The X server alone, for tests that bring a window manager of their own.
+start_x_server() {
     local fd_file=$W/display
     # -noreset: a server that resets when its last client leaves refuses the next one meanwhile
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fd_file" >"$W/xvfb.log" 2>&1 &
@@ -79,13 +91,6 @@ start_x() {
     wait_for 10 xdpyinfo || fail "X server $DISPLAY does not answer"
     # As a desktop session does, so that programs the bus starts find the display.
     dbus-update-activation-environment DISPLAY
-    openbox >"$W/openbox.log" 2>&1 &
-    PIDS+=($!)
-    wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
-    wait_for 10 sh -c 'xprop -root _NET_WORKAREA | grep -q =' || fail "openbox did not publish a work area"
-    # openbox announces itself before it has finished starting; a window mapped in that
-    # moment now and then stays unmanaged and unmapped.
-    sleep 1
 }
 
 start_tray() {

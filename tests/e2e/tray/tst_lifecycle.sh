@@ -16,24 +16,32 @@ waiting_message() { [ -n "$(windows_of_type DIALOG)" ]; }
 wait_for 10 waiting_message || fail "no message while there is no notification area"
 NOTICE=$(windows_of_type DIALOG)
 ! xprop -id "$NOTICE" _NET_WM_STATE | grep -q _NET_WM_STATE_MODAL || fail "the waiting notice is modal"
+! xprop -id "$NOTICE" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE || fail "the waiting notice can be maximised"
 start_tray
 wait_for 10 icon_docked || fail "the icon did not dock into the tray that started later"
+# Once the icon is in, the notice is no longer true and goes.
+no_waiting_message() { ! waiting_message; }
+wait_for 5 no_waiting_message || fail "the waiting notice stayed after the icon docked"
 eval "$(xdotool getwindowgeometry --shell "$(icon_window)")"
 [ "$WIDTH" -ge 22 ] && [ "$HEIGHT" -ge 22 ] || fail "the icon got a ${WIDTH}x${HEIGHT} slot"
 ICON_X=$((X + WIDTH / 2))
 ICON_Y=$((Y + HEIGHT / 2))
 hover_icon
 leave_icon
-waiting_message || fail "the waiting notice went away by itself"
-press_in_dialog Return
-no_waiting_message() { ! waiting_message; }
-wait_for 5 no_waiting_message || fail "the waiting notice did not close on Return"
 
-# The tray restarts: the icon docks into the new one, and no second message comes.
+# The tray restarts while the menu is open: sentari lives on, the icon docks into the new
+# tray, and no second message comes.
+xdotool mousemove "$ICON_X" "$ICON_Y" click 3
+menu_open() { [ -n "$(named_window PopupQuote)" ]; }
+wait_for 5 menu_open || fail "no menu after a right press"
 kill "$TRAYER_PID"
 wait "$TRAYER_PID" 2>/dev/null || true
 sleep 0.5
 start_tray
+kill -0 "$SENTARI_PID" || fail "sentari died when the tray restarted with the menu open"
+xdotool key Escape
+menu_closed() { [ -z "$(named_window PopupQuote)" ]; }
+wait_for 5 menu_closed || fail "Escape did not close the menu"
 wait_for 10 icon_docked || fail "the icon did not dock again after the tray restarted"
 ! waiting_message || fail "the waiting message came a second time"
 ICON=$(icon_window)

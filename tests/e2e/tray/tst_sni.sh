@@ -1,50 +1,86 @@
 #!/usr/bin/env bash
-# Where only a StatusNotifierItem host exists, sentari falls back to Qt's tray icon: the
-# tooltip is the current quote and follows it, activation changes the quote, the context
-# request opens the menu.
+# Under a StatusNotifierItem host (status-notifier-watcher with gtk-sni-tray-standalone, no
+# X11 tray): the host shows sentari's icon with the quote as its tooltip, a click changes the
+# quote, and the host shows sentari's own menu, read over D-Bus, whose items do their work.
 source "$(dirname "$0")/session.sh"
 
 start_x
 make_quotes 10
 SIG=$W/signature1.txt
 write_ini "SignatureFile1=$SIG" 'Intro1=<Quote will be inserted here>'
-"$SENTARI_BIN_DIR/sentari_fakesniwatcher" >"$W/items.txt" 2>"$W/watcher.log" &
+status-notifier-watcher >"$W/watcher.log" 2>&1 &
 PIDS+=($!)
 watcher_up() { dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q true; }
 wait_for 10 watcher_up || fail "the watcher did not start: $(cat "$W/watcher.log")"
+gtk-sni-tray-standalone --bottom --end --size 24 >"$W/host.log" 2>&1 &
+PIDS+=($!)
+wait_for 10 strut_applied || fail "the notifier-item host did not start: $(tail -3 "$W/host.log")"
 
 "$SENTARI" >"$W/sentari.log" 2>&1 &
 SENTARI_PID=$!
 PIDS+=($SENTARI_PID)
-registered() { [ -s "$W/items.txt" ]; }
-wait_for 10 registered || fail "sentari registered no StatusNotifierItem"
-item=$(head -1 "$W/items.txt")
-service=${item%%/*}
-path=/${item#*/}
-[ "$path" != "/$item" ] || path=/StatusNotifierItem
-[ -z "$(windows_of_type DIALOG)" ] || fail "a waiting message although a StatusNotifierItem host exists"
-
-sni() { dbus-send --session --print-reply --dest="$service" "$path" "$@"; }
-tooltip() {
-    sni org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem string:ToolTip |
-        awk '/string/ { n++; if (n == 2) { sub(/^[^"]*"/, ""); sub(/"$/, ""); print } }'
+watcher() {
+    dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
+        org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher string:RegisteredStatusNotifierItems
 }
+registered() { watcher | grep -q 'string ":'; }
+wait_for 10 registered || fail "sentari registered no StatusNotifierItem"
+service=$(watcher | awk -F'"' '/string/ { print $2; exit }')
+service=${service%%/*}
+[ -z "$(windows_of_type DIALOG)" ] || fail "a waiting message although a notifier-item host runs"
+
+item() { dbus-send --session --print-reply --dest="$service" /StatusNotifierItem "$@"; }
+property() { item org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem "string:$1"; }
+tooltip() { property ToolTip | awk '/string/ { n++; if (n == 2) { sub(/^[^"]*"/, ""); sub(/"$/, ""); print } }'; }
+
+# The menu is exported: the 13 items of the tray menu in order.
+menu_path=$(property Menu | awk -F'"' '/object path/ { print $2 }')
+[ -n "$menu_path" ] && [ "$menu_path" != /NO_DBUSMENU ] || fail "the item exports no menu ($menu_path)"
+labels=$(dbus-send --session --print-reply --dest="$service" "$menu_path" com.canonical.dbusmenu.GetLayout \
+    int32:0 int32:-1 array:string:label,type | awk -F'"' '/variant +string/ { print $2 }' | paste -sd '|')
+labels=${labels#submenu|} # the root item's children-display
+[ "$labels" = "_Help|Sentari screensa_ver|separator|Add quote to _Clipboard|Add clipboard to Sentari _Data|_Delete quote|separator|Change _Sentari data file|separator|Change _Signature|Add signature to _Clipboard|separator|E_xit" ] \
+    || fail "exported menu: $labels"
 
 first=$(signature_quote "$SIG")
 [ "$(tooltip)" = "$first" ] || fail "tooltip '$(tooltip)', current quote '$first'"
 
-# Activation (a click on the host's icon) changes the quote; the tooltip follows.
-sni org.kde.StatusNotifierItem.Activate int32:500 int32:700 >/dev/null || fail "Activate failed"
-wait_for 5 signature_differs "$SIG" "$first" || fail "Activate did not change the quote"
+# The host's icon: at the right end of its bar.
+host_bar() {
+    local w
+    for w in $(xdotool search --onlyvisible --class gtk-sni-tray-standalone 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        [ "$HEIGHT" -le 40 ] && [ "$WIDTH" -ge 20 ] && { echo "$w"; return 0; }
+    done
+    return 1
+}
+wait_for 5 host_bar || fail "no host bar on screen"
+eval "$(xdotool getwindowgeometry --shell "$(host_bar)")"
+ICON_X=$((X + WIDTH - HEIGHT / 2))
+ICON_Y=$((Y + HEIGHT / 2))
+
+# A left click changes the quote; the tooltip follows.
+xdotool mousemove "$ICON_X" "$ICON_Y" click 1
+wait_for 5 signature_differs "$SIG" "$first" || fail "a click on the host's icon did not change the quote"
 second=$(signature_quote "$SIG")
 follows() { [ "$(tooltip)" = "$second" ]; }
 wait_for 5 follows || fail "tooltip '$(tooltip)' after the change, quote '$second'"
 
-# The context request is answered at once and opens the menu.
-xdotool mousemove 500 700
-timeout 5 dbus-send --session --print-reply --reply-timeout=3000 --dest="$service" "$path" \
-    org.kde.StatusNotifierItem.ContextMenu int32:500 int32:700 >/dev/null || fail "ContextMenu was not answered"
-wait_for 5 menu_open || fail "no menu on the context request"
-xdotool key Escape
-wait_for 5 menu_closed || fail "Escape did not close the menu"
+# The host shows the exported menu on a right click; its third item copies the quote.
+host_menu() { [ -n "$(xdotool search --onlyvisible --class gtk-sni-tray-standalone 2>/dev/null | while read -r w; do xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q POPUP_MENU && echo "$w"; done)" ]; }
+sleep 0.5 # past the double-click time of the host
+xdotool click 3
+wait_for 5 host_menu || fail "the host showed no menu on a right click"
+import -window root "$W/menu.png"
+xdotool key --delay 50 Down Down Down Return
+copied() { [ "$(xclip -o -selection clipboard -t text/plain 2>/dev/null)" = "$second" ]; }
+wait_for 5 copied || fail "the menu's 'Add quote to Clipboard' did not copy the quote"
+
+# Its last item ends sentari.
+xdotool click 3
+wait_for 5 host_menu || fail "the host showed no menu on the second right click"
+xdotool key --delay 50 Up Return
+wait_for 5 sh -c "! kill -0 $SENTARI_PID" || fail "sentari still runs after the menu's Exit"
+wait "$SENTARI_PID" && status=0 || status=$?
+[ "$status" -eq 0 ] || fail "sentari ended with status $status"
 echo "ok"
