@@ -4,6 +4,7 @@
 #include "platform/foreignwindow.h"
 #include "platform/qtdesktop.h"
 #include "platform/qtstring.h"
+#include "platform/startup.h"
 #include "platform/twips.h"
 #include "saversettings.h"
 #include "saverwindow.h"
@@ -28,6 +29,19 @@ using namespace sentari::saver;
 namespace {
 
 constexpr auto ActivateMessage = "Activate password protection in Sentarisaver settings.";
+
+constexpr auto Usage =
+    "Usage: sentarisaver [/s | /c | /p | /a]\n"
+    "       sentarisaver -root | -window-id ID\n"
+    "\n"
+    "  /s              show the screen saver full-screen\n"
+    "  /c              open the options (also without a switch)\n"
+    "  /p              preview: ends at once\n"
+    "  /a              tell where password protection is set\n"
+    "  -root           draw into the window xscreensaver hands over (XSCREENSAVER_WINDOW),\n"
+    "                  or into the root window (also --root)\n"
+    "  -window-id ID   draw into the X window ID (also --window-id)\n"
+    "  --help, --version  print this text or the version and exit\n";
 
 std::vector<std::string> fontFamilies()
 {
@@ -166,11 +180,14 @@ int runOptions(platform::Desktop& desktop)
 
 int main(int argc, char** argv)
 {
+    if (const auto rc = platform::answerHelpOrVersion(argc, argv, "sentarisaver", Usage))
+        return *rc;
     QElapsedTimer started;
     started.start();
     if (!qEnvironmentVariableIsEmpty("SENTARISAVER_STATS"))
         beforeMain = runBeforeMain();
-    QApplication app(argc, argv);
+    const auto app =
+        platform::openDisplay(argc, argv, "sentarisaver", "run it inside a desktop session");
     QApplication::setApplicationName(QStringLiteral("Sentarisaver"));
     QApplication::setQuitOnLastWindowClosed(false);
 

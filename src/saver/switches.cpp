@@ -16,17 +16,28 @@ std::optional<std::uint64_t> windowId(const QString& text)
     return id;
 }
 
+// xscreensaver 6 hands its options over with two dashes ("--root"), older ones with one.
+qsizetype optionAt(const QStringList& arguments, QLatin1String name)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == name || (a.startsWith(QLatin1String("--")) && QStringView(a).mid(1) == name))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
 
 Launch parseCommandLine(const QStringList& arguments, const QString& hostWindow)
 {
     // xscreensaver hands its hacks a window by option or by environment.
-    const auto at = arguments.indexOf(QStringLiteral("-window-id"));
+    const auto at = optionAt(arguments, QLatin1String("-window-id"));
     if (at >= 0) {
         const auto id = at + 1 < arguments.size() ? windowId(arguments[at + 1]) : std::nullopt;
         return id ? Launch{SaverMode::Hosted, id} : Launch{SaverMode::Nothing, {}};
     }
-    if (arguments.contains(QStringLiteral("-root")) ||
+    if (optionAt(arguments, QLatin1String("-root")) >= 0 ||
         (arguments.isEmpty() && !hostWindow.isEmpty())) {
         return Launch{SaverMode::Hosted,
                       hostWindow.isEmpty() ? std::nullopt : windowId(hostWindow)};

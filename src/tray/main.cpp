@@ -3,6 +3,7 @@
 // run a command for their signature; they need nothing but the settings store, so they do
 // not load the window system at all. Everything else runs in the tray module.
 
+#include "sentari/buildinfo.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 
@@ -24,7 +25,8 @@ constexpr const char* Usage =
     "  --print-signature [N]\n"
     "                      print signature N (1 when not given) with a new quote and exit\n"
     "  --change-quote      make the running Sentari pick a new quote\n"
-    "  --data-file FILE    make FILE the active quote data file first\n";
+    "  --data-file FILE    make FILE the active quote data file first\n"
+    "  --help, --version   print this text or the version and exit\n";
 
 // Says why there is no quote; false when there is one.
 bool reportNoQuote(const sentari::QuoteResult& quote)
@@ -85,11 +87,21 @@ int printSignature(sentari::SettingsStore& store, const char* number)
     return printLine(text, "\n");
 }
 
+// Beside the program in the build tree, in the library folder's sentari/ once installed. By
+// full path: a run path would make the loader search there for every library.
+std::string trayModulePath()
+{
+    std::error_code ec;
+    const auto folder = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    const auto beside = folder / "libsentaritray.so";
+    if (ec || std::filesystem::exists(beside, ec))
+        return beside.string();
+    return (folder / SENTARI_BIN_TO_MODULE / "libsentaritray.so").lexically_normal().string();
+}
+
 int runTray(int argc, char** argv)
 {
-    // Found through the program's run path: beside it in the build tree, lib/sentari once
-    // installed.
-    void* module = ::dlopen("libsentaritray.so", RTLD_NOW | RTLD_LOCAL);
+    void* module = ::dlopen(trayModulePath().c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module) {
         std::fprintf(stderr, "sentari: cannot load the tray module: %s\n", ::dlerror());
         return 1;
@@ -125,6 +137,9 @@ int main(int argc, char** argv)
             dataFile = argv[++i];
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(Usage, stdout);
+            return 0;
+        } else if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("sentari " SENTARI_VERSION);
             return 0;
         } else {
             rest.push_back(argv[i]);

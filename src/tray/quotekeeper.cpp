@@ -117,7 +117,7 @@ bool QuoteKeeper::changeQuoteFile()
     platform::FileDialogRequest request;
     request.title = QStringLiteral("Choose the Sentari data file");
     request.filter = QStringLiteral("Text (*.txt)|*.txt");
-    request.initialPath = platform::dataFile(QStringLiteral("wisdom.txt"));
+    request.initialPath = platform::userQuoteFile();
     request.fileMustExist = false;
     const auto chosen = desktop_.openFileName(request);
     if (!chosen || chosen->isEmpty())

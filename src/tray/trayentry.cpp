@@ -3,6 +3,7 @@
 
 #include "platform/failure.h"
 #include "platform/qtdesktop.h"
+#include "platform/startup.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 #include "tray/askoncedialog.h"
@@ -22,7 +23,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-// The icon lives in tray_core's resources; a static library's resources need a nudge.
+// The icon lives in sentari_tray_core's resources; a static library's resources need a nudge.
 static void initResources()
 {
     Q_INIT_RESOURCE(tray);
@@ -70,21 +71,6 @@ bool hasArgument(int argc, char** argv, const char* wanted)
     return false;
 }
 
-// Without a display Qt aborts with a message about platform plugins; say what to do instead.
-bool haveDisplay()
-{
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fputs("sentari: no display to show the icon on; start it inside a desktop session "
-                   "(sentari --print-quote works without one).\n",
-                   stderr);
-        return false;
-    }
-#endif
-    return true;
-}
-
 // The first quote, with the busy pointer until the store has answered.
 tray::QuoteKeeper::Outcome fetchFirstQuote(tray::QuoteKeeper& keeper, platform::Desktop& desktop)
 {
@@ -121,9 +107,9 @@ bool serveAutomation(tray::Automation& automation)
 
 int runTray(int argc, char** argv)
 {
-    if (!haveDisplay())
-        return 1;
-    QApplication app(argc, argv);
+    const auto app = platform::openDisplay(argc, argv, "sentari",
+                                           "start it inside a desktop session (sentari "
+                                           "--print-quote works without one)");
     QApplication::setApplicationName(QStringLiteral("Sentari"));
     QApplication::setApplicationDisplayName(QStringLiteral("Sentari"));
     QApplication::setDesktopFileName(QStringLiteral("sentari"));
@@ -172,7 +158,7 @@ int runTray(int argc, char** argv)
     automation.setReady();
     if (ending)
         return 0;
-    return app.exec();
+    return app->exec();
 }
 
 } // namespace

@@ -69,6 +69,10 @@ private slots:
         QTest::newRow("-window-id without id")
             << QStringList{"-window-id"} << "" << SaverMode::Nothing << 0ull;
         QTest::newRow("-root") << QStringList{"-root"} << "" << SaverMode::Hosted << 0ull;
+        QTest::newRow("--root as xscreensaver 6 writes it")
+            << QStringList{"--root"} << "0x400001" << SaverMode::Hosted << 0x400001ull;
+        QTest::newRow("--window-id")
+            << QStringList{"--window-id", "0x1e00007"} << "" << SaverMode::Hosted << 0x1e00007ull;
         QTest::newRow("-root with host window")
             << QStringList{"-root"} << "0x400001" << SaverMode::Hosted << 0x400001ull;
         QTest::newRow("host window alone")

@@ -231,8 +231,8 @@ void BadInputTest::badInput_data()
         QByteArrayList setup;
         QByteArray action;
         int exitCode;
-        QByteArray out, message;
-        QByteArrayList after;
+        QByteArray out = {}, message = {};
+        QByteArrayList after = {}; // rows may leave out what they do not check
     };
     const QByteArray pq = "--print-quote", refresh = "refresh Q";
     const QByteArray latin1 = "ini=[General]\nQuoteFile=$D/caf\xE9.txt\n";

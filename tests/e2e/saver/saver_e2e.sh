@@ -73,6 +73,19 @@ find_window() {
     done
     return 1
 }
+# The message box: a window with that title narrower than the screen. The saver's own
+# full-screen window has the same title and may still be shown for a moment.
+find_box() {
+    local title=$1 id screen=${screen_size:-1920x1080}
+    for _ in $(seq 100); do
+        for id in $(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null); do
+            eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
+            ((WIDTH < ${screen%x*})) && { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
 # Fraction of the screen that is not background black.
 lit_fraction() {
     import -window root "$work/shot.png" 2>/dev/null || return 1
@@ -133,7 +146,7 @@ password_unlock)
 no_data_file)
     { echo '[General]'; echo "QuoteFile=$work/missing.txt"; } >"$ini"
     start_saver /s
-    box=$(find_window Sentarisaver) || fail "no message"
+    box=$(find_box Sentarisaver) || fail "no message"
     # The saver window is gone and the pointer is back before the message shows.
     [[ -z $(xdotool search --onlyvisible --name '^Sentarisaver$' | grep -v "^$box\$") ]] ||
         fail "saver window still shown"

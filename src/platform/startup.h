@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+#include <optional>
+
+namespace sentari::platform {
+
+// --help (-h) and --version anywhere on the command line: prints the usage text or
+// "<program> <version>" on standard output and gives the exit code 0. Nothing else is
+// looked at and no display is needed.
+std::optional<int> answerHelpOrVersion(int argc, char** argv, const char* program,
+                                       const char* usage);
+
+// The application object of a program with windows. Where no display can be opened, one
+// line on standard error says so ("<program>: cannot open the display ...; <hint>") and
+// the program ends with exit code 1; Qt itself would print several lines about plug-ins
+// and abort.
+std::unique_ptr<QApplication> openDisplay(int& argc, char** argv, const char* program,
+                                          const char* hint);
+
+} // namespace sentari::platform

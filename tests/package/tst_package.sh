@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Builds the package, checks it as Debian's tools do, unpacks it into a temporary root and
+# runs the unpacked programs there without a display.
+#   tst_package.sh SOURCE_DIR PACKAGE_BUILD_DIR VERSION BUILD_TREE_BIN
+set -euo pipefail
+source_dir=$1 tree=$2 version=$3 build_bin=$4
+work=$(mktemp -d "${TMPDIR:-/tmp}/sentari-package.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+deb=$(BUILD_DIR=$tree "$source_dir/scripts/package" | tail -1)
+[ -f "$deb" ] || { echo "FAIL: scripts/package printed no package: $deb" >&2; exit 1; }
+echo "package: $deb ($(stat -c %s "$deb") bytes)"
+
+echo "--- lintian"
+lintian --fail-on error "$deb" || fail "lintian reports errors"
+
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+lib=usr/lib/$multiarch
+for path in usr/bin/sentari usr/bin/sentarisaver usr/libexec/xscreensaver/sentarisaver \
+    "$lib/libsentaristore.so.0" "$lib/sentari/libsentaritray.so" \
+    usr/share/sentari/wisdom.txt usr/share/sentari/help.htm usr/share/sentari/signaturewindowhelp.htm \
+    usr/share/icons/hicolor/scalable/apps/sentari.svg usr/share/icons/hicolor/48x48/apps/sentari.png \
+    usr/share/applications/sentari.desktop usr/share/applications/sentarisaver.desktop \
+    etc/xdg/autostart/sentari.desktop \
+    usr/share/dbus-1/services/org.sentari.SentariExe.service \
+    usr/share/dbus-1/interfaces/org.sentari.SentariExe.Interface.xml \
+    usr/share/xscreensaver/config/sentarisaver.xml \
+    usr/share/man/man1/sentari.1.gz usr/share/man/man6/sentarisaver.6.gz \
+    usr/share/metainfo/org.sentari.sentari.metainfo.xml usr/share/doc/sentari/copyright; do
+    [ -e "$root/$path" ] || fail "the package lacks /$path"
+done
+[ "$(readlink "$root/usr/bin/sentarisaver")" = ../libexec/xscreensaver/sentarisaver ] ||
+    fail "/usr/bin/sentarisaver does not lead to xscreensaver's folder"
+grep -qx 'Exec=/usr/bin/sentari' "$root/usr/share/dbus-1/services/org.sentari.SentariExe.service" ||
+    fail "the D-Bus activation file does not start /usr/bin/sentari"
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "Depends was not computed"
+dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles | grep -qx /etc/xdg/autostart/sentari.desktop ||
+    fail "the autostart entry is not a conffile"
+
+echo "--- desktop-file-validate, appstreamcli"
+for f in "$root"/usr/share/applications/*.desktop "$root"/etc/xdg/autostart/*.desktop; do
+    desktop-file-validate "$f" || fail "desktop-file-validate: $f"
+done
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.sentari.sentari.metainfo.xml" ||
+    fail "appstreamcli rejects the metainfo"
+
+# Installed programs carry no run path (the library folder is the loader's own), and the
+# build tree's has no empty entry, which would search the current folder.
+for f in usr/bin/sentari usr/libexec/xscreensaver/sentarisaver "$lib/sentari/libsentaritray.so"; do
+    ! readelf -d "$root/$f" | grep -qE 'RPATH|RUNPATH' || fail "/$f has a run path"
+done
+for f in sentari sentarisaver libsentaritray.so; do
+    readelf -d "$build_bin/$f" | grep -E 'RUNPATH|RPATH' | grep -qE '\[:|::|:\]' &&
+        fail "the build tree's $f has an empty run path entry"
+done
+
+echo "--- the unpacked programs, without a display"
+run() { # expected-exit-code program args...
+    local want=$1 rc=0
+    shift
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS \
+        LD_LIBRARY_PATH="$root/$lib" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" \
+        XDG_DATA_HOME="$work/data" "$@" >"$work/out" 2>"$work/err" || rc=$?
+    [ "$rc" = "$want" ] || fail "$* exited $rc, not $want: $(head -c 500 "$work/err")"
+}
+bin=$root/usr/bin
+run 0 "$bin/sentari" --version
+[ "$(cat "$work/out")" = "sentari $version" ] || fail "sentari --version said: $(cat "$work/out")"
+run 0 "$bin/sentarisaver" --version
+[ "$(cat "$work/out")" = "sentarisaver $version" ] || fail "sentarisaver --version said: $(cat "$work/out")"
+run 0 "$bin/sentari" --help
+grep -q -- --print-quote "$work/out" || fail "sentari --help lacks --print-quote"
+run 0 "$bin/sentarisaver" --help
+grep -q -- -window-id "$work/out" || fail "sentarisaver --help lacks -window-id"
+run 0 "$bin/sentari" --data-file "$root/usr/share/sentari/wisdom.txt" --print-quote
+[ "$(wc -l <"$work/out")" = 1 ] && grep -qxFf "$work/out" <(tr -d '\r' <"$root/usr/share/sentari/wisdom.txt") ||
+    fail "--print-quote did not print one bundled quote: $(cat "$work/out")"
+
+# Anything that needs a display, with none or with one that is not there: one line, exit 1.
+for display in "" ":99999"; do
+    for cmd in "$bin/sentari" "$bin/sentarisaver /c" "$bin/sentarisaver /s" "$bin/sentarisaver -root"; do
+        if [ -n "$display" ]; then
+            run 1 env DISPLAY="$display" $cmd
+        else
+            run 1 $cmd
+        fi
+        [ "$(wc -l <"$work/err")" = 1 ] && grep -q "cannot open the display" "$work/err" ||
+            fail "$cmd (DISPLAY=$display) did not say it in one line: $(head -c 500 "$work/err")"
+    done
+done
+
+[ "$failures" = 0 ] || exit 1
+echo "the package checks out"
