@@ -155,7 +155,8 @@ bool QuoteIndex::isCurrent() const
 
 bool QuoteIndex::build()
 {
-    std::vector<char> buf(kChunk);
+    // One byte beyond the size tells a file that grew meanwhile: it is read on.
+    std::vector<char> buf(static_cast<std::size_t>(std::min<std::uint64_t>(kChunk, id_.size + 1)));
     text::Utf8Validator utf8;
     std::optional<lines::LineScanner> scanner;
     text::Encoding bomEncoding = text::Encoding::Utf8;

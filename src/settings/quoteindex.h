@@ -26,12 +26,14 @@ struct QuoteLine {
     bool cut = false;        // the line is longer than lines::MaxQuoteBytes; text is its start
 };
 
-// Where a line of the file lies: from its first byte to one past its line break.
+// A line of the file and the bytes its delete takes out (see spanOf()).
 struct LineSpan {
     std::int64_t entry = -1; // in the index
     std::int64_t number = 0; // 1-based line number
     std::uint64_t start = 0;
     std::uint64_t end = 0;
+    // The line's last LF stays, to complete the lone CR that ends the line before.
+    bool joinsBreakBefore = false;
 };
 
 // What a writer must know to add to the file in its own style.
@@ -99,8 +101,11 @@ private:
     std::int64_t entryHolding(std::uint64_t offset, std::uint64_t hash) const;
     // The line's text, up to a little beyond lines::MaxQuoteBytes.
     std::optional<std::string> readLineBytes(std::int64_t entry) const;
-    // The entry's line from its first byte to one past its line break.
+    // The bytes a delete of the entry's line takes out: from its first byte to one past its
+    // line break, but the break's LF where the line lies between a lone CR and an LF.
     LineSpan spanOf(std::int64_t entry) const;
+    // The code unit before that offset; 0 at the start.
+    char16_t unitBefore(std::uint64_t offset) const;
     // True when the line's text (in the file's encoding) gives the quote.
     bool gives(std::string_view lineBytes, std::string_view quote) const;
 

@@ -20,13 +20,22 @@ constexpr std::size_t kWindow = 4 << 20;
 bool QuoteIndex::gives(std::string_view lineBytes, std::string_view quote) const
 {
     if (format_.encoding == text::Encoding::Utf8 || format_.encoding == text::Encoding::Utf8Bom) {
-        // Most lines are their quote byte for byte, or plainly another one.
-        if (lineBytes == quote)
-            return true;
+        // Most lines are their quote byte for byte, or plainly another one. A line with a
+        // control character gives the quote without it, never one that holds it.
         if (lineBytes.size() <= lines::MaxQuoteBytes && !text::hasControls(lineBytes))
-            return false;
+            return lineBytes == quote;
     }
     return lines::quoteText(lineBytes, format_.encoding).text == quote;
+}
+
+char16_t QuoteIndex::unitBefore(std::uint64_t offset) const
+{
+    const auto width = static_cast<std::size_t>(text::unitWidth(format_.encoding));
+    char unit[2];
+    if (offset < width ||
+        fileio::readAt(fd_, unit, width, offset - width) != static_cast<ssize_t>(width))
+        return 0;
+    return text::unitAt(std::string_view(unit, width), 0, format_.encoding);
 }
 
 LineSpan QuoteIndex::spanOf(std::int64_t entry) const
@@ -43,12 +52,22 @@ LineSpan QuoteIndex::spanOf(std::int64_t entry) const
         buffer.resize(static_cast<std::size_t>(std::min<std::uint64_t>(
             static_cast<std::uint64_t>(n), id_.size - std::min(pos, id_.size))));
         const std::size_t text = lines::textLength(buffer, format_.encoding);
-        // A break found (with the unit after it, or the file's end) or the file ended.
-        if (text + 2 * width <= buffer.size() || pos + buffer.size() >= id_.size) {
-            const std::uint64_t end =
-                pos + text +
-                lines::breakLength(std::string_view(buffer).substr(text), format_.encoding);
-            return LineSpan{entry, static_cast<std::int64_t>(e.number), e.offset, end};
+        // A break found (with the two units after it, or the file's end) or the file ended.
+        if (text + 3 * width <= buffer.size() || pos + buffer.size() >= id_.size) {
+            const std::string_view rest = std::string_view(buffer).substr(text);
+            const std::size_t breakBytes = lines::breakLength(rest, format_.encoding);
+            LineSpan span{entry, static_cast<std::int64_t>(e.number), e.offset,
+                          pos + text + breakBytes};
+            // A lone CR before the line and an LF after it would become one line break once
+            // the line is gone, and the empty line after it would go too. The LF that ends
+            // this line stays instead: the CR before it and it become one break.
+            const bool lfAfter = breakBytes > 0 && rest.size() >= breakBytes + width &&
+                                 text::unitAt(rest, breakBytes, format_.encoding) == '\n';
+            if (lfAfter && unitBefore(e.offset) == '\r') {
+                span.end -= width;
+                span.joinsBreakBefore = true;
+            }
+            return span;
         }
         pos += std::max<std::uint64_t>(text, width) & ~(width - 1);
     }
@@ -76,7 +95,9 @@ std::optional<LineSpan> QuoteIndex::find(std::int64_t number, std::string_view q
         // The line's text, up to the cap, lies before the next quote's line.
         const std::uint64_t need = std::min(next, offset + lines::MaxQuoteBytes + 4);
         if (offset < windowStart || need > windowStart + window.size()) {
-            window.resize(std::max<std::size_t>(kWindow, static_cast<std::size_t>(need - offset)));
+            window.resize(static_cast<std::size_t>(std::max<std::uint64_t>(
+                std::min<std::uint64_t>(kWindow, id_.size - std::min(offset, id_.size)),
+                need - offset)));
             const ssize_t n = fileio::readAt(fd_, window.data(), window.size(), offset);
             if (n < 0)
                 fileio::fail("read", "the quote data file", path_, errno);
@@ -98,7 +119,8 @@ std::unique_ptr<QuoteIndex> QuoteIndex::withoutLine(const LineSpan& cut, const f
     // line-end style. Both are judged again by a fresh build.
     const std::uint64_t removed = cut.end - cut.start;
     if (format_.encoding == text::Encoding::Windows1252 || text::unitWidth(format_.encoding) == 2 ||
-        cut.number == 1 || now.size != id_.size - removed)
+        cut.number == 1 || (cut.joinsBreakBefore && cut.number == 2) ||
+        now.size != id_.size - removed)
         return nullptr;
     std::unique_ptr<QuoteIndex> next(new QuoteIndex);
     next->path_ = path_;

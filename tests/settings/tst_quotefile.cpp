@@ -128,6 +128,17 @@ private slots:
         QTest::newRow("a blank quote is never one")
             << QByteArray("\r\n \r\nx\r\n") << qint64(2) << " " << qint64(0)
             << QByteArray("\r\n \r\nx\r\n") << qint64(3);
+        QTest::newRow("a quote with a control character is never one")
+            << QByteArray("a\r\n\x01\r\n") << qint64(2) << "\x01" << qint64(0)
+            << QByteArray("a\r\n\x01\r\n") << qint64(2);
+        // Taking the line and its break would join the CR before to the LF after and lose the
+        // empty line there: the LF stays and completes the CR.
+        QTest::newRow("between a lone CR and an LF")
+            << QByteArray("a\r\rx\n\nb\n") << qint64(3) << "x" << qint64(3)
+            << QByteArray("a\r\r\n\nb\n") << qint64(4);
+        QTest::newRow("CR LF between a lone CR and an LF, line 2")
+            << QByteArray("a\rx\r\n\nb") << qint64(2) << "x" << qint64(2) << QByteArray("a\r\n\nb")
+            << qint64(3);
         const QByteArray many = manyLines(600000);
         const auto [straddling, text] = lineAt(many, 4 << 20);
         QTest::newRow("edited since, found across the read windows")
