@@ -16,7 +16,7 @@ const QString CrLf = QStringLiteral("\r\n");
 
 std::filesystem::path fsPath(const QString& path)
 {
-    return std::filesystem::path(u8(path));
+    return {u8(path)};
 }
 } // namespace
 
