@@ -45,6 +45,8 @@ launch_host() {
     trayer-*)
         local edge align
         IFS=- read -r _ edge align <<<"$HOST_KIND"
+        # trayer knows only left, right and center; on a side edge left is the top.
+        case $align in top) align=left ;; bottom) align=right ;; esac
         trayer --edge "$edge" --align "$align" --widthtype request --height 24 --SetDockType true \
             --SetPartialStrut true --transparent true --alpha 0 --tint 0x2040c0 >"$W/host.log" 2>&1 &
         ;;
