@@ -3,7 +3,7 @@
 # host's process is HOST_PID, and restart_host starts it again.
 #   trayer-EDGE-ALIGN  trayer on that edge (bottom, top, left, right), aligned left, right
 #                      or center (top and bottom for the side edges)
-#   tint2-EDGE         tint2 at the top or bottom, its tray at the right
+#   tint2-EDGE         tint2 at the top or bottom, only a tray, which starts at the left end
 #   icewm              icewm, its own task bar and tray at the bottom
 #   xfce4-panel        Xfce's panel at the top, dark, its tray at the right
 #   hidpi              trayer at the bottom right with Xft.dpi 192 and QT_SCALE_FACTOR=2
