@@ -3,7 +3,8 @@
 // Colours as both programs store them: a 32-bit 0x00BBGGRR value (red in the low byte),
 // written as decimal text.
 
-#include <charconv>
+#include "keys.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -35,18 +36,10 @@ constexpr std::uint32_t fromRgb(Rgb rgb)
 // edits); nothing for anything else.
 inline std::optional<std::uint32_t> parse(std::string_view text)
 {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    std::int64_t n = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, n);
-    if (text.empty() || ec != std::errc() || ptr != end || n < 0 || n > White)
+    const auto n = keys::decimal(text);
+    if (!n || *n < 0 || *n > White)
         return std::nullopt;
-    return static_cast<std::uint32_t>(n);
+    return static_cast<std::uint32_t>(*n);
 }
 
 } // namespace sentari::colour

@@ -130,13 +130,15 @@ std::string IniDocument::closed(const Line& line) const
     if (!line.dangling)
         return line.ended ? line.raw : line.raw + eol_;
     const std::size_t end = line.raw.size() - lineEndLength(line.raw);
+    // A continuation line is read without its blanks, so blanks may follow that backslash.
+    const std::size_t slash = line.raw.find_last_not_of(" \t", end - 1);
     // The file's end denied the continuation the last backslash asked for: it is read as if
     // it were not there, and so is a blank (trimmed) in its place, which unlike nothing keeps
     // a line of its own between a lone CR before it and an LF after it.
     if (line.ended)
-        return line.raw.substr(0, end - 1) + " " + line.raw.substr(end);
+        return line.raw.substr(0, slash) + " " + line.raw.substr(slash + 1);
     // The backslash ends the text and stands for itself: escaped, it still does.
-    return line.raw + "\\" + eol_;
+    return line.raw.substr(0, slash + 1) + "\\" + line.raw.substr(slash + 1) + eol_;
 }
 
 std::string IniDocument::serialize() const

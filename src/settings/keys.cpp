@@ -42,6 +42,16 @@ constexpr std::array<KeyInfo, 17> Table = {{
     {.name = Password, .kind = Kind::Coded},
 }};
 
+std::optional<std::int64_t> numberOf(const KeyInfo& info, std::string_view value)
+{
+    const auto n = decimal(value);
+    if (!n || *n < info.low || *n > info.high)
+        return std::nullopt;
+    return n;
+}
+
+} // namespace
+
 std::optional<std::int64_t> decimal(std::string_view text)
 {
     while (!text.empty() && text.front() == ' ')
@@ -57,16 +67,6 @@ std::optional<std::int64_t> decimal(std::string_view text)
         return std::nullopt;
     return n;
 }
-
-std::optional<std::int64_t> numberOf(const KeyInfo& info, std::string_view value)
-{
-    const auto n = decimal(value);
-    if (!n || *n < info.low || *n > info.high)
-        return std::nullopt;
-    return n;
-}
-
-} // namespace
 
 bool sameKey(std::string_view a, std::string_view b)
 {

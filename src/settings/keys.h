@@ -87,6 +87,9 @@ SENTARISTORE_EXPORT std::int64_t numberOrFirst(std::string_view key, std::string
 // any text for keys without either.
 SENTARISTORE_EXPORT bool valid(std::string_view key, std::string_view value);
 
+// A decimal number as hand edits leave it: blanks and a plus sign around it allowed.
+SENTARISTORE_EXPORT std::optional<std::int64_t> decimal(std::string_view text);
+
 // Key names compare without regard to letter case.
 SENTARISTORE_EXPORT bool sameKey(std::string_view a, std::string_view b);
 

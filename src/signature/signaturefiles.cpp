@@ -13,11 +13,6 @@ namespace sentari::signature {
 
 namespace {
 const QString CrLf = QStringLiteral("\r\n");
-
-std::filesystem::path fsPath(const QString& path)
-{
-    return std::filesystem::path(u8(path));
-}
 } // namespace
 
 QString defaultTemplate()
@@ -61,7 +56,7 @@ TextStyle styleOf(const SignatureEntry& entry)
     return style;
 }
 
-SignatureEntry entryFor(const QString& path, const QString& intro, const TextStyle& style)
+SignatureEntry entryFor(const std::string& path, const QString& intro, const TextStyle& style)
 {
     return {path, intro, style.family, QString::number(style.pointSize, 'g', 7),
             QString::number(style.colour)};
@@ -84,19 +79,19 @@ QString joinFileLines(const QString& text)
     return joined;
 }
 
-QString readSignatureFile(SettingsStore& store, const QString& path)
+QString readSignatureFile(SettingsStore& store, const std::string& path)
 {
-    return joinFileLines(qs(store.readTextFile(fsPath(path))));
+    return joinFileLines(qs(store.readTextFile(path)));
 }
 
-void writeSignatureFile(SettingsStore& store, const QString& path, const QString& text,
+void writeSignatureFile(SettingsStore& store, const std::string& path, const QString& text,
                         const TextStyle& style)
 {
     if (isRichText(path))
-        store.writeTextFile(fsPath(path), store.textToRtf(u8(text), u8(style.family), style.colour,
-                                                          wholePoints(style.pointSize)));
+        store.writeTextFile(path, store.textToRtf(u8(text), u8(style.family), style.colour,
+                                                  wholePoints(style.pointSize)));
     else
-        store.writeTextFile(fsPath(path), u8(text));
+        store.writeTextFile(path, u8(text));
 }
 
 void insertQuoteTag(QPlainTextEdit& editor)

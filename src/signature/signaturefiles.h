@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <string>
 
 class QPlainTextEdit;
 
@@ -33,7 +34,7 @@ TextStyle styleOf(const SignatureEntry& entry);
 
 // An entry for the file, its template and the style it is saved in; the size is written
 // with a dot whatever the locale.
-SignatureEntry entryFor(const QString& path, const QString& intro, const TextStyle& style);
+SignatureEntry entryFor(const std::string& path, const QString& intro, const TextStyle& style);
 
 // A size to the nearest whole point, a half to the even neighbour.
 int wholePoints(double pointSize);
@@ -41,11 +42,11 @@ int wholePoints(double pointSize);
 // The file's text for the editor: lines end at CR LF, CR or LF; empty lines before the first
 // text go, so does the line break after the last line; lines are joined with CR LF.
 QString joinFileLines(const QString& text);
-QString readSignatureFile(SettingsStore& store, const QString& path);
+QString readSignatureFile(SettingsStore& store, const std::string& path);
 
 // The template as the file holds it: plain text exactly as typed (HTML included), rich text
 // as an RTF document in the style.
-void writeSignatureFile(SettingsStore& store, const QString& path, const QString& text,
+void writeSignatureFile(SettingsStore& store, const std::string& path, const QString& text,
                         const TextStyle& style);
 
 // Puts the quote tag and a line break at the caret; a selection stays and follows the tag.

@@ -4,6 +4,8 @@
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 
+#include <algorithm>
+
 namespace sentari::signature {
 
 namespace {
@@ -13,9 +15,13 @@ std::string key(std::string_view word, int n)
 }
 } // namespace
 
-bool isRichText(const QString& path)
+bool isRichText(std::string_view path)
 {
-    return path.right(3).compare(QLatin1String("rtf"), Qt::CaseInsensitive) == 0;
+    if (path.size() < 3)
+        return false;
+    const std::string_view end = path.substr(path.size() - 3);
+    return std::equal(end.begin(), end.end(), "rtf",
+                      [](char c, char lower) { return (c | 0x20) == lower; });
 }
 
 SignatureList::SignatureList(SettingsStore& store) : store_(store) {}
@@ -23,12 +29,10 @@ SignatureList::SignatureList(SettingsStore& store) : store_(store) {}
 void SignatureList::load()
 {
     entries_.clear();
-    loadedPaths_.clear();
     for (int n = 1;; ++n) {
         SignatureEntry entry;
-        std::string path = store_.readSetting(key(keys::SignatureFile, n));
-        entry.path = qs(path);
-        if (entry.path.isEmpty())
+        entry.path = store_.readSetting(key(keys::SignatureFile, n));
+        if (entry.path.empty())
             break;
         entry.intro = qs(store_.readSetting(key(keys::Intro, n)));
         if (entry.intro.isEmpty())
@@ -37,7 +41,6 @@ void SignatureList::load()
         entry.fontSize = qs(store_.readSetting(key(keys::Fontsize, n)));
         entry.fontColor = qs(store_.readSetting(key(keys::Fontcolor, n)));
         entries_.push_back(std::move(entry));
-        loadedPaths_.push_back(std::move(path));
     }
 }
 
@@ -49,23 +52,15 @@ void SignatureList::put(int n, SignatureEntry entry)
         entries_.push_back(std::move(entry));
 }
 
-std::string SignatureList::storedPath(int n) const
-{
-    const auto i = static_cast<size_t>(n - 1);
-    if (i < loadedPaths_.size() && qs(loadedPaths_[i]) == entries_[i].path)
-        return loadedPaths_[i];
-    return u8(entries_[i].path);
-}
-
 std::vector<SettingChange> SignatureList::writeChanges() const
 {
     std::vector<SettingChange> changes;
     const int total = count();
     for (int n = 1; n <= total; ++n) {
         const SignatureEntry& entry = at(n);
-        if (entry.path.isEmpty() && entry.intro.isEmpty())
+        if (entry.path.empty() && entry.intro.isEmpty())
             continue;
-        changes.push_back({key(keys::SignatureFile, n), storedPath(n)});
+        changes.push_back({key(keys::SignatureFile, n), entry.path});
         changes.push_back({key(keys::Intro, n), u8(entry.intro)});
         if (!isRichText(entry.path))
             continue;
@@ -93,8 +88,6 @@ void SignatureList::remove(int n)
     if (n < 1 || n > count())
         return;
     entries_.erase(entries_.begin() + (n - 1));
-    if (static_cast<size_t>(n - 1) < loadedPaths_.size())
-        loadedPaths_.erase(loadedPaths_.begin() + (n - 1));
     auto changes = writeChanges();
     addDeletions(changes, count() + 1);
     store_.applySettings(changes);

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sentari {
@@ -18,10 +19,11 @@ struct SettingChange;
 
 namespace sentari::signature {
 
-// All fields as they are stored: the font size as decimal text, the colour as the decimal
-// text of a 0x00BBGGRR value.
+// All fields as they are stored: the path as the system's bytes (a QString cannot always
+// hold them), the font size as decimal text, the colour as the decimal text of a 0x00BBGGRR
+// value.
 struct SignatureEntry {
-    QString path;
+    std::string path;
     QString intro; // the template, CR LF line breaks, normally holding the quote tag
     QString fontName;
     QString fontSize;
@@ -31,7 +33,7 @@ struct SignatureEntry {
 
 // A file whose name ends in "rtf", in any letter case and with or without a dot before it,
 // is written as rich text; everything else as plain text.
-bool isRichText(const QString& path);
+bool isRichText(std::string_view path);
 
 class SignatureList {
 public:
@@ -62,13 +64,9 @@ private:
     // The changes write() makes, in its order.
     std::vector<SettingChange> writeChanges() const;
     static void addDeletions(std::vector<SettingChange>& changes, int n);
-    // The path as stored: its bytes as the system gave them, which a QString cannot always
-    // hold, while the entry's path is unchanged.
-    std::string storedPath(int n) const;
 
     SettingsStore& store_;
     std::vector<SignatureEntry> entries_;
-    std::vector<std::string> loadedPaths_; // the stored bytes of each loaded entry's path
 };
 
 } // namespace sentari::signature

@@ -9,12 +9,13 @@
 #include "settings/settingsstore.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <filesystem>
 
 namespace sentari::signature {
 
@@ -38,6 +39,12 @@ QString richTextAdvice()
                        QString(),
                        qs(QuoteTag)}
         .join(QStringLiteral("\r\n"));
+}
+
+// A path (bytes) as a caption, a menu entry or a message names it.
+QString shown(const std::string& path)
+{
+    return qs(displayPath(path));
 }
 
 } // namespace
@@ -156,7 +163,7 @@ void SignatureWindow::refreshEntryMenu()
             fileMenu_->insertAction(beforeExit_, action);
             entryActions_.push_back(action);
         }
-        QString path = list_.at(static_cast<int>(i) + 1).path;
+        QString path = shown(list_.at(static_cast<int>(i) + 1).path);
         path.replace(QLatin1Char('&'), QStringLiteral("&&")); // shown, not an access key
         entryActions_[i]->setText(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') +
                                   path);
@@ -179,7 +186,7 @@ void SignatureWindow::showEntry(int n)
     currentEntry_ = n;
     const SignatureEntry& entry = list_.at(n);
     setEditorText(entry.intro);
-    setWindowTitle(entry.path);
+    setWindowTitle(shown(entry.path));
     style_ = styleOf(entry);
     applyStyle();
 }
@@ -201,40 +208,45 @@ bool SignatureWindow::open()
         desktop_.openFileName(fileRequest(QStringLiteral("Open"), defaultSignatureFile()));
     if (!name || name->isEmpty())
         return false;
-    if (isRichText(*name)) {
+    const std::string path = pathBytes(*name);
+    if (isRichText(path)) {
         desktop_.message(richTextAdvice(), platform::MessageStyle::Information);
         return false;
     }
     QString text;
-    if (!reportingFailures<StoreError>(desktop_, [&] { text = readSignatureFile(store_, *name); }))
+    if (!reportingFailures<StoreError>(desktop_, [&] { text = readSignatureFile(store_, path); }))
         return false;
     setEditorText(text);
-    setWindowTitle(*name);
-    list_.put(currentEntry_, entryFor(*name, text, style_));
+    setWindowTitle(shown(path));
+    list_.put(currentEntry_, entryFor(path, text, style_));
     refreshEntryMenu();
     return true;
 }
 
-void SignatureWindow::writeEntry(const QString& path, QString& unwritten)
+void SignatureWindow::writeEntry(const std::string& path, QString& unwritten)
 {
     const QString text = editorText();
     list_.put(currentEntry_, entryFor(path, text, style_));
     refreshEntryMenu();
     if (!reportingFailures<StoreError>(desktop_,
                                        [&] { writeSignatureFile(store_, path, text, style_); }))
-        unwritten = path;
+        unwritten = shown(path);
 }
 
 bool SignatureWindow::saveWithDialog(QString& unwritten)
 {
     const bool unsaved = list_.count() == 0 || currentEntry_ > list_.count();
-    const auto name = desktop_.saveFileName(
-        fileRequest(QStringLiteral("Save As"),
-                    unsaved ? defaultSignatureFile() : list_.at(currentEntry_).path));
+    // Only a proposal: a name that is not UTF-8 shows with U+FFFD, and what the user
+    // accepts is what the dialog answers.
+    const auto name = desktop_.saveFileName(fileRequest(
+        QStringLiteral("Save As"),
+        unsaved ? defaultSignatureFile()
+                : QFile::decodeName(QByteArray::fromStdString(list_.at(currentEntry_).path))));
     if (!name || name->isEmpty())
         return false;
-    writeEntry(*name, unwritten);
-    setWindowTitle(*name);
+    const std::string path = pathBytes(*name);
+    writeEntry(path, unwritten);
+    setWindowTitle(shown(path));
     return true;
 }
 
@@ -242,8 +254,9 @@ bool SignatureWindow::saveCurrent(QString& unwritten)
 {
     if (list_.count() == 0 || currentEntry_ > list_.count())
         return saveWithDialog(unwritten);
-    const QString path = list_.at(currentEntry_).path;
-    if (!QFileInfo(path).isFile()) // gone since: ask where it goes now
+    const std::string path = list_.at(currentEntry_).path;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) // gone since: ask where it goes now
         return saveWithDialog(unwritten);
     writeEntry(path, unwritten);
     return true;

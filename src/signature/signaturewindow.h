@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -60,7 +61,8 @@ public:
 signals:
     // After every Save and Save as, even a cancelled one: the list is stored, and every
     // signature file should now get a new quote. unwrittenFile, when not empty, is a
-    // signature file this save could not write; the user has been told already.
+    // signature file this save could not write, named as messages show it (displayPath());
+    // the user has been told already.
     void saved(const QString& unwrittenFile);
 
 protected:
@@ -74,7 +76,7 @@ private:
     platform::FileDialogRequest fileRequest(const QString& title, const QString& path) const;
     bool saveCurrent(QString& unwritten);
     bool saveWithDialog(QString& unwritten);
-    void writeEntry(const QString& path, QString& unwritten);
+    void writeEntry(const std::string& path, QString& unwritten);
     void storeList(const QString& unwritten);
 
     SettingsStore& store_;

@@ -75,13 +75,17 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool offerSignature, const QString& 
     emit quoteFetched();
     current_.text = qs(quote.text);
     current_.index = quote.number;
-    current_.quoteFilePath = qs(quote.path);
+    current_.quoteFilePath = quote.path;
 
     if (quote.noDataFile) {
-        desktop_.message(NoDataFileMessage, MessageStyle::Question);
+        // A chosen file that cannot serve is named, with the reason, below the usual text.
+        QString message = NoDataFileMessage;
+        if (!quote.path.empty() && !quote.problem.empty())
+            message += QStringLiteral("\n\n") + QString::fromStdString(quote.problem);
+        desktop_.message(message, MessageStyle::Question);
         current_.quoteFilePath.clear();
         changeQuoteFile();
-        if (current_.quoteFilePath.isEmpty())
+        if (current_.quoteFilePath.empty())
             return Outcome::Quit;
         // The chosen file gives the quote at once instead of at the next change.
         platform::reportingFailures<StoreError>(desktop_, [&] {
@@ -124,10 +128,11 @@ bool QuoteKeeper::changeQuoteFile()
     const auto chosen = desktop_.openFileName(request);
     if (!chosen || chosen->isEmpty())
         return false;
+    std::string path = pathBytes(*chosen);
     if (!platform::reportingFailures<StoreError>(
-            desktop_, [&] { store_.writeSetting(keys::QuoteFile, u8(*chosen)); }))
+            desktop_, [&] { store_.writeSetting(keys::QuoteFile, path); }))
         return false;
-    current_.quoteFilePath = *chosen;
+    current_.quoteFilePath = std::move(path);
     return true;
 }
 
@@ -147,20 +152,20 @@ void QuoteKeeper::addClipboard()
         const QString source = desktop_.clipboardText();
         if (source.isEmpty())
             return;
-        if (current_.quoteFilePath.isEmpty()) {
+        if (current_.quoteFilePath.empty()) {
             desktop_.message(QStringLiteral("There is no active Sentari datafile to add the quote "
                                             "to. Choose one with \"Change Sentari data file\"."),
                              MessageStyle::Information);
             return;
         }
         platform::BusyPointer busy(desktop_);
-        store_.addQuote(current_.quoteFilePath.toStdString(), u8(joinLines(source)));
+        store_.addQuote(current_.quoteFilePath, u8(joinLines(source)));
     });
 }
 
 QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
 {
-    if (current_.text.isEmpty() || current_.quoteFilePath.isEmpty()) {
+    if (current_.text.isEmpty() || current_.quoteFilePath.empty()) {
         desktop_.message(QStringLiteral("There is no current quote to delete."),
                          MessageStyle::Information);
         return Outcome::Failed;
@@ -174,8 +179,7 @@ QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
         platform::BusyPointer busy(desktop_);
         QuoteDeletion done;
         if (!platform::reportingFailures<StoreError>(desktop_, [&] {
-                done = store_.deleteQuote(target.quoteFilePath.toStdString(), target.index,
-                                          u8(target.text));
+                done = store_.deleteQuote(target.quoteFilePath, target.index, u8(target.text));
                 if (done.deleted)
                     store_.writeSetting(keys::Regmax, std::to_string(done.remainingLines));
             }))
@@ -183,7 +187,7 @@ QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
         if (!done.deleted) {
             desktop_.message(QStringLiteral("The current quote is no longer in the data file "
                                             "\"%1\"; nothing was deleted.")
-                                 .arg(target.quoteFilePath),
+                                 .arg(qs(displayPath(target.quoteFilePath))),
                              MessageStyle::Information);
             return Outcome::Failed;
         }

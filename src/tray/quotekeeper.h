@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <string>
 #include <string_view>
 
 namespace sentari {
@@ -18,10 +19,10 @@ class SettingsStore;
 namespace sentari::tray {
 
 struct CurrentQuote {
-    QString text;     // empty when there is none
-    qint64 index = 0; // 1-based line number in the data file
-    QString quoteFilePath;
-    QString signatureText; // signature 1 with the current quote, plain text
+    QString text;              // empty when there is none
+    qint64 index = 0;          // 1-based line number in the data file
+    std::string quoteFilePath; // the system's bytes, as the store gave them
+    QString signatureText;     // signature 1 with the current quote, plain text
     QByteArray signatureRtf;
 };
 

@@ -157,6 +157,9 @@ private slots:
         QTest::newRow("other section last, no newline")
             << QByteArray("[General]\nA=x\n[Other]\nB=y\\");
         QTest::newRow("junk ending in a backslash") << QByteArray("[General]\nA=x\njunk\\");
+        QTest::newRow("continued onto a line ending in a backslash and a blank")
+            << QByteArray("[General]\nA=C:\\me\\\n  more\\ ");
+        QTest::newRow("the same with a line end") << QByteArray("[General]\nA=x\\\n more\\ \n");
         QTest::newRow("an open quote and keys in two cases")
             << QByteArray("[General]\nB=\"x\nA=2\na=3\n");
         QTest::newRow("only a BOM") << QByteArray("\xEF\xBB\xBF");

@@ -36,7 +36,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         sentari::testing::TempStore t;
-        QCOMPARE(readSignatureFile(*t.store, t.writeFile("sig.txt", bytes)), text);
+        QCOMPARE(readSignatureFile(*t.store, t.writeFile("sig.txt", bytes).toStdString()), text);
     }
 
     void tagAtTheCaret_data()
@@ -101,7 +101,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, shown);
         const QStringList f = stored.split(QLatin1Char('|'));
-        const TextStyle s = styleOf({f[0], "x", f[1], f[2], f[3]});
+        const TextStyle s = styleOf({f[0].toStdString(), "x", f[1], f[2], f[3]});
         QCOMPARE(QStringLiteral("%1 %2 %3").arg(s.family).arg(s.pointSize).arg(s.colour), shown);
     }
 };

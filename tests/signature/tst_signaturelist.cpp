@@ -26,7 +26,7 @@ void run(SignatureList& list, const QString& step)
         list.remove(words[1].toInt());
     } else if (words[0] == QLatin1String("put")) {
         const QStringList f = step.section(QLatin1Char(' '), 2).split(QLatin1Char('|'));
-        list.put(words[1].toInt(), {f[0], f[1], f[2], f[3], f[4]});
+        list.put(words[1].toInt(), {f[0].toStdString(), f[1], f[2], f[3], f[4]});
     } else {
         qFatal("unknown step %s", qPrintable(step));
     }
@@ -162,7 +162,7 @@ private slots:
 
         QStringList inMemory;
         for (int n = 1; n <= list.count(); ++n)
-            inMemory << list.at(n).path;
+            inMemory << QString::fromStdString(list.at(n).path);
         QCOMPARE(inMemory, paths);
         QCOMPARE(storedKeys(*t.another()), keys);
     }

@@ -12,6 +12,9 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
 
 using namespace sentari;
 using namespace sentari::signature;
@@ -132,6 +135,51 @@ private slots:
         QCOMPARE(f.key("SignatureFile1"), blocked);
         QCOMPARE(saved.count(), 4);
         QCOMPARE(saved[3][0].toString(), blocked);
+    }
+
+    // A stored name that is not UTF-8 is shown readably and kept as the system's bytes: Save
+    // writes that very file and the setting reads back unchanged.
+    void signatureNamedInAnyBytes_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("UTF-8, plain")
+            << QByteArray("s\xC3\xA9.txt") << QString::fromUtf8("s\u00e9.txt");
+        QTest::newRow("Latin-1, rich text")
+            << QByteArray("s\xE9.rtf") << QStringLiteral("s\\xE9.rtf");
+    }
+    void signatureNamedInAnyBytes()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, shown);
+        Fixture f;
+        const std::filesystem::path folder = f.t.spath("sigs");
+        std::filesystem::create_directory(folder);
+        // QTemporaryDir skips a name that is not UTF-8 and leaves its folder behind.
+        const std::shared_ptr<void> removeFolder(
+            nullptr, [&](void*) { std::filesystem::remove_all(folder); });
+        const std::string file = (folder / name.toStdString()).native();
+        std::ofstream(file, std::ios::binary) << "A";
+        f.t.store->writeSetting("SignatureFile1", file);
+        f.t.store->writeSetting("Intro1", "A");
+
+        SignatureWindow w(*f.t.store, f.desktop, QIcon());
+        const QString title = QString::fromStdString(folder.native()) + '/' + shown;
+        QCOMPARE(w.windowTitle(), title);
+        QCOMPARE(entries(w), QStringList{"&1 " + title});
+        w.editor()->appendPlainText("more");
+        w.save();
+        QCOMPARE(f.desktop.fileDialogs.size(), 0);
+        QCOMPARE(f.desktop.messages.size(), 0);
+        std::ifstream in(file, std::ios::binary);
+        QVERIFY(std::string(std::istreambuf_iterator<char>(in), {}).find("more") !=
+                std::string::npos);
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+        QCOMPARE(f.t.store->readSetting("SignatureFile1"), file);
+        const auto another = f.t.another();
+        SignatureList again(*another);
+        again.load();
+        QCOMPARE(again.at(1).path, file);
     }
 
     void openReplacesTheCurrentEntryInMemoryOnly()

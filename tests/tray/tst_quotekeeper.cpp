@@ -5,9 +5,13 @@
 #include "tempstore.h"
 #include "tray/quotekeeper.h"
 
+#include <QDir>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <memory>
 #include <utility>
 
 using namespace sentari;
@@ -84,6 +88,22 @@ private slots:
         QCOMPARE(f.t.store->readSetting("QuoteFile"), std::string());
     }
 
+    // A chosen data file that cannot serve: the message says which and why.
+    void unusableDataFileIsNamed()
+    {
+        Fixture f;
+        const QString folder = f.t.dir.path() + QStringLiteral("/a folder.txt");
+        QVERIFY(QDir().mkdir(folder));
+        f.t.store->writeSetting("QuoteFile", folder.toStdString());
+        QCOMPARE(f.keeper.nextQuote(false), QuoteKeeper::Outcome::Quit);
+        const QStringList texts = f.desktop.messageTexts();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts[0].startsWith(QStringLiteral(
+                     "Currently you have no active Sentari datafile. Choose a datafile.\n\n")) &&
+                     texts[0].contains(folder),
+                 qPrintable(texts[0]));
+    }
+
     void chosenDataFileIsStoredAndUsed()
     {
         Fixture f;
@@ -92,7 +112,7 @@ private slots:
         f.askOnce.answer = false;
         QCOMPARE(f.keeper.nextQuote(true), QuoteKeeper::Outcome::Changed);
         QCOMPARE(f.t.store->readSetting("QuoteFile"), path.toStdString());
-        QCOMPARE(f.keeper.current().quoteFilePath, path);
+        QCOMPARE(f.keeper.current().quoteFilePath, path.toStdString());
         QCOMPARE(f.keeper.current().text, QStringLiteral("my quote"));
         QCOMPARE(f.keeper.current().index, 2);
     }
@@ -358,6 +378,51 @@ private slots:
         QCOMPARE(f.desktop.messages.size(), 1);
         QVERIFY(f.desktop.messages[0].text.contains("Windows-1252"));
         QVERIFY(f.desktop.messages[0].text.contains(path));
+    }
+
+    // A data file is named by the system's bytes, UTF-8 or not: adding and deleting reach that
+    // very file, and a message shows its name readably.
+    void dataFileNamedInAnyBytes_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9.txt")
+                               << QString::fromUtf8("caf\u00e9.txt");
+        QTest::newRow("Latin-1") << QByteArray("caf\xE9.txt") << QStringLiteral("caf\\xE9.txt");
+    }
+    void dataFileNamedInAnyBytes()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, shown);
+        Fixture f;
+        const std::filesystem::path folder = f.t.spath("data");
+        const std::string file = (folder / name.toStdString()).native();
+        const auto write = [&](const char* text) { std::ofstream(file, std::ios::binary) << text; };
+        std::filesystem::create_directory(folder);
+        // QTemporaryDir skips a name that is not UTF-8 and leaves its folder behind.
+        const std::shared_ptr<void> removeFolder(
+            nullptr, [&](void*) { std::filesystem::remove_all(folder); });
+        write("a\r\nb\r\n");
+        f.t.store->writeSetting("QuoteFile", file);
+        f.t.store->writeSetting("AddClipboard", "don't ask");
+        QCOMPARE(f.keeper.nextQuote(), QuoteKeeper::Outcome::Changed);
+        QCOMPARE(f.keeper.current().quoteFilePath, file);
+
+        f.desktop.clipboard = "c";
+        f.keeper.addClipboard();
+        const QString kept = f.keeper.current().text == "a" ? "b" : "a";
+        QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Changed);
+        std::ifstream in(file, std::ios::binary);
+        const std::string after{std::istreambuf_iterator<char>(in), {}};
+        QCOMPARE(QByteArray::fromStdString(after), kept.toUtf8() + "\r\nc\r\n");
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+        QCOMPARE(f.t.store->readSetting("QuoteFile"), file);
+
+        write("other\r\n"); // the current quote is gone from the file
+        QCOMPARE(f.keeper.deleteQuote(), QuoteKeeper::Outcome::Failed);
+        const QString told = f.desktop.messages.last().text;
+        QVERIFY2(told.contains('/' + shown + '"') && !told.contains(QChar::ReplacementCharacter),
+                 qPrintable(told));
     }
 
     void deleteQuote_data()
