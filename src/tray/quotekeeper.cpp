@@ -78,7 +78,11 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool offerSignature, const QString& 
     current_.quoteFilePath = quote.path;
 
     if (quote.noDataFile) {
-        desktop_.message(NoDataFileMessage, MessageStyle::Question);
+        // A chosen file that cannot serve is named, with the reason, below the usual text.
+        QString message = NoDataFileMessage;
+        if (!quote.path.empty() && !quote.problem.empty())
+            message += QStringLiteral("\n\n") + QString::fromStdString(quote.problem);
+        desktop_.message(message, MessageStyle::Question);
         current_.quoteFilePath.clear();
         changeQuoteFile();
         if (current_.quoteFilePath.empty())

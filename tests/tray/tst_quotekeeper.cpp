@@ -5,6 +5,7 @@
 #include "tempstore.h"
 #include "tray/quotekeeper.h"
 
+#include <QDir>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -85,6 +86,22 @@ private slots:
         QCOMPARE(f.desktop.fileDialogs[0].filter, QStringLiteral("Text (*.txt)|*.txt"));
         QVERIFY(f.desktop.fileDialogs[0].initialPath.endsWith("/wisdom.txt"));
         QCOMPARE(f.t.store->readSetting("QuoteFile"), std::string());
+    }
+
+    // A chosen data file that cannot serve: the message says which and why.
+    void unusableDataFileIsNamed()
+    {
+        Fixture f;
+        const QString folder = f.t.dir.path() + QStringLiteral("/a folder.txt");
+        QVERIFY(QDir().mkdir(folder));
+        f.t.store->writeSetting("QuoteFile", folder.toStdString());
+        QCOMPARE(f.keeper.nextQuote(false), QuoteKeeper::Outcome::Quit);
+        const QStringList texts = f.desktop.messageTexts();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts[0].startsWith(QStringLiteral(
+                     "Currently you have no active Sentari datafile. Choose a datafile.\n\n")) &&
+                     texts[0].contains(folder),
+                 qPrintable(texts[0]));
     }
 
     void chosenDataFileIsStoredAndUsed()

@@ -3,7 +3,7 @@
 # host's process is HOST_PID, and restart_host starts it again.
 #   trayer-EDGE-ALIGN  trayer on that edge (bottom, top, left, right), aligned left, right
 #                      or center (top and bottom for the side edges)
-#   tint2-EDGE         tint2 at the top or bottom, its tray at the right
+#   tint2-EDGE         tint2 at the top or bottom, only a tray, which starts at the left end
 #   icewm              icewm, its own task bar and tray at the bottom
 #   xfce4-panel        Xfce's panel at the top, dark, its tray at the right
 #   hidpi              trayer at the bottom right with Xft.dpi 192 and QT_SCALE_FACTOR=2
@@ -45,6 +45,8 @@ launch_host() {
     trayer-*)
         local edge align
         IFS=- read -r _ edge align <<<"$HOST_KIND"
+        # trayer knows only left, right and center; on a side edge left is the top.
+        case $align in top) align=left ;; bottom) align=right ;; esac
         trayer --edge "$edge" --align "$align" --widthtype request --height 24 --SetDockType true \
             --SetPartialStrut true --transparent true --alpha 0 --tint 0x2040c0 >"$W/host.log" 2>&1 &
         ;;

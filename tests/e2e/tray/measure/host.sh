@@ -39,7 +39,7 @@ notifier-item)
     registered() { dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
         org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher string:RegisteredStatusNotifierItems | grep -q 'string ":'; }
     wait_for 10 registered && icon="item registered" || icon="not registered"
-    popup="tooltip (no hover)"
+    popup="tooltip (no hover)" rest="no hover"
     bar=$(xdotool search --onlyvisible --class gtk-sni-tray-standalone | head -1)
     eval "$(xdotool getwindowgeometry --shell "$bar")"
     ICON_X=$((X + WIDTH - HEIGHT / 2)); ICON_Y=$((Y + HEIGHT / 2))
@@ -52,7 +52,10 @@ notifier-item)
     if [ -n "$m" ]; then eval "$(xdotool getwindowgeometry --shell "$m")"; menu="host's, ${WIDTH}x$HEIGHT+$X+$Y"; else menu="none"; fi
     xdotool key Escape
     stop_host; restart_host; sleep 2
-    [ -n "$(xdotool search --onlyvisible --class gtk-sni-tray-standalone)" ] && redock="host shows item" || redock=no
+    # Docked again when a click on the new host's icon still changes the quote.
+    quote=$(signature_quote "$SIG")
+    xdotool mousemove "$ICON_X" "$ICON_Y" click 1
+    wait_for 5 signature_differs "$SIG" "$quote" && redock=yes || redock=no
     ;;
 *)
     wait_for 15 icon_docked && icon=docked || icon="not docked"
