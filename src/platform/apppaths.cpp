@@ -17,13 +17,13 @@ QString programFolder()
 
 QString dataFolder()
 {
-    const QString beside = programFolder();
+    QString beside = programFolder();
     // The build tree keeps the data beside the programs; an installation keeps it in share,
     // reached from bin (sentari) or from xscreensaver's folder (sentarisaver).
     if (QFileInfo::exists(beside + QStringLiteral("/wisdom.txt")))
         return beside;
     for (const char* relative : {SENTARI_BIN_TO_DATA, SENTARI_SAVER_TO_DATA}) {
-        const QString installed = QDir::cleanPath(beside + QLatin1Char('/') + relative);
+        QString installed = QDir::cleanPath(beside + QLatin1Char('/') + relative);
         if (QFileInfo::exists(installed + QStringLiteral("/wisdom.txt")))
             return installed;
     }
@@ -42,11 +42,11 @@ QString siblingProgram(const QString& name)
 
 QString userQuoteFile()
 {
-    const QString sample = dataFile(QStringLiteral("wisdom.txt"));
+    QString sample = dataFile(QStringLiteral("wisdom.txt"));
     const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (home.isEmpty())
         return sample;
-    const QString own = home + QStringLiteral("/sentari/wisdom.txt");
+    QString own = home + QStringLiteral("/sentari/wisdom.txt");
     if (QFileInfo::exists(own))
         return own;
     if (!QDir().mkpath(QFileInfo(own).path()) || !QFile::copy(sample, own))

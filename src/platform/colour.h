@@ -11,7 +11,7 @@ namespace sentari::platform {
 inline QColor toQColor(std::uint32_t bgr)
 {
     const colour::Rgb c = colour::toRgb(bgr);
-    return QColor(c.red, c.green, c.blue);
+    return {c.red, c.green, c.blue};
 }
 
 inline std::uint32_t fromQColor(const QColor& c)

@@ -20,6 +20,8 @@ public:
         xcb_create_gc(c_, gc_, window_, 0, nullptr);
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
+    XcbForeignWindow(const XcbForeignWindow&) = delete;
+    XcbForeignWindow& operator=(const XcbForeignWindow&) = delete;
     ~XcbForeignWindow() override
     {
         QCoreApplication::instance()->removeNativeEventFilter(this);
@@ -42,7 +44,8 @@ public:
             buffer_.resize(std::size_t(rowBytes) * std::size_t(rows));
             for (int row = 0; row < rows; ++row)
                 std::memcpy(buffer_.data() + std::size_t(row) * std::size_t(rowBytes),
-                            image.constScanLine(top + row) + r.left() * 4, std::size_t(rowBytes));
+                            image.constScanLine(top + row) + std::ptrdiff_t(r.left()) * 4,
+                            std::size_t(rowBytes));
             xcb_put_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, gc_, std::uint16_t(r.width()),
                           std::uint16_t(rows), std::int16_t(r.left()), std::int16_t(top), 0, depth_,
                           std::uint32_t(buffer_.size()), buffer_.data());
@@ -50,7 +53,7 @@ public:
         xcb_flush(c_);
     }
 
-    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* /*result*/) override
     {
         if (type != "xcb_generic_event_t")
             return false;

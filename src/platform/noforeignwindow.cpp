@@ -3,7 +3,7 @@
 
 namespace sentari::platform {
 
-std::unique_ptr<ForeignWindow> ForeignWindow::open(std::optional<std::uint64_t>)
+std::unique_ptr<ForeignWindow> ForeignWindow::open(std::optional<std::uint64_t> /*window*/)
 {
     return nullptr;
 }

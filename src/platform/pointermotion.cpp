@@ -28,6 +28,8 @@ public:
     {
         connect(&notifier_, &QSocketNotifier::activated, this, &RecordedPointerMotion::read);
     }
+    RecordedPointerMotion(const RecordedPointerMotion&) = delete;
+    RecordedPointerMotion& operator=(const RecordedPointerMotion&) = delete;
     ~RecordedPointerMotion() override
     {
         xcb_record_free_context(control_, context_);

@@ -60,7 +60,7 @@ XEmbedTray::XEmbedTray(QObject* parent) : QObject(parent)
         *atoms[i] = reply ? reply->atom : std::uint32_t(XCB_ATOM_NONE);
         std::free(reply);
     }
-    auto attrs = xcb_get_window_attributes_reply(c, attrsCookie, nullptr);
+    auto* attrs = xcb_get_window_attributes_reply(c, attrsCookie, nullptr);
     const std::uint32_t mask =
         (attrs ? attrs->your_event_mask : 0) | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
     std::free(attrs);
@@ -206,7 +206,7 @@ void XEmbedTray::clearBackground(WId window)
     xcb_flush(c);
 }
 
-bool XEmbedTray::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+bool XEmbedTray::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* /*result*/)
 {
     if (eventType != "xcb_generic_event_t")
         return false;

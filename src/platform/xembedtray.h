@@ -19,6 +19,7 @@ public:
     static bool available();
 
     explicit XEmbedTray(QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(XEmbedTray)
     ~XEmbedTray() override;
 
     // Whether a tray manager owns the system tray selection of the default screen.

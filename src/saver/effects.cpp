@@ -246,8 +246,8 @@ Steps scramble(Scene& scene, std::int32_t n)
         const std::int32_t length = scene.layout.lineLength(n);
         const double x0 = scene.centredStart(n);
         startAtTop(scene);
-        std::vector<bool> settled(
-            static_cast<std::size_t>(std::max<std::int64_t>(length, s.size())) + 1);
+        const auto longest = std::max<std::int64_t>(length, static_cast<std::int64_t>(s.size()));
+        std::vector<bool> settled(static_cast<std::size_t>(longest) + 1);
         const auto count = static_cast<std::int32_t>(s.size());
         for (std::int32_t t = 0;;) {
             for (std::int32_t i = 1; i <= count; ++i) {

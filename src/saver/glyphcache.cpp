@@ -36,7 +36,7 @@ std::uint32_t GlyphCache::pickColour()
     // A light grey or lighter, as a packed number drawn anew for each character.
     constexpr std::uint32_t low = colour::fromRgb({170, 170, 170});
     constexpr std::uint32_t high = colour::White;
-    const double r = std::generate_canonical<double, 53>(rng_);
+    const auto r = std::generate_canonical<double, 53>(rng_);
     return static_cast<std::uint32_t>(r * double(high - low + 1) + low);
 }
 

@@ -27,7 +27,7 @@ SceneGeometry geometryFor(QSize area, std::int32_t cellWidth)
 
 QSize cellRect(const platform::TwipsScale& twips)
 {
-    return QSize(twips.xFloor(480), twips.yFloor(520));
+    return {twips.xFloor(480), twips.yFloor(520)};
 }
 
 SaverEngine::SaverEngine(const SaverSettings& settings, QSize area,
@@ -111,7 +111,8 @@ void SaverEngine::schedule(std::int64_t delayMicros)
 {
     if (stopped_)
         return;
-    const int ms = int(std::clamp<std::int64_t>((delayMicros + 999) / 1000, 0, 1000 * 60));
+    const int ms =
+        int(std::clamp<std::int64_t>((delayMicros + 999) / 1000, 0, std::int64_t{60} * 1000));
     due_ = real_.nsecsElapsed() / 1000 + std::int64_t(ms) * 1000;
     timer_.start(ms);
 }

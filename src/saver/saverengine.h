@@ -27,6 +27,7 @@ class SaverEngine : public QObject {
 public:
     SaverEngine(const SaverSettings& settings, QSize area, const platform::TwipsScale& twips,
                 QuoteSource fetchQuote, QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(SaverEngine)
     ~SaverEngine() override;
 
     const QImage& image() const { return image_; }

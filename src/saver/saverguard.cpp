@@ -31,7 +31,7 @@ xcb_window_t rootOf(xcb_connection_t* c, int screen)
 
 } // namespace
 
-SaverGuard::SaverGuard(QWidget* main, std::vector<QWidget*> covers, QObject* parent)
+SaverGuard::SaverGuard(QWidget* main, const std::vector<QWidget*>& covers, QObject* parent)
     : QObject(parent), main_(main)
 {
     for (QWidget* cover : covers)

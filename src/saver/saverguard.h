@@ -22,7 +22,8 @@ class SaverGuard : public QObject {
     Q_OBJECT
 public:
     // main takes the grabs and the focus; covers fill the other screens.
-    SaverGuard(QWidget* main, std::vector<QWidget*> covers, QObject* parent = nullptr);
+    SaverGuard(QWidget* main, const std::vector<QWidget*>& covers, QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(SaverGuard)
     ~SaverGuard() override;
 
     // After the windows are shown.
@@ -37,7 +38,7 @@ signals:
 private:
     void tryGrabs();
     void readEvents();
-    void handleEvent(const void* event);
+    void handleEvent(const void* message);
     void raiseAbove();
     void takeFocus();
     bool ours(std::uint32_t window) const;

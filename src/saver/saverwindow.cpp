@@ -36,8 +36,8 @@ Qt::WindowFlags saverFlags()
 
 } // namespace
 
-SaverWindow::SaverWindow(const SaverSettings& settings, SaverServices services, QWidget* parent)
-    : QWidget(parent, saverFlags()), settings_(settings), services_(std::move(services))
+SaverWindow::SaverWindow(SaverSettings settings, SaverServices services, QWidget* parent)
+    : QWidget(parent, saverFlags()), settings_(std::move(settings)), services_(std::move(services))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);

@@ -28,7 +28,8 @@ struct SaverServices {
 class SaverWindow : public QWidget {
     Q_OBJECT
 public:
-    SaverWindow(const SaverSettings& settings, SaverServices services, QWidget* parent = nullptr);
+    SaverWindow(SaverSettings settings, SaverServices services, QWidget* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(SaverWindow)
     ~SaverWindow() override;
 
     void begin();

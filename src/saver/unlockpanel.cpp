@@ -28,7 +28,8 @@ UnlockPanel::UnlockPanel(const platform::TwipsScale& twips, std::uint32_t backgr
     caption->setPalette(pal);
     caption->move(twips.xFloor(120), 2);
 
-    box_ = new QLineEdit(this);
+    // Made after the caption, so that it stacks and takes focus after it.
+    box_ = new QLineEdit(this); // NOLINT(cppcoreguidelines-prefer-member-initializer)
     box_->setEchoMode(QLineEdit::Password);
     QFont boxFont(QStringLiteral("Verdana"));
     boxFont.setBold(true);

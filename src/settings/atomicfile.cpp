@@ -48,7 +48,8 @@ std::optional<std::string> targetOfTemporary(const std::string& entry)
 void removeIfAbandoned(const fs::path& temp)
 {
     Fd fd(::open(temp.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
-    struct stat held, named;
+    struct stat held {};
+    struct stat named {};
     if (fd.fd < 0 || ::fstat(fd.fd, &held) != 0 || !S_ISREG(held.st_mode) ||
         !lockExclusive(fd.fd, false))
         return;
@@ -122,7 +123,7 @@ AtomicWriter::AtomicWriter(const fs::path& path, std::string_view what, Temporar
     std::error_code ec;
     fs::create_directories(dir, ec);
 
-    struct stat st;
+    struct stat st {};
     if (::stat(target_.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
             refuse("it is a folder");
@@ -160,7 +161,8 @@ void AtomicWriter::createTemporary(const fs::path& dir)
         }
         // Locked for as long as this writer lives; a cleaner that came between the creation
         // and the lock took the name away, so start again under another.
-        struct stat held, named;
+        struct stat held {};
+        struct stat named {};
         if (!lockExclusive(fd_, true) || ::fstat(fd_, &held) != 0 ||
             ::lstat(temp_.c_str(), &named) != 0 || !sameFile(held, named)) {
             ::close(std::exchange(fd_, -1));

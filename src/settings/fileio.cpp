@@ -95,7 +95,7 @@ std::string systemReason(int error)
 
 Kind kindOf(const fs::path& path)
 {
-    struct stat st;
+    struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
         return Kind::Missing;
     if (S_ISREG(st.st_mode))
@@ -107,7 +107,7 @@ Kind kindOf(const fs::path& path)
 
 std::optional<FileId> identify(const fs::path& path)
 {
-    struct stat st;
+    struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
     return idOf(st);
@@ -115,7 +115,7 @@ std::optional<FileId> identify(const fs::path& path)
 
 std::optional<FileId> identify(int fd)
 {
-    struct stat st;
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
     return idOf(st);
@@ -146,7 +146,7 @@ std::optional<std::string> readIfExists(const fs::path& path, std::string_view w
             return std::nullopt;
         fail("read", what, path, errno);
     }
-    struct stat st;
+    struct stat st {};
     if (::fstat(fd.fd, &st) != 0)
         fail("read", what, path, errno);
     if (auto why = notRegular(st))
@@ -170,7 +170,7 @@ std::optional<std::string> readIfExists(const fs::path& path, std::string_view w
 std::optional<std::string> whyUnreadable(const fs::path& path)
 {
     Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat st;
+    struct stat st {};
     if (fd.fd < 0 || ::fstat(fd.fd, &st) != 0) {
         if (errno == ENOENT)
             return "it does not exist";
@@ -192,7 +192,7 @@ void append(const fs::path& path, std::string_view data, std::string_view what)
     Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0666));
     if (fd.fd < 0)
         fail("add to", what, path, errno);
-    struct stat st;
+    struct stat st {};
     if (::fstat(fd.fd, &st) != 0)
         fail("add to", what, path, errno);
     if (auto why = notRegular(st))
@@ -218,10 +218,11 @@ FileLock::FileLock(const fs::path& lockFile, LockFile kind)
         fd_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, transient_ ? 0666 : 0600);
         if (fd_ < 0)
             return; // a read-only folder: go on unlocked rather than fail every read
-        int locked;
+        int locked = 0;
         while ((locked = ::flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
         }
-        struct stat held, named;
+        struct stat held {};
+        struct stat named {};
         if (locked != 0) {
             ::close(std::exchange(fd_, -1));
             return;

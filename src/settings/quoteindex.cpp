@@ -52,7 +52,7 @@ std::optional<DataFileFormat> sniffLineEnds(const fs::path& file)
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    struct stat st;
+    struct stat st {};
     const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     const auto size = regular ? static_cast<std::uint64_t>(st.st_size) : 0;
     // The first line break, and one byte more to tell a CR from a CR LF; the last unit.
@@ -202,8 +202,8 @@ bool QuoteIndex::loadCache(const fs::path& cacheFile)
     const int fd = ::open(cacheFile.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         return false;
-    Header h;
-    struct stat st;
+    Header h{};
+    struct stat st {};
     const bool ok =
         fileio::readAt(fd, reinterpret_cast<char*>(&h), sizeof h, 0) ==
             static_cast<ssize_t>(sizeof h) &&
@@ -374,7 +374,7 @@ std::optional<QuoteLine> QuoteIndex::pick(std::mt19937_64& rng)
             }
         }
     }
-    std::int64_t k;
+    std::int64_t k = 0;
     if (count == 1) {
         k = 0;
     } else if (lastEntry_ >= 0 && lastEntry_ < count) {

@@ -45,7 +45,7 @@ LineSpan QuoteIndex::spanOf(std::int64_t entry) const
     std::uint64_t pos = e.offset;
     const auto width = static_cast<std::uint64_t>(text::unitWidth(format_.encoding));
     for (;;) {
-        buffer.resize(64 * 1024);
+        buffer.resize(std::size_t{64} * 1024);
         const ssize_t n = fileio::readAt(fd_, buffer.data(), buffer.size(), pos);
         if (n < 0)
             fileio::fail("read", "the quote data file", path_, errno);

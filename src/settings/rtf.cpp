@@ -22,10 +22,8 @@ void appendEscaped(std::string& out, std::u32string_view cps, bool inFontTable)
             out += static_cast<char>(c);
         } else if (c == '\t') {
             out += inFontTable ? " " : "\\tab ";
-        } else if (inFontTable && c == ';') {
-            continue; // ends the font's name in the table
-        } else if (c < 0x20) {
-            continue;
+        } else if ((inFontTable && c == ';') || c < 0x20) {
+            continue; // a ';' would end the font's name in the table
         } else if (c < 0x80) {
             out += static_cast<char>(c);
         } else {
@@ -50,7 +48,7 @@ std::string textToRtf(std::string_view text, std::string_view fontName, std::uin
                       int pointSize)
 {
     const int halfPoints = std::clamp(pointSize, 1, 1638) * 2;
-    std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fnil\\fcharset0 ";
+    std::string out = R"({\rtf1\ansi\ansicpg1252\deff0\uc1{\fonttbl{\f0\fnil\fcharset0 )";
     appendEscaped(out, text::toCodePoints(fontName.empty() ? std::string_view("Arial") : fontName),
                   true);
     const colour::Rgb rgb = colour::toRgb(bgr);

@@ -157,7 +157,7 @@ void SettingsStore::setFontFamiliesProvider(std::function<std::vector<std::strin
     d->fontFamilies = std::move(provider);
 }
 
-void SettingsStore::prepare(std::string_view)
+void SettingsStore::prepare(std::string_view /*section*/)
 {
     d->refresh(); // reads the file again only if another program changed it
 }

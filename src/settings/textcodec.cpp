@@ -71,7 +71,7 @@ void Utf8Validator::feed(const char* data, std::size_t size)
         if (need_ == 0) {
             // Skip ASCII eight bytes at a time: data files are mostly ASCII.
             while (end - p >= 8) {
-                std::uint64_t word;
+                std::uint64_t word = 0;
                 std::memcpy(&word, p, 8);
                 if (word & 0x8080808080808080ULL)
                     break;
@@ -236,7 +236,8 @@ std::string withoutControls(std::string_view utf8, std::string_view keep)
             ++p;
             continue;
         }
-        if (!isControl(cp) || cp == '\t' || (cp < 0x80 && keep.find(char(cp)) != keep.npos))
+        if (!isControl(cp) || cp == '\t' ||
+            (cp < 0x80 && keep.find(char(cp)) != std::string_view::npos))
             out.append(reinterpret_cast<const char*>(p), static_cast<std::size_t>(len));
         p += len;
     }

@@ -97,6 +97,7 @@ class SignatureWindowOpener : public QObject {
 public:
     SignatureWindowOpener(SettingsStore& store, platform::Desktop& desktop, QIcon icon,
                           QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(SignatureWindowOpener)
     ~SignatureWindowOpener() override;
 
     SignatureWindow* open();

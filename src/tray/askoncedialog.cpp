@@ -30,12 +30,12 @@ QFont messageFont()
 }
 } // namespace
 
-AskOnceDialog::AskOnceDialog(SettingsStore& store, platform::Desktop& desktop, const QString& key,
+AskOnceDialog::AskOnceDialog(SettingsStore& store, platform::Desktop& desktop, QString key,
                              const QString& question, QPointF twipsPerPixel)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::WindowStaysOnTopHint),
-      store_(store), desktop_(desktop), key_(key), message_(new QLabel(this)),
+      store_(store), desktop_(desktop), key_(std::move(key)), message_(new QLabel(this)),
       yes_(new QPushButton(QStringLiteral("&Yes"), this)),
       no_(new QPushButton(QStringLiteral("&No"), this)),
       dontAskAgain_(new QCheckBox(QStringLiteral("Don't ask this again"), this))

@@ -20,7 +20,7 @@ namespace sentari::tray {
 class AskOnceDialog : public QDialog {
     Q_OBJECT
 public:
-    AskOnceDialog(SettingsStore& store, platform::Desktop& desktop, const QString& key,
+    AskOnceDialog(SettingsStore& store, platform::Desktop& desktop, QString key,
                   const QString& question, QPointF twipsPerPixel);
 
     // True when the user pressed Yes; the close box leaves it false.

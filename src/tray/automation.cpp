@@ -50,7 +50,7 @@ void Automation::ChangeActiveQuote()
 
 QString Automation::change()
 {
-    const QString ending =
+    QString ending =
         QStringLiteral("Sentari has no data file; the user chose none and Sentari ended.");
     if (ended_)
         return ending;

@@ -21,6 +21,7 @@ class PointerWatch : public QObject {
 public:
     // tolerance: how many pixels the pointer may move in x or in y and still be near.
     PointerWatch(platform::Desktop& desktop, int tolerance, QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(PointerWatch)
     ~PointerWatch() override;
 
     void start(QPoint anchor);

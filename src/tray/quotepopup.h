@@ -20,6 +20,7 @@ class QuotePopup : public QObject {
     Q_OBJECT
 public:
     explicit QuotePopup(platform::Desktop& desktop, QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(QuotePopup)
     ~QuotePopup() override;
 
     // Opens a fresh pop-up with the quote in the corner of the work area nearest the pointer.

@@ -76,7 +76,8 @@ QSize fitQuote(QLabel* label, const QString& quote, int width, int maxWidth, int
         return {width, label->heightForWidth(width)};
     if (fits(maxWidth)) {
         // The least width that fits: heights only shrink as the width grows.
-        int low = width, high = maxWidth;
+        int low = width;
+        int high = maxWidth;
         while (high - low > 1) {
             const int mid = low + (high - low) / 2;
             (fits(mid) ? high : low) = mid;
@@ -84,7 +85,8 @@ QSize fitQuote(QLabel* label, const QString& quote, int width, int maxWidth, int
         return {high, label->heightForWidth(high)};
     }
     // The most characters that fit with "…" after them.
-    qsizetype low = 0, high = std::min(text.size(), bound);
+    qsizetype low = 0;
+    qsizetype high = std::min(text.size(), bound);
     while (high - low > 1) {
         const qsizetype mid = low + (high - low) / 2;
         label->setText(cutText(quote, mid));
@@ -102,7 +104,7 @@ QString quoteTitle(const QString& quote)
 QString quoteFontFamily()
 {
     static const QString family = [] {
-        const QString arial = QStringLiteral("Arial");
+        QString arial = QStringLiteral("Arial");
         // fontconfig substitutes silently; QFontInfo tells what would really be used.
         if (QFontInfo(QFont(arial)).family().compare(arial, Qt::CaseInsensitive) == 0)
             return arial;

@@ -21,7 +21,7 @@ public:
             // Runs once the painted frame has been flushed to the X server.
             QTimer::singleShot(0, this, [this] {
                 std::fprintf(stderr, "sentari: hover to painted pop-up %.3f ms\n",
-                             clock_.nsecsElapsed() / 1e6);
+                             double(clock_.nsecsElapsed()) / 1e6);
             });
         }
         return false;

@@ -22,6 +22,7 @@ class TrayController : public QObject {
 public:
     TrayController(SettingsStore& store, platform::Desktop& desktop, QuoteKeeper& keeper,
                    QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(TrayController)
     ~TrayController() override;
 
     // Puts the icon into the notification area, or tells the user that Sentari waits for one.

@@ -38,7 +38,7 @@ using namespace sentari;
 
 int signalPipe[2] = {-1, -1};
 
-void onTerminate(int)
+void onTerminate(int /*signal*/)
 {
     const char c = 1;
     [[maybe_unused]] auto n = ::write(signalPipe[0], &c, 1);
@@ -46,13 +46,13 @@ void onTerminate(int)
 
 // A session that ends sends SIGTERM (or SIGHUP): leave as the Exit item does, so the
 // icon is taken out of the tray first.
-void onSessionEnd(QObject* owner, std::function<void()> handler)
+void onSessionEnd(QObject* owner, const std::function<void()>& handler)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, owner);
     QObject::connect(notifier, &QSocketNotifier::activated, owner, [notifier, handler] {
-        char c;
+        char c = 0;
         [[maybe_unused]] auto n = ::read(signalPipe[1], &c, 1);
         notifier->setEnabled(false);
         handler();

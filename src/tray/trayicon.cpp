@@ -20,7 +20,8 @@ QSvgRenderer& iconRenderer()
 // Renders the SVG for every size and pixel ratio a host asks for.
 class SvgIconEngine : public QIconEngine {
 public:
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/,
+               QIcon::State /*state*/) override
     {
         iconRenderer().render(painter, rect);
     }

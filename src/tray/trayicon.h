@@ -29,7 +29,7 @@ public:
     virtual void showQuote(const QString& quote) = 0;
     // The tray menu, for hosts that show an icon's menu themselves (StatusNotifierItem hosts
     // read it over D-Bus); an icon that reports right presses need not keep it.
-    virtual void setMenu(QMenu*) {}
+    virtual void setMenu(QMenu* /*menu*/) {}
 
 signals:
     // The icon stands in a notification area now.

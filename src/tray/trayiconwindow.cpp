@@ -25,7 +25,7 @@ TrayIconWindow::TrayIconWindow(Background background)
     resize(22, 22);
 }
 
-void TrayIconWindow::paintEvent(QPaintEvent*)
+void TrayIconWindow::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter p(this);
     switch (background_) {
@@ -51,7 +51,7 @@ void TrayIconWindow::paintEvent(QPaintEvent*)
     paintSentariIcon(p, QRect((width() - side) / 2, (height() - side) / 2, side, side));
 }
 
-void TrayIconWindow::showEvent(QShowEvent*)
+void TrayIconWindow::showEvent(QShowEvent* /*event*/)
 {
     // A tray may paint its own background only after it has taken the icon: read it again
     // once it surely has.
@@ -60,12 +60,12 @@ void TrayIconWindow::showEvent(QShowEvent*)
             QTimer::singleShot(ms, this, qOverload<>(&QWidget::update));
 }
 
-void TrayIconWindow::enterEvent(QEnterEvent*)
+void TrayIconWindow::enterEvent(QEnterEvent* /*event*/)
 {
     emit hovered();
 }
 
-void TrayIconWindow::mouseMoveEvent(QMouseEvent*)
+void TrayIconWindow::mouseMoveEvent(QMouseEvent* /*event*/)
 {
     emit hovered();
 }
@@ -80,7 +80,7 @@ void TrayIconWindow::mousePressEvent(QMouseEvent* event)
         emit hovered();
 }
 
-void TrayIconWindow::mouseDoubleClickEvent(QMouseEvent*)
+void TrayIconWindow::mouseDoubleClickEvent(QMouseEvent* /*event*/)
 {
     // The second press of a double click is no new press: a double click does nothing.
 }

@@ -24,6 +24,7 @@ class TrayMenu : public QObject {
 public:
     TrayMenu(SettingsStore& store, platform::Desktop& desktop, QuoteKeeper& keeper,
              QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(TrayMenu)
     ~TrayMenu() override;
 
     // Opens the menu for a right press with the pointer at `cursor` and returns when it

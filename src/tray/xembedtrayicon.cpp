@@ -63,7 +63,7 @@ public:
     }
 
     bool isShown() const override { return window_.isVisible(); }
-    void showQuote(const QString&) override {} // the pop-up shows it on a hover
+    void showQuote(const QString& /*quote*/) override {} // the pop-up shows it on a hover
 
 private:
     QSize minimumSize() const

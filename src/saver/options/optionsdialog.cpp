@@ -47,7 +47,7 @@ const std::array<ColourScheme, 7> ColourSchemes{{
 }};
 
 OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop,
-                             QStringList fontFamilies, QWidget* parent)
+                             const QStringList& fontFamilies, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       store_(store), desktop_(desktop)

@@ -41,7 +41,7 @@ enum class ColourRole { Foreground, Background };
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    OptionsDialog(SettingsStore& store, platform::Desktop& desktop, QStringList fontFamilies,
+    OptionsDialog(SettingsStore& store, platform::Desktop& desktop, const QStringList& fontFamilies,
                   QWidget* parent = nullptr);
 
     // Opens the password dialog; replaceable so tests can answer it.
