@@ -9,6 +9,21 @@ other_client=${4:-}
 
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 
+# In the open unlock panel: a wrong password keeps the saver, "123" ends it. The wrong one
+# empties the box; otherwise the right one would follow "99" and fail.
+unlock_with_123() {
+    xdotool type --delay 30 99
+    xdotool key Return
+    sleep 0.3
+    kill -0 "$saver_pid" 2>/dev/null || fail "a wrong password unlocked"
+    xdotool type --delay 30 123
+    xdotool key Return
+    wait_exit "$saver_pid" 2
+    local rc=$?
+    [[ $rc == 0 ]] || fail "exit code $rc after the right password"
+    saver_pid=
+}
+
 case $case_name in
 draws_and_ends_on_key)
     # No password codes to "abc": a damaged one does not lock, and the saver says so.
@@ -46,17 +61,7 @@ password_unlock)
     xdotool mousemove_relative 200 200
     sleep 0.3
     kill -0 "$saver_pid" 2>/dev/null || fail "mouse movement ended the unlock panel"
-    # A wrong password empties the box; otherwise the right one would follow "99" and fail.
-    xdotool type --delay 30 99
-    xdotool key Return
-    sleep 0.3
-    kill -0 "$saver_pid" 2>/dev/null || fail "a wrong password unlocked"
-    xdotool type --delay 30 123
-    xdotool key Return
-    wait_exit "$saver_pid" 2
-    rc=$?
-    [[ $rc == 0 ]] || fail "exit code $rc after the right password"
-    saver_pid=
+    unlock_with_123
     ;;
 no_data_file)
     { echo '[General]'; echo "QuoteFile=$work/missing.txt"; } >"$ini"
@@ -274,16 +279,7 @@ lock)
     xdotool windowfocus "$overlay" 2>/dev/null
     sleep 0.5
     [[ $(xdotool getwindowfocus) == "$saver_window" ]] || fail "the focus stayed with the other client"
-    xdotool type --delay 30 99
-    xdotool key Return
-    sleep 0.3
-    kill -0 "$saver_pid" 2>/dev/null || fail "a wrong password unlocked"
-    xdotool type --delay 30 123
-    xdotool key Return
-    wait_exit "$saver_pid" 2
-    rc=$?
-    [[ $rc == 0 ]] || fail "exit code $rc after the right password"
-    saver_pid=
+    unlock_with_123
     ;;
 *)
     fail "unknown case"
