@@ -71,19 +71,19 @@ class BadInputTest : public QObject {
 
     // "NAME=BYTES", "fifo NAME", "dir NAME", "link NAME TARGET", "chmod MODE NAME",
     // "size NAME BYTES"; NAME "ini" is the settings file.
-    void setUp(const QByteArrayList& specs)
+    void setUp(const QByteArrayList& steps)
     {
         QDir().mkpath(d_ + "/config/Sentari");
         QList<QPair<std::string, int>> modes;
-        for (QByteArray spec : specs) {
-            spec = expand(spec);
-            const QByteArrayList w = spec.split(' ');
-            const qsizetype eq = spec.indexOf('=');
-            if (eq > 0 && !spec.left(eq).contains(' ')) {
+        for (QByteArray step : steps) {
+            step = expand(step);
+            const QByteArrayList w = step.split(' ');
+            const qsizetype eq = step.indexOf('=');
+            if (eq > 0 && !step.left(eq).contains(' ')) {
                 std::filesystem::create_directories(
-                    std::filesystem::path(at(spec.left(eq))).parent_path());
-                std::ofstream(at(spec.left(eq)), std::ios::binary)
-                    << spec.mid(eq + 1).toStdString();
+                    std::filesystem::path(at(step.left(eq))).parent_path());
+                std::ofstream(at(step.left(eq)), std::ios::binary)
+                    << step.mid(eq + 1).toStdString();
             } else if (w[0] == "fifo") {
                 QCOMPARE(::mkfifo(at(w[1]).c_str(), 0666), 0);
             } else if (w[0] == "dir") {
@@ -95,7 +95,7 @@ class BadInputTest : public QObject {
             } else if (w[0] == "size") {
                 QCOMPARE(::truncate(at(w[1]).c_str(), w[2].toLongLong()), 0);
             } else {
-                QFAIL(spec.constData());
+                QFAIL(step.constData());
             }
         }
         // The programs run as an ordinary user (see print()); the folder is theirs.
@@ -160,34 +160,34 @@ class BadInputTest : public QObject {
     // "link NAME", "mode NAME OCTAL", "gone NAME", "key KEY=VALUE".
     void checkAfter(const QByteArrayList& after)
     {
-        for (QByteArray spec : after) {
-            spec = expand(spec);
-            const QByteArrayList w = spec.split(' ');
-            const qsizetype eq = spec.indexOf('='), tilde = spec.indexOf('~');
+        for (QByteArray check : after) {
+            check = expand(check);
+            const QByteArrayList w = check.split(' ');
+            const qsizetype eq = check.indexOf('='), tilde = check.indexOf('~');
             std::error_code ec;
             if (w[0] == "link") {
-                QVERIFY2(std::filesystem::is_symlink(at(w[1]), ec), spec.constData());
+                QVERIFY2(std::filesystem::is_symlink(at(w[1]), ec), check.constData());
             } else if (w[0] == "mode") {
                 struct stat st;
                 QCOMPARE(::stat(at(w[1]).c_str(), &st), 0);
                 QCOMPARE(int(st.st_mode & 07777), w[2].toInt(nullptr, 8));
             } else if (w[0] == "gone") {
-                QVERIFY2(!std::filesystem::exists(at(w[1]), ec), spec.constData());
+                QVERIFY2(!std::filesystem::exists(at(w[1]), ec), check.constData());
             } else if (w[0] == "key") {
-                const QByteArray kv = spec.mid(4);
+                const QByteArray kv = check.mid(4);
                 const auto value =
                     SettingsStore(locations()).readSetting(kv.left(kv.indexOf('=')).toStdString());
                 QCOMPARE(QByteArray::fromStdString(value), kv.mid(kv.indexOf('=') + 1));
             } else {
                 const bool whole = tilde < 0 || (eq > 0 && eq < tilde);
                 const qsizetype cut = whole ? eq : tilde;
-                std::ifstream in(at(spec.left(cut)), std::ios::binary);
+                std::ifstream in(at(check.left(cut)), std::ios::binary);
                 const QByteArray bytes =
                     QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
                 if (whole)
-                    QCOMPARE(bytes, spec.mid(cut + 1));
+                    QCOMPARE(bytes, check.mid(cut + 1));
                 else
-                    QVERIFY2(bytes.contains(spec.mid(cut + 1)), bytes.constData());
+                    QVERIFY2(bytes.contains(check.mid(cut + 1)), bytes.constData());
             }
         }
     }
