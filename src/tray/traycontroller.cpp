@@ -105,6 +105,7 @@ void TrayController::leftPress()
     if (busy_)
         return;
     const Answering answering(*this);
+    menu_.dismiss();
     changeQuote();
 }
 
@@ -112,10 +113,15 @@ void TrayController::rightPress()
 {
     if (busy_)
         return;
-    const Answering answering(*this);
     // A pop-up that is open meanwhile is measured from where the menu opened from now on.
     const QPoint cursor = desktop_.cursorPos();
     popup_.setAnchor(cursor);
+    if (!TrayMenu::canPopUp()) {
+        // An ordinary window that nothing closes by itself must not keep the icon deaf.
+        menu_.show(cursor);
+        return;
+    }
+    const Answering answering(*this);
     menu_.exec(cursor);
 }
 

@@ -9,6 +9,7 @@
 #include "tray/quotekeeper.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMetaMethod>
 
@@ -102,10 +103,29 @@ void TrayMenu::build()
     }
 }
 
+bool TrayMenu::canPopUp()
+{
+    // A Wayland pop-up needs a parent surface that just had input; a notifier-item host's
+    // D-Bus call brings none, so Qt makes the menu an ordinary window there.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void TrayMenu::exec(QPoint cursor)
 {
     QMenu* m = menu();
     m->exec(menuPosition(cursor, desktop_.screenGeometry(), desktop_.workArea(), m->sizeHint()));
+}
+
+void TrayMenu::show(QPoint cursor)
+{
+    QMenu* m = menu();
+    m->popup(menuPosition(cursor, desktop_.screenGeometry(), desktop_.workArea(), m->sizeHint()));
+}
+
+void TrayMenu::dismiss()
+{
+    if (menu_ && menu_->isVisible())
+        menu_->hide();
 }
 
 void TrayMenu::openHelp()

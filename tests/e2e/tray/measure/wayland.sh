@@ -6,9 +6,9 @@
 # Reports; never fails on a figure. Run: SENTARI_BIN_DIR=build/bin SENTARI_SHARE_DIR=build/share
 #   tests/e2e/tray/measure/wayland.sh
 source "$(dirname "$0")/../session.sh"
+source "$(dirname "$0")/../wayland_session.sh"
 trap - ERR
 set +e
-unset DISPLAY
 
 make_quotes 20
 SIG=$W/signature1.txt
@@ -17,70 +17,27 @@ report() { printf '| %s | %s |\n' "$1" "$2"; }
 echo '| check | result |'
 echo '|---|---|'
 
-weston --backend=headless-backend.so --socket=sentari-wayland --width=1024 --height=768 \
-    --idle-time=0 --debug >"$W/weston.log" 2>&1 &
-PIDS+=($!)
-export WAYLAND_DISPLAY=sentari-wayland
-wait_for 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start: $(tail -3 "$W/weston.log")"
-# weston lists no windows; its protocol dump shows the ones sentari opens (their titles).
-weston-debug -o "$W/protocol.log" proto >/dev/null 2>&1 &
-PIDS+=($!)
+start_weston
 report compositor "weston $(weston --version | awk '{ print $2 }'), headless, no input devices"
-
-watcher() {
-    dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
-        org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher "string:$1"
-}
-status-notifier-watcher >"$W/watcher.log" 2>&1 &
-PIDS+=($!)
-wait_for 10 watcher IsStatusNotifierHostRegistered || fail "the watcher did not start"
-# Without --monitor the host asks GDK for the primary monitor, which Wayland does not name,
-# and struts are an X11 matter.
-GDK_BACKEND=wayland gtk-sni-tray-standalone --bottom --end --size 24 --monitor 0 --no-strut \
-    >"$W/host.log" 2>&1 &
-HOST_PID=$!
-PIDS+=($HOST_PID)
-host_up() { watcher IsStatusNotifierHostRegistered | grep -q true; }
+start_host
 wait_for 10 host_up && report host "gtk-sni-tray-standalone registered as host" \
     || report host "not registered: $(tail -2 "$W/host.log")"
 
-QT_QPA_PLATFORM=wayland "$SENTARI" >"$W/sentari.log" 2>&1 &
-SENTARI_PID=$!
-PIDS+=($SENTARI_PID)
-registered() { watcher RegisteredStatusNotifierItems | grep -q 'string ":'; }
-if ! wait_for 10 registered; then
-    report item "not registered; sentari's windows: $(grep -o 'set_title(.*)' "$W/protocol.log" | paste -sd ' ')"
+if ! start_wayland_sentari; then
+    report item "not registered; sentari's windows: $(windows)"
     cat "$W/sentari.log" >&2
     exit 0
 fi
-report item "registered: $(watcher RegisteredStatusNotifierItems | awk -F'"' '/string/ { print $2 }')"
+report item "registered: $SERVICE"
 kill -0 "$HOST_PID" 2>/dev/null && report "host with the item" "still runs" || report "host with the item" "died: $(tail -2 "$W/host.log")"
-service=$(watcher RegisteredStatusNotifierItems | awk -F'"' '/string/ { print $2; exit }')
-service=${service%%/*}
-item() { dbus-send --session --print-reply --dest="$service" /StatusNotifierItem "$@"; }
-property() { item org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem "string:$1"; }
-tooltip() { property ToolTip | awk '/string/ { n++; if (n == 2) { sub(/^[^"]*"/, ""); sub(/"$/, ""); print } }'; }
 wait_for 5 test -s "$SIG"
 quote=$(signature_quote "$SIG")
 [ "$(tooltip)" = "$quote" ] && report tooltip "the quote ($quote)" || report tooltip "'$(tooltip)', quote '$quote'"
 pixmaps=$(property IconPixmap | grep -c 'int32')
 report icon "IconPixmap: $((pixmaps / 2)) sizes"
 
-menu_path=$(property Menu | awk -F'"' '/object path/ { print $2 }')
-menu() { dbus-send --session --print-reply --dest="$service" "$menu_path" "$@"; }
-labels=$(menu com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string:label,type |
-    awk -F'"' '/variant +string/ { print $2 }' | paste -sd '|')
-labels=${labels#submenu|}
-report "exported menu ($menu_path)" "$(($(tr -cd '|' <<<"$labels" | wc -c) + 1)) items: $labels"
-# item_id LABEL: the menu item's id in the exported layout.
-item_id() {
-    menu com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string:label |
-        awk -v want="$1" '/int32/ { id = $2 } index($0, "\"" want "\"") { print id; exit }'
-}
-click_item() {
-    menu com.canonical.dbusmenu.Event "int32:$(item_id "$1")" string:clicked variant:int32:0 uint32:0 >/dev/null
-}
-windows() { grep -o 'set_title(.*)' "$W/protocol.log" | sed 's/set_title(//; s/)$//' | paste -sd ' '; }
+labels=$(menu_labels)
+report "exported menu ($MENU_PATH)" "$(($(tr -cd '|' <<<"$labels" | wc -c) + 1)) items: $labels"
 # The windows opened since BEFORE was noted.
 new_windows() {
     local now
