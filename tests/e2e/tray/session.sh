@@ -150,6 +150,10 @@ start_sentari() {
 # Waits for the docked icon and notes where it is.
 find_icon() {
     wait_for 15 icon_docked || true
+    locate_icon
+}
+# Notes the docked icon's window (ICON), centre (ICON_X, ICON_Y) and size (ICON_W, ICON_H).
+locate_icon() {
     ICON=$(icon_window)
     [ -n "$ICON" ] || fail "the icon did not dock"
     eval "$(xdotool getwindowgeometry --shell "$ICON")"

@@ -62,10 +62,7 @@ wait_for 10 icon_docked || fail "no icon after the offer"
 [ "$(setting CreateSignature)" = "don't ask" ] || fail "CreateSignature is '$(setting CreateSignature)' after No"
 
 # "Add clipboard to Sentari Data" asks first; with the box ticked only Yes goes on.
-ICON=$(icon_window)
-eval "$(xdotool getwindowgeometry --shell "$ICON")"
-ICON_X=$((X + WIDTH / 2))
-ICON_Y=$((Y + HEIGHT / 2))
+locate_icon
 printf 'A new saying' | xclip -i -selection clipboard
 lines=$(wc -l <"$DATA")
 xdotool mousemove "$ICON_X" "$ICON_Y" click 3

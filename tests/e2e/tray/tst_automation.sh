@@ -46,10 +46,7 @@ before=$(quote_of "$SIG1")
 [ "$(quote_of "$SIG1")" != "$before" ] || fail "sentari --change-quote did not change the quote"
 
 # The hover shows the quote the call chose.
-ICON=$(icon_window)
-eval "$(xdotool getwindowgeometry --shell "$ICON")"
-ICON_X=$((X + WIDTH / 2))
-ICON_Y=$((Y + HEIGHT / 2))
+locate_icon
 hover_icon
 [ "$(popup_text)" = "$(quote_of "$SIG1")" ] || fail "the pop-up shows '$(popup_text)', not the called-for quote"
 leave_icon

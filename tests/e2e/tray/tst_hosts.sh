@@ -86,10 +86,7 @@ restart_host
 wait_for 15 icon_docked || fail "the icon did not dock again after $HOST_KIND restarted"
 kill -0 "$SENTARI_PID" || fail "sentari ended when $HOST_KIND restarted"
 wait_for 5 sh -c 'xwininfo -id "$0" | grep -q IsViewable' "$(icon_window)" || fail "the icon is not shown after the restart"
-ICON=$(icon_window)
-eval "$(xdotool getwindowgeometry --shell "$ICON")"
-ICON_X=$((X + WIDTH / 2))
-ICON_Y=$((Y + HEIGHT / 2))
+locate_icon
 hover_icon
 leave_icon
 echo "ok"

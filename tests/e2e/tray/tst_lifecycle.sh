@@ -22,10 +22,8 @@ wait_for 10 icon_docked || fail "the icon did not dock into the tray that starte
 # Once the icon is in, the notice is no longer true and goes.
 no_waiting_message() { ! waiting_message; }
 wait_for 5 no_waiting_message || fail "the waiting notice stayed after the icon docked"
-eval "$(xdotool getwindowgeometry --shell "$(icon_window)")"
-[ "$WIDTH" -ge 22 ] && [ "$HEIGHT" -ge 22 ] || fail "the icon got a ${WIDTH}x${HEIGHT} slot"
-ICON_X=$((X + WIDTH / 2))
-ICON_Y=$((Y + HEIGHT / 2))
+locate_icon
+[ "$ICON_W" -ge 22 ] && [ "$ICON_H" -ge 22 ] || fail "the icon got a ${ICON_W}x$ICON_H slot"
 hover_icon
 leave_icon
 
@@ -44,10 +42,7 @@ menu_closed() { [ -z "$(named_window PopupQuote)" ]; }
 wait_for 5 menu_closed || fail "Escape did not close the menu"
 wait_for 10 icon_docked || fail "the icon did not dock again after the tray restarted"
 ! waiting_message || fail "the waiting message came a second time"
-ICON=$(icon_window)
-eval "$(xdotool getwindowgeometry --shell "$ICON")"
-ICON_X=$((X + WIDTH / 2))
-ICON_Y=$((Y + HEIGHT / 2))
+locate_icon
 hover_icon
 leave_icon
 

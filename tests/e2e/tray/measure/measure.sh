@@ -43,10 +43,7 @@ BP=$!
 PIDS+=($BP)
 wait_for 10 icon_docked
 wait_for 10 bare_shown
-ICON=$(icon_window)
-eval "$(xdotool getwindowgeometry --shell "$ICON")"
-ICON_X=$((X + WIDTH / 2))
-ICON_Y=$((Y + HEIGHT / 2))
+locate_icon
 for i in 1 2 3 4 5 6 7 8 9 10; do
     hover_icon
     leave_icon
