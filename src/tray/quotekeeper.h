@@ -81,8 +81,4 @@ private:
     SignatureRefresher refresher_;
 };
 
-// Joins clipboard text into one line: cut at CR LF, leading empty lines dropped, every
-// later part appended after one space.
-QString joinLines(const QString& source);
-
 } // namespace sentari::tray

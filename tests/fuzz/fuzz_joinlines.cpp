@@ -3,7 +3,7 @@
 // lost, added or moved. Input: the clipboard text as UTF-8.
 
 #include "fuzzinput.h"
-#include "tray/quotekeeper.h"
+#include "tray/joinlines.h"
 
 #include <QString>
 

@@ -3,6 +3,7 @@
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 #include "tempstore.h"
+#include "tray/joinlines.h"
 #include "tray/quotekeeper.h"
 
 #include <QDir>
