@@ -20,7 +20,13 @@ if [ -z "${SENTARI_E2E_WORK:-}" ]; then
     unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
     status=0
     dbus-run-session -- bash ${SENTARI_E2E_TRACE:+-x} "$0" "$@" || status=$?
-    rm -rf "$SENTARI_E2E_WORK"
+    if [ $status -eq 0 ]; then
+        rm -rf "$SENTARI_E2E_WORK"
+    else
+        # A failure is rare and hard to repeat: its screenshots and logs stay for a look.
+        rm -rf "$XDG_RUNTIME_DIR"
+        echo "the test's files (screenshots, logs) are kept in $SENTARI_E2E_WORK" >&2
+    fi
     exit $status
 fi
 
@@ -47,7 +53,7 @@ fail() {
         xwininfo -root -tree 2>/dev/null | grep -E '"Sentari|trayer|panel' >&2 || true
     fi
     local log
-    for log in sentari openbox trayer; do
+    for log in sentari openbox trayer host; do
         [ -s "$W/$log.log" ] && sed "s/^/$log: /" "$W/$log.log" >&2
     done
     exit 1
