@@ -199,8 +199,13 @@ void append(const fs::path& path, std::string_view data, std::string_view what)
         fail("add to", what, path, *why);
     if ((st.st_mode & 0222) == 0)
         fail("add to", what, path, "it is read-only, so it was left as it is");
-    if (!writeAll(fd.fd, data) || ::fsync(fd.fd) != 0)
-        fail("add to", what, path, errno);
+    if (!writeAll(fd.fd, data) || ::fsync(fd.fd) != 0) {
+        const int error = errno;
+        // Half a line would read as a line of its own, and a retry would add it twice.
+        if (::ftruncate(fd.fd, st.st_size) == 0)
+            ::fsync(fd.fd);
+        fail("add to", what, path, error);
+    }
 }
 
 fs::path lockBeside(const fs::path& file)

@@ -73,7 +73,13 @@ struct SettingsStore::Impl {
         refresh();
         if (!change(ini))
             return;
-        fileio::writeAtomically(locations.settingsFile, ini.serialize(), "the settings file");
+        try {
+            fileio::writeAtomically(locations.settingsFile, ini.serialize(), "the settings file");
+        } catch (...) {
+            // The change lives only in memory: read the file again rather than show it.
+            iniLoaded = false;
+            throw;
+        }
         iniId = fileio::identify(locations.settingsFile);
     }
 

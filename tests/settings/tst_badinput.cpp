@@ -10,7 +10,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <fstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,6 +56,27 @@ struct Outcome {
     QByteArray out, message;
 };
 
+// Files of this process grow no further than `bytes` while it lives (none when 0).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        if (bytes == 0)
+            return;
+        rlimit lowered = old_;
+        lowered.rlim_cur = bytes;
+        ::signal(SIGXFSZ, SIG_IGN); // a failed write, not a dead process
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &old_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+};
+
 } // namespace
 
 class BadInputTest : public QObject {
@@ -61,6 +84,7 @@ class BadInputTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir_;
     QByteArray d_; // the folder's path
+    rlim_t fileSizeLimit_ = 0;
 
     QByteArray expand(QByteArray s) const { return s.replace("$D", d_); }
     std::string at(const QByteArray& name) const
@@ -70,7 +94,8 @@ class BadInputTest : public QObject {
     StoreLocations locations() const { return {at("ini"), (d_ + "/cache").toStdString()}; }
 
     // "NAME=BYTES", "fifo NAME", "dir NAME", "link NAME TARGET", "chmod MODE NAME",
-    // "size NAME BYTES"; NAME "ini" is the settings file.
+    // "size NAME BYTES", "limit BYTES" (no file of this process grows past that, as on a full
+    // disk); NAME "ini" is the settings file.
     void setUp(const QByteArrayList& steps)
     {
         QDir().mkpath(d_ + "/config/Sentari");
@@ -94,6 +119,8 @@ class BadInputTest : public QObject {
                 modes.append({at(w[2]), w[1].toInt(nullptr, 8)});
             } else if (w[0] == "size") {
                 QCOMPARE(::truncate(at(w[1]).c_str(), w[2].toLongLong()), 0);
+            } else if (w[0] == "limit") {
+                fileSizeLimit_ = static_cast<rlim_t>(w[1].toLongLong());
             } else {
                 QFAIL(step.constData());
             }
@@ -135,6 +162,7 @@ class BadInputTest : public QObject {
         SettingsStore store(locations());
         const qsizetype space = action.indexOf(' ');
         const QByteArray verb = action.left(space), arg = expand(action.mid(space + 1));
+        const FileSizeLimit limit(fileSizeLimit_);
         try {
             if (verb == "refresh") {
                 const auto r = store.refreshSignatures(arg.toStdString());
@@ -145,6 +173,18 @@ class BadInputTest : public QObject {
             }
             if (verb == "add") {
                 store.addQuote({}, arg.toStdString());
+                return {};
+            }
+            if (verb == "set") { // set KEY=VALUE: a failure tells what the same store reads then
+                const std::string key = arg.left(arg.indexOf('=')).toStdString();
+                try {
+                    store.writeSetting(key, arg.mid(arg.indexOf('=') + 1).toStdString());
+                } catch (const StoreError& e) {
+                    return {1,
+                            {},
+                            QByteArray(e.what()) + " The store reads " +
+                                store.readSetting(key).c_str()};
+                }
                 return {};
             }
             const qsizetype gap = arg.indexOf(' '); // delete N QUOTE
@@ -196,6 +236,7 @@ private slots:
     void init()
     {
         dir_ = std::make_unique<QTemporaryDir>();
+        fileSizeLimit_ = 0;
         d_ = QFile::encodeName(dir_->path());
     }
 
@@ -306,6 +347,10 @@ void BadInputTest::badInput_data()
         {"delete a line with controls", quotes("x\x1by\r\nz\r\n"), "delete 1 xy", 0, {}, {}, {"q.txt=z\r\n"}},
         {"add to a read-only data file", {Ini, "q.txt=a\r\n", "chmod 444 q.txt"}, "add b", 1, {}, "read-only",
          {"q.txt=a\r\n"}},
+        {"add on a full disk", {Ini, "q.txt=a\r\n", "limit 8"}, "add a longer quote", 1, {}, "File too large",
+         {"q.txt=a\r\n"}},
+        {"set in a read-only settings file", {Ini + "Intro1=old\n", "chmod 444 ini"}, "set Intro1=new", 1, {},
+         "read-only, so it was left as it is. The store reads old", {"key Intro1=old"}},
         {"delete through a symlink", {Ini, "r.txt=a\r\nb\r\n", "link q.txt r.txt"}, "delete 1 a", 0, {}, {},
          {"link q.txt", "r.txt=b\r\n"}},
         {"delete from a FIFO", {Ini, "fifo q.txt"}, "delete 1 a", 1, {}, "FIFO"},
