@@ -117,8 +117,14 @@ void SaverGuard::tryGrabs()
         return;
     if (!keyboardHeld_)
         keyboardHeld_ = window->setKeyboardGrabEnabled(true);
-    if (!pointerHeld_)
-        pointerHeld_ = window->setMouseGrabEnabled(true);
+    if (!pointerHeld_) {
+        // The toolkit's pointer grab says yes even when another client holds the pointer, so
+        // it counts only when the pointer was free before and is no longer free after.
+        if (!watch_)
+            pointerHeld_ = window->setMouseGrabEnabled(true);
+        else if (pointerGrabbable())
+            pointerHeld_ = window->setMouseGrabEnabled(true) && !pointerGrabbable();
+    }
     // Only X11 tells who holds the input; elsewhere one request is all there is.
     if (!idMask_)
         return;
@@ -136,6 +142,22 @@ void SaverGuard::tryGrabs()
         blocked_ = blocked;
         emit inputBlocked(blocked);
     }
+}
+
+bool SaverGuard::pointerGrabbable() const
+{
+    const Reply<xcb_grab_pointer_reply_t> reply(xcb_grab_pointer_reply(
+        watch_,
+        xcb_grab_pointer(watch_, 0, root_, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, XCB_NONE,
+                         XCB_NONE, XCB_CURRENT_TIME),
+        nullptr));
+    if (!reply || reply->status != XCB_GRAB_STATUS_SUCCESS)
+        return false;
+    xcb_ungrab_pointer(watch_, XCB_CURRENT_TIME);
+    // A round trip: the server has let go before the toolkit's connection asks for the grab.
+    const Reply<xcb_get_input_focus_reply_t> sync(
+        xcb_get_input_focus_reply(watch_, xcb_get_input_focus(watch_), nullptr));
+    return true;
 }
 
 void SaverGuard::readEvents()

@@ -37,6 +37,8 @@ signals:
 
 private:
     void tryGrabs();
+    // Whether another client could grab the pointer now (asked on the watching connection).
+    bool pointerGrabbable() const;
     void readEvents();
     void handleEvent(const void* message);
     void raiseAbove();
