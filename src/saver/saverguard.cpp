@@ -98,12 +98,7 @@ void SaverGuard::stop()
         main_->windowHandle()->setMouseGrabEnabled(false);
     }
     keyboardHeld_ = pointerHeld_ = false;
-    delete watchNotifier_;
-    watchNotifier_ = nullptr;
-    if (watch_) {
-        xcb_disconnect(watch_);
-        watch_ = nullptr;
-    }
+    closeWatch();
     if (blocked_) {
         blocked_ = false;
         emit inputBlocked(false);
@@ -167,6 +162,23 @@ void SaverGuard::readEvents()
     while (xcb_generic_event_t* event = xcb_poll_for_event(watch_)) {
         handleEvent(event);
         std::free(event);
+    }
+    // A broken connection stays readable and never yields an event again.
+    if (xcb_connection_has_error(watch_))
+        closeWatch();
+}
+
+void SaverGuard::closeWatch()
+{
+    // Later: this may run inside the notifier's own signal.
+    if (watchNotifier_) {
+        watchNotifier_->setEnabled(false);
+        watchNotifier_->deleteLater();
+        watchNotifier_ = nullptr;
+    }
+    if (watch_) {
+        xcb_disconnect(watch_);
+        watch_ = nullptr;
     }
 }
 
