@@ -80,13 +80,7 @@ void prepareStore(SettingsStore& store)
 
 SaverSettings readSettings(SettingsStore& store)
 {
-    return SaverSettings::read([&](std::string_view key) {
-        try {
-            return store.readSetting(key);
-        } catch (const StoreError&) {
-            return std::string(); // the first values stand in
-        }
-    });
+    return SaverSettings::read(store);
 }
 
 QuoteSource quoteSource(SettingsStore& store)

@@ -98,12 +98,7 @@ void SaverGuard::stop()
         main_->windowHandle()->setMouseGrabEnabled(false);
     }
     keyboardHeld_ = pointerHeld_ = false;
-    delete watchNotifier_;
-    watchNotifier_ = nullptr;
-    if (watch_) {
-        xcb_disconnect(watch_);
-        watch_ = nullptr;
-    }
+    closeWatch();
     if (blocked_) {
         blocked_ = false;
         emit inputBlocked(false);
@@ -117,8 +112,14 @@ void SaverGuard::tryGrabs()
         return;
     if (!keyboardHeld_)
         keyboardHeld_ = window->setKeyboardGrabEnabled(true);
-    if (!pointerHeld_)
-        pointerHeld_ = window->setMouseGrabEnabled(true);
+    if (!pointerHeld_) {
+        // The toolkit's pointer grab says yes even when another client holds the pointer, so
+        // it counts only when the pointer was free before and is no longer free after.
+        if (!watch_)
+            pointerHeld_ = window->setMouseGrabEnabled(true);
+        else if (pointerGrabbable())
+            pointerHeld_ = window->setMouseGrabEnabled(true) && !pointerGrabbable();
+    }
     // Only X11 tells who holds the input; elsewhere one request is all there is.
     if (!idMask_)
         return;
@@ -138,6 +139,22 @@ void SaverGuard::tryGrabs()
     }
 }
 
+bool SaverGuard::pointerGrabbable() const
+{
+    const Reply<xcb_grab_pointer_reply_t> reply(xcb_grab_pointer_reply(
+        watch_,
+        xcb_grab_pointer(watch_, 0, root_, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, XCB_NONE,
+                         XCB_NONE, XCB_CURRENT_TIME),
+        nullptr));
+    if (!reply || reply->status != XCB_GRAB_STATUS_SUCCESS)
+        return false;
+    xcb_ungrab_pointer(watch_, XCB_CURRENT_TIME);
+    // A round trip: the server has let go before the toolkit's connection asks for the grab.
+    const Reply<xcb_get_input_focus_reply_t> sync(
+        xcb_get_input_focus_reply(watch_, xcb_get_input_focus(watch_), nullptr));
+    return true;
+}
+
 void SaverGuard::readEvents()
 {
     if (!watch_)
@@ -145,6 +162,23 @@ void SaverGuard::readEvents()
     while (xcb_generic_event_t* event = xcb_poll_for_event(watch_)) {
         handleEvent(event);
         std::free(event);
+    }
+    // A broken connection stays readable and never yields an event again.
+    if (xcb_connection_has_error(watch_))
+        closeWatch();
+}
+
+void SaverGuard::closeWatch()
+{
+    // Later: this may run inside the notifier's own signal.
+    if (watchNotifier_) {
+        watchNotifier_->setEnabled(false);
+        watchNotifier_->deleteLater();
+        watchNotifier_ = nullptr;
+    }
+    if (watch_) {
+        xcb_disconnect(watch_);
+        watch_ = nullptr;
     }
 }
 

@@ -37,7 +37,10 @@ signals:
 
 private:
     void tryGrabs();
+    // Whether another client could grab the pointer now (asked on the watching connection).
+    bool pointerGrabbable() const;
     void readEvents();
+    void closeWatch();
     void handleEvent(const void* message);
     void raiseAbove();
     void takeFocus();

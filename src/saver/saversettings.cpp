@@ -1,6 +1,7 @@
 #include "saversettings.h"
 
 #include "platform/qtstring.h"
+#include "settings/settingsstore.h"
 
 #include <array>
 
@@ -26,6 +27,17 @@ SaverSettings SaverSettings::read(const Reader& read)
         std::int32_t(keys::number(keys::ScrTransition, read(keys::ScrTransition)).value_or(1));
     s.password = qs(read(keys::Password));
     return s;
+}
+
+SaverSettings SaverSettings::read(SettingsStore& store)
+{
+    try {
+        return read([&](std::string_view key) { return store.readSetting(key); });
+    } catch (const StoreError&) {
+        // An unreadable file says nothing about the values: all first ones, not the
+        // fallbacks of hand-edited values.
+        return {};
+    }
 }
 
 std::int64_t SaverSettings::pausePasses() const

@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+namespace sentari {
+class SettingsStore;
+}
+
 namespace sentari::saver {
 
 // The saver's keys as numbers. A colour or speed outside its key's range reads as the key's
@@ -28,6 +32,8 @@ struct SaverSettings {
 
     using Reader = std::function<std::string(std::string_view key)>;
     static SaverSettings read(const Reader& read);
+    // From the store; the first values when it cannot read its file.
+    static SaverSettings read(SettingsStore& store);
 
     // Passes of message processing after a quote.
     std::int64_t pausePasses() const;

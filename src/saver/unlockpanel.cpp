@@ -31,6 +31,9 @@ UnlockPanel::UnlockPanel(const platform::TwipsScale& twips, std::uint32_t backgr
     // Made after the caption, so that it stacks and takes focus after it.
     box_ = new QLineEdit(this); // NOLINT(cppcoreguidelines-prefer-member-initializer)
     box_->setEchoMode(QLineEdit::Password);
+    // The toolkit lets go of the pointer grab when a pop-up menu closes; a password box's
+    // menu offers nothing anyway.
+    box_->setContextMenuPolicy(Qt::NoContextMenu);
     QFont boxFont(QStringLiteral("Verdana"));
     boxFont.setBold(true);
     boxFont.setPointSize(24);

@@ -1,7 +1,10 @@
 #include "saver/chardrawer.h"
 #include "saver/linelayout.h"
 #include "saver/saversettings.h"
+#include "settings/settingsstore.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -228,6 +231,19 @@ private slots:
         QCOMPARE(s.background, bg);
         QCOMPARE(s.pausePasses(), pausePasses);
         QCOMPARE(s.speed, speed);
+    }
+    void unreadableSettingsGiveFirstValues()
+    {
+        const QTemporaryDir dir;
+        const QString file = dir.path() + "/Sentari.ini";
+        QVERIFY(QDir().mkpath(file)); // a folder where the file should be
+        sentari::SettingsStore store({file.toStdString(), (dir.path() + "/cache").toStdString()});
+        QVERIFY_THROWS_EXCEPTION(sentari::StoreError, store.readSetting("scrTiming"));
+        const SaverSettings s = SaverSettings::read(store);
+        const SaverSettings first;
+        QCOMPARE(s.transition, first.transition);
+        QCOMPARE(s.pausePasses(), first.pausePasses());
+        QVERIFY(s.pausePasses() > 0);
     }
 };
 

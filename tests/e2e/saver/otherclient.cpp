@@ -1,6 +1,8 @@
 // Another X client doing what other programs do to a running saver.
-//   hold              grabs the keyboard, prints "grabbed", keeps it until killed
-//   probe             tries to grab the keyboard: exit 0 when it could, 3 when someone holds it
+//   hold              grabs the keyboard and the pointer, prints "grabbed", keeps them until
+//                     killed
+//   probe keyboard|pointer
+//                     tries to grab that device: exit 0 when it could, 3 when someone holds it
 //   overlay X Y W H   maps a grey override-redirect window (a notification), prints its id,
 //                     stays until killed
 #include <cstdint>
@@ -12,7 +14,7 @@
 
 namespace {
 
-int grabKeyboard(xcb_connection_t* c, xcb_window_t root, bool keep)
+bool grabKeyboard(xcb_connection_t* c, xcb_window_t root)
 {
     auto* reply = xcb_grab_keyboard_reply(
         c,
@@ -20,6 +22,29 @@ int grabKeyboard(xcb_connection_t* c, xcb_window_t root, bool keep)
         nullptr);
     const bool grabbed = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
     std::free(reply);
+    return grabbed;
+}
+
+bool grabPointer(xcb_connection_t* c, xcb_window_t root)
+{
+    auto* reply = xcb_grab_pointer_reply(c,
+                                         xcb_grab_pointer(c, 1, root, 0, XCB_GRAB_MODE_ASYNC,
+                                                          XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE,
+                                                          XCB_CURRENT_TIME),
+                                         nullptr);
+    const bool grabbed = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+    std::free(reply);
+    return grabbed;
+}
+
+int grab(xcb_connection_t* c, xcb_window_t root, const char* what)
+{
+    const bool keep = what == nullptr;
+    bool grabbed = true;
+    if (keep || std::strcmp(what, "keyboard") == 0)
+        grabbed = grabKeyboard(c, root);
+    if (grabbed && (keep || std::strcmp(what, "pointer") == 0))
+        grabbed = grabPointer(c, root);
     std::printf("%s\n", grabbed ? "grabbed" : "held by another client");
     std::fflush(stdout);
     if (!grabbed)
@@ -65,10 +90,13 @@ int main(int argc, char** argv)
         xcb_screen_next(&it);
     const xcb_screen_t* screen = it.data;
     const char* mode = argc > 1 ? argv[1] : "";
-    if (std::strcmp(mode, "hold") == 0 || std::strcmp(mode, "probe") == 0)
-        return grabKeyboard(c, screen->root, mode[0] == 'h');
+    if (std::strcmp(mode, "hold") == 0)
+        return grab(c, screen->root, nullptr);
+    if (std::strcmp(mode, "probe") == 0 && argc == 3 &&
+        (std::strcmp(argv[2], "keyboard") == 0 || std::strcmp(argv[2], "pointer") == 0))
+        return grab(c, screen->root, argv[2]);
     if (std::strcmp(mode, "overlay") == 0 && argc == 6)
         return overlay(c, screen, argv + 2);
-    std::fprintf(stderr, "usage: otherclient hold | probe | overlay X Y W H\n");
+    std::fprintf(stderr, "usage: otherclient hold | probe keyboard|pointer | overlay X Y W H\n");
     return 2;
 }

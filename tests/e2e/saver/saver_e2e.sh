@@ -235,11 +235,12 @@ lock)
     bright() { convert "$work/shot.png" -crop "$1" -colorspace Gray -threshold 50% -format '%[fx:mean]' info:; }
     notice_strip=1920x120+0+890 # the notice sits low on the screen, the quotes high
 
-    # Another client holds the keyboard as the saver starts: the saver says so and waits.
+    # Another client holds the keyboard and pointer as the saver starts: the saver says so
+    # and waits.
     "$other_client" hold >"$work/hold.txt" 2>&1 &
     hold_pid=$!
     other_pids+=("$hold_pid")
-    [[ $(first_line "$work/hold.txt") == grabbed ]] || fail "the other client could not grab the keyboard"
+    [[ $(first_line "$work/hold.txt") == grabbed ]] || fail "the other client could not grab keyboard and pointer"
     start_saver /s
     sleep 1.5
     import -window root "$work/shot.png" || fail "no screenshot"
@@ -247,8 +248,10 @@ lock)
     awk -v l="$lit" 'BEGIN { exit !(l > 0.002) }' || fail "no notice that another program holds the keyboard (lit $lit)"
     kill "$hold_pid"; wait "$hold_pid" 2>/dev/null
     sleep 0.5
-    "$other_client" probe >/dev/null 2>&1
-    [[ $? == 3 ]] || fail "the saver did not take the keyboard once it was free"
+    for device in keyboard pointer; do
+        "$other_client" probe $device >/dev/null 2>&1
+        [[ $? == 3 ]] || fail "the saver did not take the $device once it was free"
+    done
     import -window root "$work/shot.png" || fail "no screenshot"
     lit=$(bright "$notice_strip")
     awk -v l="$lit" 'BEGIN { exit !(l < 0.0005) }' || fail "the notice stays although the saver holds the keyboard (lit $lit)"
