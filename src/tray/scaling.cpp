@@ -20,6 +20,8 @@ ScaleSettings oneScaleFactor(const ScaleSettings& given)
     const double factor = given.scaleFactor.toDouble(&number);
     if (!number || factor <= 0)
         return given; // Qt ignores it too
+    if (factor == 1)
+        return given; // nothing to multiply; the screen's own factor (Xft.dpi) stays
     QByteArrayList each;
     for (int i = 0; i < ScreensCovered; ++i)
         each << given.scaleFactor.trimmed();

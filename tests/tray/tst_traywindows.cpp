@@ -126,6 +126,8 @@ private slots:
         QTest::newRow("both: the per-screen one wins")
             << QByteArray("2") << QByteArray("DP-1=2;HDMI-1=1") << QByteArray("DP-1=2;HDMI-1=1");
         QTest::newRow("screens only") << QByteArray() << QByteArray("2") << QByteArray("2");
+        QTest::newRow("one: the screen's own factor stays")
+            << QByteArray("1") << QByteArray() << QByteArray();
         QTest::newRow("not a number: left to Qt")
             << QByteArray("big") << QByteArray() << QByteArray();
     }
