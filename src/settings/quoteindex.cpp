@@ -268,7 +268,18 @@ void QuoteIndex::saveCache(const fs::path& cacheFile)
         return; // an unwritable cache only costs speed
     }
     const int fd = ::open(cacheFile.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd >= 0 && mapCache(fd, bytes.size()))
+    if (fd < 0)
+        return;
+    // Another process may have put the index of another version of the file there since.
+    struct stat st {};
+    Header onDisk{};
+    if (::fstat(fd, &st) != 0 || static_cast<std::uint64_t>(st.st_size) != bytes.size() ||
+        ::pread(fd, &onDisk, sizeof onDisk, 0) != static_cast<ssize_t>(sizeof onDisk) ||
+        std::memcmp(&onDisk, bytes.data(), sizeof onDisk) != 0) {
+        ::close(fd);
+        return;
+    }
+    if (mapCache(fd, bytes.size()))
         std::vector<Entry>().swap(built_); // the mapping holds the entries now
 }
 
