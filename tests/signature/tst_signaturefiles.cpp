@@ -27,6 +27,8 @@ private slots:
         QTest::newRow("empty lines inside stay") << QByteArray("a\r\n\r\nb\r\n") << "a\r\n\r\nb";
         QTest::newRow("LF and CR line ends") << QByteArray("\na\nb\rc\n") << "a\r\nb\r\nc";
         QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF\xE2\x82\xAC") << "\u20AC";
+        QTest::newRow("UTF-8 with BOM and a bad byte")
+            << QByteArray("\xEF\xBB\xBF\xE2\x82\xAC \xE9") << "\u20AC \uFFFD";
         QTest::newRow("UTF-8") << QByteArray("\xE2\x82\xAC 5") << "\u20AC 5";
         QTest::newRow("Windows-1252") << QByteArray("Caf\xE9 \x80") << "Caf\u00E9 \u20AC";
         QTest::newRow("long line") << (Long + "\r\n").toLatin1() << Long;
