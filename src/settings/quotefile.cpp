@@ -37,7 +37,7 @@ DataFileFormat formatOf(const fs::path& file, std::string_view quote, const Inde
     // ASCII reads the same in UTF-8 and Windows-1252 (UTF-16 says so in its first bytes),
     // so only a quote beyond ASCII needs the whole file looked at.
     std::optional<DataFileFormat> found = sniffLineEnds(file);
-    if (found && !isAscii(quote)) {
+    if (!found || !isAscii(quote)) {
         const QuoteIndex* index = indexOf();
         found = index ? std::optional(index->format()) : std::nullopt;
     }

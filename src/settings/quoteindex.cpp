@@ -81,6 +81,8 @@ std::optional<DataFileFormat> sniffLineEnds(const fs::path& file)
     scanner.feed(std::string_view(head).substr(std::min(bom, head.size())), ignored);
     if (head.size() == size)
         scanner.finish(ignored);
+    else if (!scanner.lineEndKnown())
+        return std::nullopt; // no break in the head: only the whole file tells
     format.lineEnd = scanner.lineEnd();
     const auto width = static_cast<std::size_t>(text::unitWidth(format.encoding));
     format.endsWithNewline =

@@ -133,7 +133,7 @@ std::uint64_t fnv1a(std::string_view bytes);
 
 // The line-end style of a file from its first line break and its last bytes, without
 // reading the rest; of the encoding only a UTF-16 byte-order mark is looked at. Nothing when
-// the file cannot be read.
+// the file cannot be read or its first 64 KiB hold no line break.
 std::optional<DataFileFormat> sniffLineEnds(const std::filesystem::path& file);
 
 } // namespace sentari

@@ -359,6 +359,9 @@ void BadInputTest::badInput_data()
         {"delete from a file named in Latin-1", {latin1, "caf\xE9.txt=a\r\nb\r\n"}, "delete 2 b", 0, {}, {},
          {"caf\xE9.txt=a\r\n"}},
     };
+    const QByteArray longLine(70000, 'x'); // its line end lies beyond what a first look reads
+    cases.push_back({"add to a file with a long first line", quotes(longLine + "\nb\n"), "add new", 0, {}, {},
+                     {"q.txt=" + longLine + "\nb\nnew\n"}});
     // Odd numbers in the font keys: the signature's RTF falls back to 10 pt black.
     for (const char* size : {"abc", "-3", "1e400", "99999999999999999999", "0"})
         cases.push_back({QByteArray("Fontsize ") + size, {signatureIni("$D/s.rtf", QByteArray("Fontsize1=") +
