@@ -144,6 +144,10 @@ std::string IniDocument::closed(const Line& line) const
 std::string IniDocument::serialize() const
 {
     std::string out = bom_ ? std::string(Bom) : std::string();
+    // A line that came to the top (lines above it removed) and starts with a mark's bytes
+    // would lose them to the reader, and its key its name: an empty line keeps it second.
+    if (!bom_ && !lines_.empty() && lines_.front().raw.starts_with(Bom))
+        out += eol_;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const Line& line = lines_[i];
         if (i + 1 == lines_.size() || (line.ended && !line.dangling))

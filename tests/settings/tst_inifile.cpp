@@ -163,6 +163,8 @@ private slots:
         QTest::newRow("an open quote and keys in two cases")
             << QByteArray("[General]\nB=\"x\nA=2\na=3\n");
         QTest::newRow("only a BOM") << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("a BOM's bytes starting the second line") << QByteArray("A=1\n\xEF\xBB\xBF"
+                                                                              "B=2\n");
         QTest::newRow("empty") << QByteArray();
     }
     void writesChangeOnlyTheirKey()
