@@ -78,11 +78,6 @@ void prepareStore(SettingsStore& store)
     }
 }
 
-SaverSettings readSettings(SettingsStore& store)
-{
-    return SaverSettings::read(store);
-}
-
 QuoteSource quoteSource(SettingsStore& store)
 {
     return [&store] {
@@ -128,7 +123,7 @@ int runSaver(QElapsedTimer& started)
 {
     SettingsStore store;
     prepareStore(store);
-    const SaverSettings settings = readSettings(store);
+    const SaverSettings settings = SaverSettings::read(store);
     if (!settings.password.isEmpty() && !decodePassword(settings.password))
         std::fprintf(stderr, "sentarisaver: the stored password is damaged and could never be "
                              "typed, so the screen is not locked; set a new password with "
@@ -164,7 +159,7 @@ int runHosted(const Launch& launch)
     }
     SettingsStore store;
     prepareStore(store);
-    const auto settings = readSettings(store);
+    const auto settings = SaverSettings::read(store);
     const platform::TwipsScale twips(platform::twipsPerPixel(QGuiApplication::primaryScreen()));
     HostedSaver saver(std::move(target), settings, twips, quoteSource(store));
     saver.start();

@@ -310,22 +310,9 @@ std::string SettingsStore::readTextFile(const fs::path& path) const
     std::string bytes = std::move(*read);
     if (const auto utf16 = text::utf16ByBom(bytes))
         return text::decode(std::string_view(bytes).substr(2), *utf16);
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
-        // Marked as UTF-8: a bad byte in it is one bad character, not another encoding.
-        std::string text;
-        text.reserve(bytes.size());
-        for (std::size_t at = 3; at < bytes.size();) {
-            const std::size_t length = text::sequenceLength(bytes, at);
-            if (length == 0) {
-                text += "\xEF\xBF\xBD";
-                ++at;
-            } else {
-                text.append(bytes, at, length);
-                at += length;
-            }
-        }
-        return text;
-    }
+    // Marked as UTF-8: a bad byte in it is one bad character (U+FFFD), not another encoding.
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        return text::fromCodePoints(text::toCodePoints(std::string_view(bytes).substr(3)));
     if (!text::isValidUtf8(bytes))
         return text::cp1252ToUtf8(bytes);
     return bytes;

@@ -113,16 +113,11 @@ void TrayController::rightPress()
 {
     if (busy_)
         return;
+    const Answering answering(*this);
     // A pop-up that is open meanwhile is measured from where the menu opened from now on.
     const QPoint cursor = desktop_.cursorPos();
     popup_.setAnchor(cursor);
-    if (!TrayMenu::canPopUp()) {
-        // An ordinary window that nothing closes by itself must not keep the icon deaf.
-        menu_.show(cursor);
-        return;
-    }
-    const Answering answering(*this);
-    menu_.exec(cursor);
+    menu_.open(cursor);
 }
 
 void TrayController::changeQuoteAfterSave(const QString& unwrittenFile)

@@ -103,28 +103,23 @@ void TrayMenu::build()
     }
 }
 
-bool TrayMenu::canPopUp()
+void TrayMenu::open(QPoint cursor)
 {
+    QMenu* m = menu();
+    const QPoint at =
+        menuPosition(cursor, desktop_.screenGeometry(), desktop_.workArea(), m->sizeHint());
     // A Wayland pop-up needs a parent surface that just had input; a notifier-item host's
-    // D-Bus call brings none, so Qt makes the menu an ordinary window there.
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
-void TrayMenu::exec(QPoint cursor)
-{
-    QMenu* m = menu();
-    m->exec(menuPosition(cursor, desktop_.screenGeometry(), desktop_.workArea(), m->sizeHint()));
-}
-
-void TrayMenu::show(QPoint cursor)
-{
-    QMenu* m = menu();
-    m->popup(menuPosition(cursor, desktop_.screenGeometry(), desktop_.workArea(), m->sizeHint()));
+    // D-Bus call brings none, so Qt makes the menu an ordinary window there, which nothing
+    // closes by itself: waiting for it would keep the icon deaf.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        m->popup(at);
+    else
+        m->exec(at);
 }
 
 void TrayMenu::dismiss()
 {
-    if (menu_ && menu_->isVisible())
+    if (menu_)
         menu_->hide();
 }
 

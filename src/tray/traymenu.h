@@ -27,13 +27,10 @@ public:
     Q_DISABLE_COPY_MOVE(TrayMenu)
     ~TrayMenu() override;
 
-    // Opens the menu for a right press with the pointer at `cursor` and returns when it
-    // closes. The chosen item runs after that, from the event loop.
-    void exec(QPoint cursor);
-    // Whether the menu opens as a pop-up that closes on a click elsewhere. Where it cannot,
-    // it is shown without blocking (show) and closed when the icon is pressed (dismiss).
-    static bool canPopUp();
-    void show(QPoint cursor);
+    // Opens the menu for a right press with the pointer at `cursor`. Where it can be a pop-up
+    // that closes on a click elsewhere, returns when it closes; elsewhere (Wayland) at once,
+    // and dismiss() closes it. The chosen item runs from the event loop either way.
+    void open(QPoint cursor);
     void dismiss();
     // Built on first use. "Change Signature" is usable only while a window listens to
     // signatureWindowWanted.
