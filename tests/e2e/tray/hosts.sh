@@ -10,6 +10,8 @@
 #   notifier-item      status-notifier-watcher with gtk-sni-tray-standalone (no X11 tray)
 #   none               no notification area
 
+source "$(dirname "${BASH_SOURCE[0]}")/notifier_item.sh"
+
 HOST_KIND=
 HOST_PID=
 
@@ -58,12 +60,7 @@ launch_host() {
     icewm) icewm >"$W/host.log" 2>&1 & ;;
     xfce4-panel) xfce4-panel >"$W/host.log" 2>&1 & ;;
     notifier-item)
-        if ! dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-            string:org.kde.StatusNotifierWatcher | grep -q true; then
-            status-notifier-watcher >"$W/watcher.log" 2>&1 &
-            PIDS+=($!)
-            sleep 1
-        fi
+        watcher_up >/dev/null 2>&1 || start_watcher
         gtk-sni-tray-standalone --bottom --end --size 24 >"$W/host.log" 2>&1 &
         ;;
     none) HOST_PID= && return 0 ;;

@@ -3,15 +3,13 @@
 # X11 tray): the host shows sentari's icon with the quote as its tooltip, a click changes the
 # quote, and the host shows sentari's own menu, read over D-Bus, whose items do their work.
 source "$(dirname "$0")/session.sh"
+source "$(dirname "$0")/notifier_item.sh"
 
 start_x
 make_quotes 10
 SIG=$W/signature1.txt
 write_ini "SignatureFile1=$SIG" 'Intro1=<Quote will be inserted here>'
-status-notifier-watcher >"$W/watcher.log" 2>&1 &
-PIDS+=($!)
-watcher_up() { dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q true; }
-wait_for 10 watcher_up || fail "the watcher did not start: $(cat "$W/watcher.log")"
+start_watcher
 gtk-sni-tray-standalone --bottom --end --size 24 >"$W/host.log" 2>&1 &
 PIDS+=($!)
 wait_for 10 strut_applied || fail "the notifier-item host did not start: $(tail -3 "$W/host.log")"
@@ -19,28 +17,13 @@ wait_for 10 strut_applied || fail "the notifier-item host did not start: $(tail 
 "$SENTARI" >"$W/sentari.log" 2>&1 &
 SENTARI_PID=$!
 PIDS+=($SENTARI_PID)
-watcher() {
-    dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
-        org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher string:RegisteredStatusNotifierItems
-}
-registered() { watcher | grep -q 'string ":'; }
-wait_for 10 registered || fail "sentari registered no StatusNotifierItem"
-service=$(watcher | awk -F'"' '/string/ { print $2; exit }')
-service=${service%%/*}
+wait_for 10 item_registered || fail "sentari registered no StatusNotifierItem"
+find_item
 [ -z "$(windows_of_type DIALOG)" ] || fail "a waiting message although a notifier-item host runs"
 
-item() { dbus-send --session --print-reply --dest="$service" /StatusNotifierItem "$@"; }
-property() { item org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem "string:$1"; }
-tooltip() { property ToolTip | awk '/string/ { n++; if (n == 2) { sub(/^[^"]*"/, ""); sub(/"$/, ""); print } }'; }
-
 # The menu is exported: the 13 items of the tray menu in order.
-menu_path=$(property Menu | awk -F'"' '/object path/ { print $2 }')
-[ -n "$menu_path" ] && [ "$menu_path" != /NO_DBUSMENU ] || fail "the item exports no menu ($menu_path)"
-labels=$(dbus-send --session --print-reply --dest="$service" "$menu_path" com.canonical.dbusmenu.GetLayout \
-    int32:0 int32:-1 array:string:label,type | awk -F'"' '/variant +string/ { print $2 }' | paste -sd '|')
-labels=${labels#submenu|} # the root item's children-display
-[ "$labels" = "_Help|Sentari screensa_ver|separator|Add quote to _Clipboard|Add clipboard to Sentari _Data|_Delete quote|separator|Change _Sentari data file|separator|Change _Signature|Add signature to _Clipboard|separator|E_xit" ] \
-    || fail "exported menu: $labels"
+[ -n "$MENU_PATH" ] && [ "$MENU_PATH" != /NO_DBUSMENU ] || fail "the item exports no menu ($MENU_PATH)"
+[ "$(menu_labels)" = "$MENU_LABELS" ] || fail "exported menu: $(menu_labels)"
 
 first=$(signature_quote "$SIG")
 [ "$(tooltip)" = "$first" ] || fail "tooltip '$(tooltip)', current quote '$first'"

@@ -36,9 +36,7 @@ none)
     wait_for 10 notice && icon="notice shown" || icon="no notice"
     ;;
 notifier-item)
-    registered() { dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
-        org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher string:RegisteredStatusNotifierItems | grep -q 'string ":'; }
-    wait_for 10 registered && icon="item registered" || icon="not registered"
+    wait_for 10 item_registered && icon="item registered" || icon="not registered"
     popup="tooltip (no hover)" rest="no hover"
     bar=$(xdotool search --onlyvisible --class gtk-sni-tray-standalone | head -1)
     eval "$(xdotool getwindowgeometry --shell "$bar")"
