@@ -7,10 +7,10 @@ saver_pid=
 host_pid=
 other_pids=()
 cleanup() {
-    [[ -n $saver_pid ]] && kill "$saver_pid" 2>/dev/null
-    [[ -n $host_pid ]] && kill "$host_pid" 2>/dev/null
-    for pid in "${other_pids[@]}"; do kill "$pid" 2>/dev/null; done
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+    local pids=($saver_pid $host_pid "${other_pids[@]}" $xvfb_pid) pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    # A process still ending may write into the folder while it is removed.
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -6,6 +6,37 @@ set -Eeuo pipefail
 : "${SENTARI_BIN_DIR:?SENTARI_BIN_DIR must name the build's bin folder}"
 : "${SENTARI_SHARE_DIR:?SENTARI_SHARE_DIR must name the build's share folder}"
 
+# Ends what the test left running: every process whose environment names the test's folder,
+# the ones the bus started on its own (xfce4-panel's xfconfd, which goes on writing its
+# settings into the folder for a while after the bus has gone) included.
+end_leftovers() {
+    local p pids=() left
+    for p in /proc/[0-9]*; do
+        grep -qzxF "SENTARI_E2E_WORK=$SENTARI_E2E_WORK" "$p/environ" 2>/dev/null && pids+=("${p#/proc/}")
+    done
+    [ ${#pids[@]} -gt 0 ] || return 0
+    kill "${pids[@]}" 2>/dev/null || true
+    local end=$((SECONDS + 5))
+    while left=$(alive "${pids[@]}") && [ -n "$left" ] && [ $SECONDS -lt $end ]; do sleep 0.05; done
+    if [ -n "$left" ]; then
+        echo "killing what did not end on SIGTERM: $(ps -o comm= -p "$left" | paste -sd ' ')" >&2
+        kill -KILL ${left//,/ } 2>/dev/null || true
+        sleep 0.2
+    fi
+}
+# alive PID...: those still running, comma-separated (a zombie has ended; only its parent
+# can reap it).
+alive() {
+    local p stat out=()
+    for p in "$@"; do
+        stat=$(cat "/proc/$p/stat" 2>/dev/null) || continue
+        stat=${stat##*) } # the name in parentheses may hold blanks
+        [ "${stat%% *}" != Z ] && out+=("$p")
+    done
+    local IFS=,
+    echo "${out[*]}"
+}
+
 if [ -z "${SENTARI_E2E_WORK:-}" ]; then
     SENTARI_E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/sentari-e2e.XXXXXX")
     export SENTARI_E2E_WORK
@@ -20,6 +51,7 @@ if [ -z "${SENTARI_E2E_WORK:-}" ]; then
     unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
     status=0
     dbus-run-session -- bash ${SENTARI_E2E_TRACE:+-x} "$0" "$@" || status=$?
+    end_leftovers
     if [ $status -eq 0 ]; then
         rm -rf "$SENTARI_E2E_WORK"
     else
@@ -162,6 +194,9 @@ find_icon() {
 locate_icon() {
     ICON=$(icon_window)
     [ -n "$ICON" ] || fail "the icon did not dock"
+    # A panel may lay its tray out again just after the icon docked (xfce4-panel moves it
+    # from its first place to the panel's end): a pointer sent to the first place misses.
+    wait_for 5 icon_settled || fail "the icon is still moving or not shown: $(icon_geometry)"
     eval "$(xdotool getwindowgeometry --shell "$ICON")"
     ICON_X=$((X + WIDTH / 2))
     ICON_Y=$((Y + HEIGHT / 2))
@@ -169,6 +204,15 @@ locate_icon() {
     ICON_H=$HEIGHT
 }
 icon_docked() { [ -n "$(icon_window)" ]; }
+icon_geometry() { xwininfo -id "$ICON" 2>/dev/null | awk '/Absolute|Width|Height|Map State/ { printf "%s ", $NF }'; }
+# Shown, and in the same place for a fifth of a second.
+icon_settled() {
+    local before
+    before=$(icon_geometry)
+    [[ $before == *IsViewable* ]] || return 1
+    sleep 0.2
+    [ "$(icon_geometry)" = "$before" ]
+}
 
 # named_window NAME: sentari's mapped window of that name, empty when none.
 named_window() {
