@@ -3,6 +3,7 @@
 #include "colour.h"
 #include "keys.h"
 #include "rtf.h"
+#include "textcodec.h"
 
 #include <algorithm>
 #include <charconv>
@@ -34,11 +35,13 @@ std::string replaceAll(std::string_view text, std::string_view tag, std::string_
     return out;
 }
 
+// Non-ASCII characters as numeric references too: a file without a charset declaration then
+// reads the same from disk, over HTTP and in a mail program.
 std::string htmlEscape(std::string_view s)
 {
     std::string out;
     out.reserve(s.size());
-    for (char c : s) {
+    for (const char32_t c : text::toCodePoints(s)) {
         switch (c) {
         case '&':
             out += "&amp;";
@@ -56,12 +59,119 @@ std::string htmlEscape(std::string_view s)
             out += "&#39;";
             break;
         default:
-            out += c;
+            if (c < 0x80)
+                out += static_cast<char>(c);
+            else
+                out += "&#" + std::to_string(static_cast<std::uint32_t>(c)) + ';';
         }
     }
     return out;
 }
 
+std::size_t characterCount(std::string_view utf8)
+{
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// The text broken at blanks into lines of at most `width` characters (a longer word stands
+// alone on its line), each line after the first begun with `indent`.
+std::string wrapWords(std::string_view utf8, std::size_t width, const std::string& indent)
+{
+    const std::u32string cps = text::toCodePoints(utf8);
+    std::string out;
+    std::u32string line;
+    std::size_t i = 0;
+    const auto isBlank = [](char32_t c) { return c == ' ' || c == '\t'; };
+    while (i < cps.size()) {
+        while (i < cps.size() && isBlank(cps[i]))
+            ++i;
+        std::size_t end = i;
+        while (end < cps.size() && !isBlank(cps[end]))
+            ++end;
+        if (end == i)
+            break;
+        const std::u32string_view word(cps.data() + i, end - i);
+        if (!line.empty() && line.size() + 1 + word.size() > width) {
+            out += text::fromCodePoints(line) + '\n' + indent;
+            line.clear();
+        }
+        if (!line.empty())
+            line += U' ';
+        line += word;
+        i = end;
+    }
+    return out + text::fromCodePoints(line);
+}
+
+// Mail programs on this system hand on what they read; CR LF from the stored template would
+// reach the recipient as a mix of line ends.
+std::string withSystemLineEnds(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            out += text[i];
+    return out;
+}
+
+// With no quote to give, the line that held the tag goes rather than staying blank; the
+// rest of the signature stays.
+std::string withoutTagLines(std::string_view text)
+{
+    std::string out;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+        std::size_t end = text.find('\n', pos);
+        const bool last = end == std::string_view::npos;
+        if (last)
+            end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        if (line.find(QuoteTag) == std::string_view::npos) {
+            out.append(text.substr(pos, last ? end - pos : end + 1 - pos));
+        } else {
+            std::string rest = replaceAll(line, QuoteTag, {});
+            if (rest.find_first_not_of(" \t\r") != std::string::npos)
+                out.append(rest).append(last ? "" : "\n");
+        }
+        if (last)
+            break;
+        pos = end + 1;
+    }
+    return out;
+}
+
+// Each tag's quote broken at word gaps into lines of at most `width` characters; the lines
+// after the first start in the tag's column.
+std::string withWrappedQuote(std::string_view text, std::string_view quote, std::size_t width)
+{
+    std::string out;
+    std::size_t pos = 0;
+    for (;;) {
+        const auto hit = text.find(QuoteTag, pos);
+        out.append(text.substr(pos, hit - pos));
+        if (hit == std::string_view::npos)
+            break;
+        const std::size_t lineBreak = out.rfind('\n');
+        const std::string_view before =
+            std::string_view(out).substr(lineBreak == std::string::npos ? 0 : lineBreak + 1);
+        const std::size_t column = characterCount(before);
+        // A tag far to the right still leaves its quote a readable measure.
+        const std::size_t room = std::max<std::size_t>(width > column ? width - column : 0, 24);
+        if (characterCount(quote) <= room) {
+            out.append(quote);
+        } else {
+            std::string indent;
+            for (const char32_t c : text::toCodePoints(before))
+                indent += c == '\t' ? '\t' : ' ';
+            out.append(wrapWords(quote, room, indent));
+        }
+        pos = hit + QuoteTag.size();
+    }
+    return out;
+}
 // "10", "9.75" or, as some locales write it, "9,75"; halves go to the even neighbour.
 int pointSizeOf(std::string value, int fallback)
 {
@@ -75,6 +185,9 @@ int pointSizeOf(std::string value, int fallback)
         return fallback;
     return static_cast<int>(std::nearbyint(size));
 }
+
+// The line length mail programs keep plain text to.
+constexpr std::size_t PlainTextWidth = 72;
 
 std::string valueOrEmpty(const IniDocument& settings, const std::string& key)
 {
@@ -100,10 +213,11 @@ FilledSignature fillSignature(const IniDocument& settings, std::string_view quot
     result.exists = true;
 
     const bool html = endsWithNoCase(filled.file, ".htm") || endsWithNoCase(filled.file, ".html");
-    std::string plain = replaceAll(intro, QuoteTag, quote);
     // Only a rich-text signature has a font: one left from an earlier entry of this number
     // does not count.
     const bool rich = isRichTextPath(filled.file);
+    const std::string plain =
+        quote.empty() ? withoutTagLines(intro) : replaceAll(intro, QuoteTag, quote);
     std::string font = rich ? setting(keys::numbered(keys::Fontname, n)) : std::string();
     if (font.empty())
         font = "Arial";
@@ -112,7 +226,12 @@ FilledSignature fillSignature(const IniDocument& settings, std::string_view quot
         rich ? colour::parse(setting(keys::numbered(keys::Fontcolor, n))).value_or(colour::Black)
              : colour::Black;
     result.rtf = sentari::textToRtf(plain, font, colour, size);
-    result.text = html ? replaceAll(intro, QuoteTag, htmlEscape(quote)) : std::move(plain);
+    if (quote.empty() || rich)
+        result.text = withSystemLineEnds(plain);
+    else if (html)
+        result.text = withSystemLineEnds(replaceAll(intro, QuoteTag, htmlEscape(quote)));
+    else // HTML and RTF readers wrap for themselves; a plain-text reader shows lines as they are
+        result.text = withWrappedQuote(withSystemLineEnds(intro), quote, PlainTextWidth);
     return filled;
 }
 

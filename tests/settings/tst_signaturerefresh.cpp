@@ -25,8 +25,27 @@ private slots:
             << "sig.txt"
             << QByteArray(
                    "Bye\r\n<Quote will be inserted here>\r\n-- <Quote will be inserted here>")
-            << QByteArray("A & B") << QByteArray("Bye\r\nA & B\r\n-- A & B")
-            << QByteArray("Bye\r\nA & B\r\n-- A & B");
+            << QByteArray("A & B") << QByteArray("Bye\nA & B\n-- A & B")
+            << QByteArray("Bye\nA & B\n-- A & B");
+        // What a mail program reads: this system's line ends, a plain quote kept to 72
+        // columns, HTML that needs no charset, and no empty line where no quote came.
+        const QByteArray longQuote = "Wisdom is not a product of schooling but of the lifelong "
+                                     "attempt to acquire it, said someone once.";
+        QTest::newRow("a long quote wraps where its tag stood")
+            << "sig.txt" << QByteArray("Pim\r\n  -- <Quote will be inserted here> (c)\r\n")
+            << longQuote
+            << QByteArray("Pim\n  -- Wisdom is not a product of schooling but of the lifelong attempt to\n"
+                          "     acquire it, said someone once. (c)\n")
+            << QByteArray("Pim\n  -- Wisdom is not a product of schooling but of the lifelong attempt to\n"
+                          "     acquire it, said someone once. (c)\n");
+        QTest::newRow("HTML: every non-ASCII character a reference")
+            << "sig.htm" << QByteArray("<p>\r\n<Quote will be inserted here>\r\n</p>")
+            << QByteArray("Caf\xc3\xa9 \xe2\x80\x94 \xf0\x9f\x98\x80")
+            << QByteArray("<p>\nCaf&#233; &#8212; &#128512;\n</p>")
+            << QByteArray("<p>\nCaf&#233; &#8212; &#128512;\n</p>");
+        QTest::newRow("no quote: the tag's line goes, the rest stays")
+            << "sig.txt" << QByteArray("Pim\r\n<Quote will be inserted here>\r\nwww\r\nP.S. <Quote will be inserted here>")
+            << QByteArray() << QByteArray("Pim\nwww\nP.S. ") << QByteArray("Pim\nwww\nP.S. ");
         QTest::newRow("HTML gets an escaped quote")
             << "sig.htm" << QByteArray("<p><Quote will be inserted here></p>")
             << QByteArray("1 < 2 & \"so\"") << QByteArray("<p>1 &lt; 2 &amp; &quot;so&quot;</p>")

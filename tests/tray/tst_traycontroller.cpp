@@ -333,7 +333,7 @@ private slots:
         f.t.store->writeSetting("Intro1", "-- \r\n<Quote will be inserted here>");
         f.tray.leftPress();
         f.tray.menu().copySignature();
-        const QString signature = "-- \r\n" + f.quote();
+        const QString signature = "-- \n" + f.quote(); // this system's line ends
         QCOMPARE(f.desktop.clipboard, signature);
         QVERIFY(f.desktop.clipboardRtf.contains("worth reading twice"));
         const QByteArray signatureRtf = f.desktop.clipboardRtf;
