@@ -99,6 +99,7 @@ Removal remove(const IndexOf& indexOf, const fs::path& file, std::int64_t lineNu
                          "\" changed while a quote was being deleted from it; nothing was "
                          "deleted. Please try again.");
     const fileio::FileId now = writer.commit();
+    index.noteRemoved(cut->entry);
 
     removal.result = {true, cut->number, index.lineCount() - 1};
     removal.index = index.withoutLine(*cut, now, cacheDir);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -15,8 +16,8 @@ namespace sentari {
 
 namespace {
 
-// 02: a lone CR ends a line; UTF-16 files.
-constexpr char kMagic[8] = {'S', 'N', 'T', 'Q', 'I', 'X', '0', '2'};
+// 02: a lone CR ends a line; UTF-16 files. 03: the order of picks.
+constexpr char kMagic[8] = {'S', 'N', 'T', 'Q', 'I', 'X', '0', '3'};
 constexpr std::size_t kChunk = 4 << 20;
 
 struct Header {
@@ -31,9 +32,43 @@ struct Header {
     std::uint32_t flags; // bit 0: CR LF, bit 1: ends with a line break, bit 2: CR
     std::uint64_t lastOffset;
     std::uint64_t lastHash;
+    PickOrder order;
 };
 constexpr std::size_t kLastPickAt = offsetof(Header, lastOffset);
-static_assert(sizeof(Header) == 80);
+constexpr std::size_t kOrderAt = offsetof(Header, order);
+static_assert(sizeof(Header) == 80 + sizeof(PickOrder));
+
+template <class T> T load(T& shared)
+{
+    return std::atomic_ref<T>(shared).load(std::memory_order_relaxed);
+}
+template <class T> void store(T& shared, T value)
+{
+    std::atomic_ref<T>(shared).store(value, std::memory_order_relaxed);
+}
+
+std::uint64_t mix(std::uint64_t x)
+{
+    x += 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+}
+
+// A one-to-one map of [0, domain), a power of two, chosen by the key: rounds of a multiply by
+// an odd number, an add and an xor with a right shift, each one-to-one on the domain's bits.
+std::uint64_t permute(std::uint64_t x, std::uint64_t domain, std::uint64_t key)
+{
+    const std::uint64_t mask = domain - 1;
+    const int shift = std::countr_zero(domain) / 2 + 1;
+    for (int round = 0; round < 4; ++round) {
+        key = mix(key);
+        x = (x * (key | 1)) & mask;
+        x = (x + (key >> 32)) & mask;
+        x ^= x >> shift;
+    }
+    return x;
+}
 
 } // namespace
 
@@ -144,6 +179,7 @@ bool QuoteIndex::mapCache(int fd, std::size_t size)
     mappingSize_ = size;
     auto* bytes = static_cast<char*>(m);
     sharedLast_ = reinterpret_cast<std::uint64_t*>(bytes + kLastPickAt);
+    order_ = reinterpret_cast<PickOrder*>(bytes + kOrderAt);
     entries_ = {reinterpret_cast<const Entry*>(bytes + sizeof(Header)),
                 (size - sizeof(Header)) / sizeof(Entry)};
     return true;
@@ -218,9 +254,11 @@ bool QuoteIndex::loadCache(const fs::path& cacheFile)
     }
     const fileio::FileId cachedId{h.size, h.mtimeNs, h.inode, h.device};
     if (!(cachedId == id_)) {
-        // Another version of the file: keep only the last pick, to be checked after the build.
+        // Another version of the file: keep only the last pick, to be checked after the build,
+        // and the order, which goes on through the new version.
         lastOffset_ = h.lastOffset;
         lastHash_ = h.lastHash;
+        ownOrder_ = h.order;
         ::close(fd);
         return false;
     }
@@ -260,6 +298,7 @@ void QuoteIndex::saveCache(const fs::path& cacheFile)
               (format_.lineEnd == lines::LineEnd::Cr ? 4u : 0u);
     h.lastOffset = lastOffset_;
     h.lastHash = lastHash_;
+    h.order = *order_;
     std::string bytes(sizeof h + entries_.size() * sizeof(Entry), '\0');
     std::memcpy(bytes.data(), &h, sizeof h);
     if (!entries_.empty())
@@ -290,6 +329,9 @@ void QuoteIndex::inheritLastPick(const QuoteIndex& older)
     const std::int64_t entry = entryHolding(older.lastOffset_, older.lastHash_);
     if (entry >= 0)
         rememberPick(entry, older.lastHash_);
+    // A cache of this version holds the order as every process left it.
+    if (!fromCache_)
+        *order_ = *older.order_;
 }
 
 std::int64_t QuoteIndex::entryAt(std::uint64_t offset) const
@@ -369,39 +411,121 @@ void QuoteIndex::rememberPick(std::int64_t entry, std::uint64_t hash)
     }
 }
 
-std::optional<QuoteLine> QuoteIndex::pick(std::mt19937_64& rng)
+void QuoteIndex::syncLastPick()
+{
+    if (!sharedLast_)
+        return;
+    // Another process may have picked since: the cache holds the latest pick.
+    const std::uint64_t recorded = load(sharedLast_[0]);
+    if (recorded == lastOffset_)
+        return;
+    if (const std::int64_t entry = entryAt(recorded); entry >= 0) {
+        lastEntry_ = entry;
+        lastOffset_ = recorded;
+        lastHash_ = load(sharedLast_[1]);
+    }
+}
+
+std::int64_t QuoteIndex::entryOfSlot(std::uint64_t slot) const
+{
+    const std::uint64_t holes = std::min<std::uint64_t>(load(order_->holeCount), 8);
+    std::uint64_t below = 0;
+    for (std::uint64_t i = 0; i < holes; ++i) {
+        const std::uint64_t hole = load(order_->holes[i]);
+        if (hole == slot)
+            return -1;
+        below += hole < slot ? 1 : 0;
+    }
+    return static_cast<std::int64_t>(slot - below);
+}
+
+std::int64_t QuoteIndex::firstEntry(const PickOrder& order) const
+{
+    const std::uint64_t key = mix(order.salt ^ mix(order.cycle));
+    for (std::uint64_t p = 0; p < order.domain; ++p) {
+        const std::uint64_t slot = permute(p, order.domain, key);
+        if (slot < static_cast<std::uint64_t>(quoteCount()))
+            return static_cast<std::int64_t>(slot);
+    }
+    return -1;
+}
+
+void QuoteIndex::startCycle(std::mt19937_64& rng, std::uint64_t seen)
+{
+    syncLastPick();
+    PickOrder next;
+    next.salt = load(order_->salt);
+    if (next.salt == 0)
+        next.salt = rng() | 1;
+    // Room for as many lines again, so that added ones still join this cycle.
+    next.domain = std::bit_ceil(std::max<std::uint64_t>(2 * static_cast<std::uint64_t>(quoteCount()), 2));
+    next.cycle = seen + 1;
+    for (int i = 0; i < 16 && quoteCount() > 1 && firstEntry(next) == lastEntry_; ++i)
+        ++next.cycle;
+    if (!std::atomic_ref<std::uint64_t>(order_->cycle).compare_exchange_strong(seen, next.cycle))
+        return; // another process began it
+    store(order_->salt, next.salt);
+    store(order_->holeCount, std::uint64_t{0});
+    store(order_->domain, next.domain);
+    store(order_->position, std::uint64_t{0});
+}
+
+void QuoteIndex::noteRemoved(std::int64_t entry) const
+{
+    std::uint64_t slot = static_cast<std::uint64_t>(entry);
+    const std::uint64_t count = std::min<std::uint64_t>(load(order_->holeCount), 8);
+    std::uint64_t holes[8];
+    for (std::uint64_t i = 0; i < count; ++i)
+        holes[i] = load(order_->holes[i]);
+    for (std::uint64_t i = 0; i < count; ++i)
+        slot += holes[i] <= slot ? 1 : 0; // ascending: each hole below pushes the slot on
+    if (count == 8) {
+        // Too many to follow: a new cycle begins at the next pick.
+        store(order_->position, load(order_->domain));
+        return;
+    }
+    std::uint64_t at = count;
+    while (at > 0 && holes[at - 1] > slot) {
+        store(order_->holes[at], holes[at - 1]);
+        --at;
+    }
+    store(order_->holes[at], slot);
+    store(order_->holeCount, count + 1);
+}
+
+std::optional<QuoteLine> QuoteIndex::pick(std::mt19937_64& rng, const LineFilter& fits)
 {
     const std::int64_t count = quoteCount();
     if (count == 0)
         return std::nullopt;
-    if (sharedLast_ && count > 1) {
-        // Another process may have picked since: the cache holds the latest pick.
-        const std::uint64_t recorded =
-            std::atomic_ref<std::uint64_t>(sharedLast_[0]).load(std::memory_order_relaxed);
-        if (recorded != lastOffset_) {
-            if (const std::int64_t entry = entryAt(recorded); entry >= 0) {
-                lastEntry_ = entry;
-                lastOffset_ = recorded;
-                lastHash_ =
-                    std::atomic_ref<std::uint64_t>(sharedLast_[1]).load(std::memory_order_relaxed);
-            }
+    syncLastPick();
+    // A line that fits is met within the rest of this cycle and one whole cycle more.
+    int cyclesBegun = 0;
+    for (;;) {
+        const std::uint64_t cycle = load(order_->cycle);
+        const std::uint64_t domain = load(order_->domain);
+        const std::uint64_t place =
+            domain == 0 ? UINT64_MAX
+                        : std::atomic_ref<std::uint64_t>(order_->position).fetch_add(1);
+        if (place >= domain || static_cast<std::uint64_t>(count) + load(order_->holeCount) > domain) {
+            if (cyclesBegun++ == 2)
+                return std::nullopt;
+            startCycle(rng, cycle);
+            continue;
         }
+        const std::int64_t entry = entryOfSlot(permute(place, domain, mix(load(order_->salt) ^ mix(cycle))));
+        if (entry < 0 || entry >= count || (entry == lastEntry_ && count > 1))
+            continue;
+        auto bytes = readLineBytes(entry);
+        if (!bytes)
+            return std::nullopt;
+        const std::uint64_t hash = fnv1a(*bytes);
+        QuoteLine line = makeLine(entry, std::move(*bytes));
+        if (fits && !fits(line))
+            continue;
+        rememberPick(entry, hash);
+        return line;
     }
-    std::int64_t k = 0;
-    if (count == 1) {
-        k = 0;
-    } else if (lastEntry_ >= 0 && lastEntry_ < count) {
-        k = std::uniform_int_distribution<std::int64_t>(0, count - 2)(rng);
-        if (k >= lastEntry_)
-            ++k;
-    } else {
-        k = std::uniform_int_distribution<std::int64_t>(0, count - 1)(rng);
-    }
-    auto bytes = readLineBytes(k);
-    if (!bytes)
-        return std::nullopt;
-    rememberPick(k, fnv1a(*bytes));
-    return makeLine(k, std::move(*bytes));
 }
 
 } // namespace sentari

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -43,6 +44,23 @@ struct DataFileFormat {
     bool endsWithNewline = true;                   // an empty file counts as ending with one
 };
 
+// Where the picks are in their walk through the non-empty lines: each cycle visits the
+// slots 0 .. domain-1 in the order of a permutation keyed by salt and cycle, and a slot is a
+// line's entry, counting around the lines deleted since the cycle began (holes). Lines added
+// meanwhile take the slots after the last one, so they join the cycle. Kept in the cache file,
+// where every process shares it, and handed on to the index of the file's next version.
+struct PickOrder {
+    std::uint64_t salt = 0;
+    std::uint64_t cycle = 0;
+    std::uint64_t position = 0; // the next place of the walk to take
+    std::uint64_t domain = 0;   // a power of two; 0 before the first cycle
+    std::uint64_t holeCount = 0;
+    std::uint64_t holes[8] = {}; // slots of deleted lines, ascending
+};
+
+// Which lines a pick may give; any when empty.
+using LineFilter = std::function<bool(const QuoteLine&)>;
+
 class QuoteIndex {
 public:
     using Entry = lines::LineStart;
@@ -67,14 +85,17 @@ public:
     const DataFileFormat& format() const { return format_; }
     bool loadedFromCache() const { return fromCache_; }
 
-    // A uniform pick among the non-empty lines that is not the last pick (made by any
-    // process using the same cache) while another line exists. Nothing when there are none
-    // or the line cannot be read.
-    std::optional<QuoteLine> pick(std::mt19937_64& rng);
+    // The next line of a random order of the non-empty lines, shared by every process using
+    // the same cache: no line comes back before all have been given, and a new order does not
+    // begin with the line given last. Lines that do not fit are passed over (they come in a
+    // later cycle). Nothing when no line fits or the line cannot be read.
+    std::optional<QuoteLine> pick(std::mt19937_64& rng, const LineFilter& fits = {});
     std::optional<QuoteLine> line(std::int64_t entry) const;
 
-    // Carries the last pick over from an older index of the same file.
+    // Carries the last pick and the order over from an older index of the same file.
     void inheritLastPick(const QuoteIndex& older);
+    // The line of that entry is being deleted: the order goes on around it.
+    void noteRemoved(std::int64_t entry) const;
 
     // Line `number` when it gives exactly this quote (UTF-8, as pick() returns quotes), else
     // the first line that does; nothing when none does. Blank lines hold no quote and are
@@ -95,6 +116,14 @@ private:
     bool loadCache(const std::filesystem::path& cacheFile);
     void saveCache(const std::filesystem::path& cacheFile);
     void rememberPick(std::int64_t entry, std::uint64_t hash);
+    // The last pick as any process recorded it.
+    void syncLastPick();
+    // Begins the cycle after `seen` unless another process has already.
+    void startCycle(std::mt19937_64& rng, std::uint64_t seen);
+    // The entry at that slot of the order, or -1 for a deleted line's slot.
+    std::int64_t entryOfSlot(std::uint64_t slot) const;
+    // The first entry the cycle would give.
+    std::int64_t firstEntry(const PickOrder& order) const;
     // The entry of the line starting at that offset, or -1.
     std::int64_t entryAt(std::uint64_t offset) const;
     // The same, when the line there still has that hash (another version of the file).
@@ -127,6 +156,8 @@ private:
     std::uint64_t lastOffset_ = UINT64_MAX;
     std::uint64_t lastHash_ = 0;
     std::int64_t lastEntry_ = -1; // -1: unknown
+    PickOrder ownOrder_;
+    PickOrder* order_ = &ownOrder_; // in the mapped cache file once there is one
 };
 
 std::uint64_t fnv1a(std::string_view bytes);

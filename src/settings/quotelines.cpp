@@ -145,6 +145,7 @@ std::unique_ptr<QuoteIndex> QuoteIndex::withoutLine(const LineSpan& cut, const f
     else if (lastOffset_ < cut.start)
         next->lastOffset_ = lastOffset_;
     next->lastHash_ = lastHash_;
+    next->ownOrder_ = *order_; // the caller has noted the removed line in it
     if (!cacheDir.empty())
         next->saveCache(cacheFileFor(path_, cacheDir)); // checks the carried pick too
     else

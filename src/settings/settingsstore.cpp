@@ -193,7 +193,7 @@ void SettingsStore::applySettings(const std::vector<SettingChange>& changes,
     d->apply(changes, section);
 }
 
-QuoteResult SettingsStore::getQuote(std::string_view section)
+QuoteResult SettingsStore::getQuote(std::string_view section, const QuoteLength& length)
 {
     QuoteResult result;
     d->refresh();
@@ -212,7 +212,21 @@ QuoteResult SettingsStore::getQuote(std::string_view section)
     if (!index)
         return problem("cannot be read: " +
                        fileio::whyUnreadable(result.path).value_or("it changed while read"));
-    auto line = index->pick(d->rng);
+    LineFilter fits;
+    if (!length.any())
+        fits = [&length](const QuoteLine& line) {
+            const auto n = static_cast<std::int64_t>(text::toCodePoints(line.text).size());
+            return n >= length.shortest && n <= length.longest && !line.cut;
+        };
+    auto line = index->pick(d->rng, fits);
+    if (!line && index->quoteCount() > 0 && fits) {
+        result.problem = "The quote data file \"" + fileio::shown(result.path) +
+                         "\" holds no quote of " +
+                         (length.shortest > 0 ? "more than " + std::to_string(length.shortest - 1)
+                                              : "at most " + std::to_string(length.longest)) +
+                         " characters.";
+        return result;
+    }
     if (!line)
         return problem(index->quoteCount() == 0
                            ? "holds no quote: it is empty or has only blank lines"

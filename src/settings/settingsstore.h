@@ -48,6 +48,13 @@ struct QuoteResult {
     std::string problem;     // with noDataFile: a sentence saying which file and why
 };
 
+// The quotes a pick may give, by their length in characters, as fortune's -s and -l ask.
+struct QuoteLength {
+    std::int64_t shortest = 0;
+    std::int64_t longest = INT64_MAX;
+    bool any() const { return shortest <= 0 && longest == INT64_MAX; }
+};
+
 struct QuoteDeletion {
     bool deleted = false;
     std::int64_t line = 0;           // the 1-based number the deleted line had
@@ -89,9 +96,11 @@ public:
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
-    // A random non-empty line of the data file named by "QuoteFile"; never the one picked
-    // last (by any program) while the file holds another.
-    QuoteResult getQuote(std::string_view section = {});
+    // The next non-empty line of the data file named by "QuoteFile" in a random order that
+    // every program shares: none comes back before all were given (lines added meanwhile
+    // join in, deleted ones drop out), and never the one picked last while the file holds
+    // another. The order survives restarts.
+    QuoteResult getQuote(std::string_view section = {}, const QuoteLength& length = {});
     // Called before quotes and settings are read; makes sure the next read sees the file.
     void prepare(std::string_view section = {});
     // The value last written under the key (letter case ignored), or the key's first value.
@@ -117,7 +126,9 @@ public:
                               std::string_view quote);
 
     // Puts the quote (control characters left out) in place of every QuoteTag into the files
-    // of signatures 1, 2, ... up to the first one missing; from `from` on and at most `limit`
+    // of signatures 1, 2, ... up to the first one missing (plain-text and HTML files with LF
+    // line ends, a plain-text quote wrapped at 72 columns, an HTML one with every non-ASCII
+    // character as a reference; with no quote, the lines that held the tag are left out); from `from` on and at most `limit`
     // of them, so that a long list can be done in slices that each take a few milliseconds.
     // Never throws: what could not be done is in the failures (a read-only signature file is
     // left as it is and named there).

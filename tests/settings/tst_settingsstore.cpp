@@ -267,6 +267,55 @@ private slots:
             QVERIFY2(n > 800 && n < 1200, qPrintable(QString::number(n)));
     }
 
+    // Every quote once before any comes again, whichever process picks, and a delete or an
+    // add in the middle of a round neither repeats a quote nor skips the new one.
+    void picksEveryQuoteOncePerRound()
+    {
+        TempStore t;
+        QByteArray file;
+        for (int i = 1; i <= 50; ++i)
+            file += "q" + QByteArray::number(i) + "\r\n";
+        const QString path = t.useDataFile(file);
+        auto other = t.another();
+        for (int round = 0; round < 3; ++round) {
+            QSet<QString> seen;
+                        for (int i = 0; i < 50; ++i) { // round 1: one out, one in
+                if (round == 1 && i == 20) {
+                    // Take out a quote not yet shown, add one: still 50 to show.
+                    QString gone;
+                    for (int n = 1; n <= 50 && gone.isEmpty(); ++n)
+                        if (!seen.contains("q" + QString::number(n)))
+                            gone = "q" + QString::number(n);
+                    const auto number = gone.mid(1).toLongLong();
+                    QVERIFY(t.store->deleteQuote(path.toStdString(), number, gone.toStdString()).deleted);
+                    t.store->addQuote(path.toStdString(), "new");
+                }
+                const auto q = (i % 2 ? other : t.store)->getQuote();
+                const QString text = QString::fromStdString(q.text);
+                QVERIFY2(!seen.contains(text), qPrintable(QString("round %1, pick %2: %3 again").arg(round).arg(i).arg(text)));
+                seen.insert(text);
+            }
+            QCOMPARE(seen.size(), 50);
+            if (round == 1)
+                QVERIFY(seen.contains("new"));
+        }
+    }
+
+    void picksByLength()
+    {
+        TempStore t;
+        t.useDataFile("short\r\nthis one is longer\r\n\xc3\xa9t\xc3\xa9\r\n");
+        for (int i = 0; i < 6; ++i) {
+            const auto q = t.store->getQuote({}, {.longest = 5});
+            QVERIFY2(q.text == "short" || q.text == "\xc3\xa9t\xc3\xa9", q.text.c_str());
+            QCOMPARE(t.store->getQuote({}, {.shortest = 6}).text, std::string("this one is longer"));
+        }
+        const auto none = t.store->getQuote({}, {.shortest = 100});
+        QVERIFY(none.noDataFile);
+        QVERIFY(none.text.empty());
+        QVERIFY(!none.problem.empty());
+    }
+
     void aSingleQuoteRepeats()
     {
         TempStore t;
