@@ -7,83 +7,301 @@
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 
+#include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 constexpr const char* Usage =
     "Usage: sentari [--data-file FILE] [--print-quote | --print-signature [N] | --change-quote]\n"
+    "               [-s | -l] [-n N] [--html-document]\n"
     "\n"
     "Without options Sentari starts in the notification area.\n"
-    "  --print-quote       print one random quote of the active data file and exit\n"
+    "  --print-quote       print one quote of the active data file and exit\n"
     "  --print-signature [N]\n"
     "                      print signature N (1 when not given) with a new quote and exit\n"
+    "  --html-document     with --print-signature: print an HTML signature as a whole\n"
+    "                      document (for Evolution's signature scripts)\n"
+    "  -s                  with a print option: only quotes of at most N characters\n"
+    "  -l                  with a print option: only quotes longer than N characters\n"
+    "  -n N                the N of -s and -l (160 when not given)\n"
     "  --change-quote      make the running Sentari pick a new quote\n"
     "  --data-file FILE    make FILE the active quote data file first\n"
-    "  --help, --version   print this text or the version and exit\n";
+    "  --help, --version   print this text or the version and exit\n"
+    "\n"
+    "Exit status: 0 on success, 1 when nothing could be printed or done, 2 for a wrong\n"
+    "command line.\n";
 
-// Says why there is no quote; false when there is one.
-bool reportNoQuote(const sentari::QuoteResult& quote)
+enum class Mode { Tray, PrintQuote, PrintSignature, ChangeQuote };
+
+struct CommandLine {
+    Mode mode = Mode::Tray;
+    std::int64_t signature = 1;
+    const char* dataFile = nullptr;
+    char lengthLimit = 0; // 's', 'l' or none
+    std::int64_t limit = 160;
+    bool limitGiven = false;
+    bool htmlDocument = false;
+    std::vector<char*> trayArguments;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+// Digits only, at least 1: "-1", "+2", "2x" and an overflow are not numbers here.
+std::optional<std::int64_t> positiveNumber(std::string_view text)
 {
-    if (quote.noDataFile) {
-        if (quote.path.empty())
-            std::fputs("sentari: no quote data file is chosen yet; choose one in Sentari's menu "
-                       "or with --data-file FILE.\n",
-                       stderr);
-        else
-            std::fprintf(stderr, "sentari: %s\n", quote.problem.c_str());
-        return true;
-    }
+    std::int64_t n = 0;
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (ec != std::errc() || ptr != text.data() + text.size() || n < 1)
+        return std::nullopt;
+    return n;
+}
+
+// Qt's own options (-display, -style, ...) mean something only to the tray; the ones that take
+// a value take the next argument.
+bool isQtOption(std::string_view arg, bool& takesValue)
+{
+    static constexpr std::string_view withValue[] = {
+        "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+        "-geometry", "-qwindowicon", "-icon", "-qwindowtitle", "-title", "-session", "-display",
+        "-style", "-stylesheet", "-name"};
+    static constexpr std::string_view alone[] = {"-reverse", "-widgetcount", "-nograb", "-dograb",
+                                                 "-sync"};
+    for (auto option : withValue)
+        if (arg == option)
+            return takesValue = true;
+    for (auto option : alone)
+        if (arg == option) {
+            takesValue = false;
+            return true;
+        }
+    for (auto option : withValue) // -style=fusion
+        if (arg.starts_with(option) && arg.size() > option.size() && arg[option.size()] == '=') {
+            takesValue = false;
+            return true;
+        }
     return false;
 }
 
+void setMode(CommandLine& line, Mode mode, const char* name)
+{
+    if (line.mode != Mode::Tray && line.mode != mode)
+        throw UsageError{std::string("only one of --print-quote, --print-signature and "
+                                     "--change-quote at a time ('") +
+                         name + "')"};
+    line.mode = mode;
+}
+
+// GNU style: long options also as --name=value, short ones also as -nVALUE.
+CommandLine parse(int argc, char** argv, bool& helpOrVersion)
+{
+    CommandLine line;
+    line.trayArguments.push_back(argv[0]);
+    bool qtOptions = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const auto eq = arg.starts_with("--") ? arg.find('=') : std::string_view::npos;
+        const std::string_view name = arg.substr(0, eq);
+        const std::optional<std::string_view> attached =
+            eq == std::string_view::npos ? std::nullopt
+                                         : std::optional<std::string_view>(arg.substr(eq + 1));
+        auto noValue = [&] {
+            if (attached)
+                throw UsageError{"option '" + std::string(name) + "' doesn't allow an argument"};
+        };
+        bool takesValue = false;
+        if (name == "--print-quote") {
+            noValue();
+            setMode(line, Mode::PrintQuote, argv[i]);
+        } else if (name == "--print-signature") {
+            setMode(line, Mode::PrintSignature, argv[i]);
+            std::optional<std::string_view> number = attached;
+            // "-1" reads as a wrong number rather than an unknown option.
+            if (!number && i + 1 < argc &&
+                (argv[i + 1][0] != '-' || std::isdigit(static_cast<unsigned char>(argv[i + 1][1]))))
+                number = argv[++i];
+            if (number) {
+                const auto n = positiveNumber(*number);
+                if (!n)
+                    throw UsageError{"the signature number must be 1 or more, not '" +
+                                     std::string(*number) + "'"};
+                line.signature = *n;
+            }
+        } else if (name == "--change-quote") {
+            noValue();
+            setMode(line, Mode::ChangeQuote, argv[i]);
+        } else if (name == "--html-document") {
+            noValue();
+            line.htmlDocument = true;
+        } else if (name == "--data-file") {
+            if (!attached && i + 1 >= argc)
+                throw UsageError{"option '--data-file' requires an argument"};
+            line.dataFile = attached ? argv[i] + eq + 1 : argv[++i];
+            if (!*line.dataFile)
+                throw UsageError{"the data file's name is empty"};
+        } else if (name == "--help" || name == "-h") {
+            noValue();
+            std::fputs(Usage, stdout);
+            helpOrVersion = true;
+            return line;
+        } else if (name == "--version") {
+            noValue();
+            std::puts("sentari " SENTARI_VERSION);
+            helpOrVersion = true;
+            return line;
+        } else if (arg == "-s" || arg == "-l") {
+            if (line.lengthLimit && line.lengthLimit != arg[1])
+                throw UsageError{"-s and -l exclude each other"};
+            line.lengthLimit = arg[1];
+        } else if (arg.starts_with("-n")) {
+            std::string_view value = arg.substr(2);
+            if (value.empty()) {
+                if (i + 1 >= argc)
+                    throw UsageError{"option requires an argument -- 'n'"};
+                value = argv[++i];
+            }
+            const auto n = positiveNumber(value);
+            if (!n)
+                throw UsageError{"the length of -n must be 1 or more, not '" + std::string(value) +
+                                 "'"};
+            line.limit = *n;
+            line.limitGiven = true;
+        } else if (isQtOption(arg, takesValue)) {
+            qtOptions = true;
+            line.trayArguments.push_back(argv[i]);
+            if (takesValue) {
+                if (i + 1 >= argc)
+                    throw UsageError{"option '" + std::string(arg) + "' requires an argument"};
+                line.trayArguments.push_back(argv[++i]);
+            }
+        } else if (arg.starts_with("--")) {
+            throw UsageError{"unrecognized option '" + std::string(arg) + "'"};
+        } else if (arg.starts_with("-") && arg.size() > 1) {
+            throw UsageError{"invalid option -- '" + std::string(arg.substr(1)) + "'"};
+        } else {
+            throw UsageError{"unexpected argument '" + std::string(arg) + "'"};
+        }
+    }
+    const bool printing = line.mode == Mode::PrintQuote || line.mode == Mode::PrintSignature;
+    if ((line.lengthLimit || line.limitGiven) && !printing)
+        throw UsageError{"-s, -l and -n go with --print-quote or --print-signature"};
+    if (line.limitGiven && !line.lengthLimit)
+        throw UsageError{"-n needs -s or -l"};
+    if (line.htmlDocument && line.mode != Mode::PrintSignature)
+        throw UsageError{"--html-document goes with --print-signature"};
+    if (qtOptions && line.mode != Mode::Tray)
+        throw UsageError{"Qt's options go only with the notification-area mode"};
+    if (line.mode == Mode::ChangeQuote)
+        line.trayArguments.push_back(const_cast<char*>("--change-quote"));
+    return line;
+}
+
+sentari::QuoteLength lengthOf(const CommandLine& line)
+{
+    if (line.lengthLimit == 's')
+        return {.longest = line.limit};
+    if (line.lengthLimit == 'l')
+        return {.shortest = line.limit + 1};
+    return {};
+}
+
+// What no quote means; the caller decides whether that ends the run.
+void reportNoQuote(const sentari::QuoteResult& quote)
+{
+    if (quote.path.empty())
+        std::fputs("sentari: no quote data file is chosen yet; choose one in Sentari's menu "
+                   "or with --data-file FILE.\n",
+                   stderr);
+    else
+        std::fprintf(stderr, "sentari: %s\n", quote.problem.c_str());
+}
+
 // Control characters never reach the terminal: a quote file from elsewhere could hold escape
-// sequences.
+// sequences. A full disk or a closed pipe is said, not swallowed.
 int printLine(std::string_view raw, std::string_view keep = {})
 {
     std::string text = sentari::withoutControls(raw, keep);
     if (text.empty() || text.back() != '\n')
         text += '\n';
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+        const int error = errno;
+        std::fprintf(stderr, "sentari: cannot write to standard output: %s\n",
+                     error ? std::strerror(error) : "write failed");
         return 1;
+    }
     return 0;
 }
 
-int printQuote(sentari::SettingsStore& store)
+int printQuote(sentari::SettingsStore& store, const CommandLine& line)
 {
-    const sentari::QuoteResult quote = store.getQuote();
-    if (reportNoQuote(quote))
+    const sentari::QuoteResult quote = store.getQuote({}, lengthOf(line));
+    if (quote.noDataFile) {
+        reportNoQuote(quote);
         return 1;
+    }
     return printLine(quote.text);
 }
 
-// Signature n as its plain-text or HTML file gets it, with a new quote, in this system's line
-// breaks; the file itself is left alone.
-int printSignature(sentari::SettingsStore& store, const char* number)
+bool startsWithNoCase(std::string_view text, std::string_view prefix)
 {
-    std::int64_t n = 0;
-    const char* end = number + std::strlen(number);
-    const auto [ptr, ec] = std::from_chars(number, end, n);
-    if (ec != std::errc() || ptr != end || n < 1 || !store.signature({}, n).exists) {
+    if (text.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
+            return false;
+    return true;
+}
+
+// Evolution takes a script's output as HTML only when it begins like a document.
+std::string asHtmlDocument(std::string text)
+{
+    const auto start = text.find_first_not_of(" \t\r\n");
+    const std::string_view body = start == std::string::npos ? std::string_view{} : text.substr(start);
+    if (startsWithNoCase(body, "<html") || startsWithNoCase(body, "<!doctype"))
+        return text;
+    if (!text.empty() && text.back() != '\n')
+        text += '\n';
+    return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body>\n" + text +
+           "</body></html>\n";
+}
+
+// Signature n as its plain-text or HTML file gets it, with a new quote; with none to give,
+// the signature without the quote's line (said on stderr). The file itself is left alone.
+int printSignature(sentari::SettingsStore& store, const CommandLine& line)
+{
+    const std::int64_t n = line.signature;
+    if (!store.signature({}, n).exists) {
         std::fprintf(stderr,
-                     "sentari: there is no signature %s; create one with \"Change Signature\" "
+                     "sentari: there is no signature %lld; create one with \"Change Signature\" "
                      "in Sentari's menu.\n",
-                     number);
+                     static_cast<long long>(n));
         return 1;
     }
-    const sentari::QuoteResult quote = store.getQuote();
-    if (reportNoQuote(quote))
-        return 1;
+    const sentari::QuoteResult quote = store.getQuote({}, lengthOf(line));
+    if (quote.noDataFile) {
+        reportNoQuote(quote);
+        std::fputs("sentari: the signature is printed without a quote.\n", stderr);
+    }
     std::string text;
-    for (char c : store.signature(quote.text, n).text)
+    for (char c : store.signature(quote.noDataFile ? std::string() : quote.text, n).text)
         if (c != '\r')
             text += c;
+    if (line.htmlDocument)
+        text = asHtmlDocument(std::move(text));
     return printLine(text, "\n");
 }
 
@@ -119,49 +337,34 @@ int runTray(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    std::vector<char*> rest{argv[0]};
-    bool print = false;
-    const char* signature = nullptr;
-    const char* dataFile = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--print-quote") == 0) {
-            print = true;
-        } else if (std::strcmp(argv[i], "--print-signature") == 0) {
-            const bool numbered = i + 1 < argc && argv[i + 1][0] >= '0' && argv[i + 1][0] <= '9';
-            signature = numbered ? argv[++i] : "1";
-        } else if (std::strcmp(argv[i], "--data-file") == 0) {
-            if (i + 1 >= argc) {
-                std::fputs(Usage, stderr);
-                return 2;
-            }
-            dataFile = argv[++i];
-        } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(Usage, stdout);
-            return 0;
-        } else if (std::strcmp(argv[i], "--version") == 0) {
-            std::puts("sentari " SENTARI_VERSION);
-            return 0;
-        } else {
-            rest.push_back(argv[i]);
-        }
+    CommandLine line;
+    try {
+        bool helpOrVersion = false;
+        line = parse(argc, argv, helpOrVersion);
+        if (helpOrVersion)
+            return std::fflush(stdout) == 0 ? 0 : 1;
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "sentari: %s\nTry 'sentari --help' for more information.\n",
+                     e.message.c_str());
+        return 2;
     }
     try {
-        if (dataFile || print || signature) {
+        if (line.dataFile || line.mode == Mode::PrintQuote || line.mode == Mode::PrintSignature) {
             sentari::SettingsStore store;
-            if (dataFile) {
+            if (line.dataFile) {
                 std::error_code ec;
-                const auto path = std::filesystem::absolute(dataFile, ec);
-                store.writeSetting(sentari::keys::QuoteFile, ec ? dataFile : path.string());
+                const auto path = std::filesystem::absolute(line.dataFile, ec);
+                store.writeSetting(sentari::keys::QuoteFile, ec ? line.dataFile : path.string());
             }
-            if (print)
-                return printQuote(store);
-            if (signature)
-                return printSignature(store, signature);
+            if (line.mode == Mode::PrintQuote)
+                return printQuote(store, line);
+            if (line.mode == Mode::PrintSignature)
+                return printSignature(store, line);
         }
     } catch (const sentari::StoreError& e) {
         std::fprintf(stderr, "sentari: %s\n", e.what());
         return 1;
     }
-    rest.push_back(nullptr);
-    return runTray(static_cast<int>(rest.size() - 1), rest.data());
+    line.trayArguments.push_back(nullptr);
+    return runTray(static_cast<int>(line.trayArguments.size() - 1), line.trayArguments.data());
 }
