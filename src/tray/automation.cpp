@@ -5,66 +5,131 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusError>
+#include <QTimer>
+#include <utility>
 #include <cstdio>
 
 namespace sentari::tray {
 
 namespace {
-// A call that starts sentari waits for its start-up, which may ask the user for a data file.
-constexpr int CallTimeoutMs = 10 * 60 * 1000;
+// Enough for a D-Bus-activated start-up and a long signature list; a call never waits on a
+// dialog.
+constexpr int CallTimeoutMs = 30 * 1000;
 } // namespace
 
-Automation::Automation(QuoteKeeper& keeper, QObject* parent) : QObject(parent), keeper_(keeper) {}
+Automation::Automation(QuoteKeeper& keeper, QObject* parent) : QObject(parent), keeper_(keeper)
+{
+    connect(&keeper_, &QuoteKeeper::signaturesWritten, this, &Automation::signaturesWritten);
+}
+
+QString Automation::endedMessage() const
+{
+    return tr("Sentari has no quote data file; the user chose none and Sentari ended.");
+}
+
+void Automation::setReady()
+{
+    if (ready_)
+        return;
+    ready_ = true;
+    while (!waiting_.isEmpty() && !ended_)
+        serve(waiting_.takeFirst());
+}
+
+void Automation::programEnds()
+{
+    ended_ = true;
+    for (const auto& call : std::exchange(waiting_, {}) + std::exchange(awaitingWritten_, {}))
+        answer(call, endedMessage());
+}
 
 void Automation::release()
 {
-    if (holds_ == 0 || --holds_ > 0)
-        return;
-    // Calls that come in while one is served (it may ask for a data file) queue up here.
-    while (holds_ == 0 && !waiting_.isEmpty()) {
-        const QDBusMessage call = waiting_.takeFirst();
-        hold();
-        const QString error = change();
-        --holds_;
-        QDBusConnection::sessionBus().send(error.isEmpty()
-                                               ? call.createReply()
-                                               : call.createErrorReply(QDBusError::Failed, error));
+    if (holds_ > 0 && --holds_ == 0 && offerPending_) {
+        offerPending_ = false;
+        offerDataFileChoice();
     }
 }
 
 void Automation::ChangeActiveQuote()
 {
-    if (holds_ > 0) {
-        if (calledFromDBus()) {
-            setDelayedReply(true);
-            waiting_.append(message());
-        }
-        return;
+    QDBusMessage call;
+    if (calledFromDBus()) {
+        call = message();
+        setDelayedReply(true);
     }
-    hold();
-    const QString error = change();
-    if (!error.isEmpty() && calledFromDBus())
-        sendErrorReply(QDBusError::Failed, error);
-    release();
+    if (ended_) {
+        answer(call, endedMessage());
+    } else if (!ready_ && !keeper_.choosingDataFile()) {
+        waiting_.append(call);
+    } else {
+        serve(call);
+    }
 }
 
-QString Automation::change()
+void Automation::serve(const QDBusMessage& call)
 {
-    QString ending =
-        QStringLiteral("Sentari has no data file; the user chose none and Sentari ended.");
-    if (ended_)
-        return ending;
-    switch (keeper_.nextQuote()) {
-    case QuoteKeeper::Outcome::Changed:
-        return {};
-    case QuoteKeeper::Outcome::Quit:
-        ended_ = true;
-        emit exitRequested();
-        return ending;
-    case QuoteKeeper::Outcome::Failed:
-        break;
+    if (keeper_.choosingDataFile()) {
+        answer(call, tr("Sentari has no quote data file; the user at the screen is choosing one."));
+        return;
     }
-    return QStringLiteral("Sentari could not change the quote (the user has been told why).");
+    const QuoteKeeper::Unattended change = keeper_.changeUnattended();
+    if (!change.changed) {
+        answer(call, change.error);
+        if (change.noDataFile)
+            offerDataFileChoice();
+        return;
+    }
+    if (keeper_.writingSignatures()) {
+        if (call.type() == QDBusMessage::MethodCallMessage)
+            awaitingWritten_.append(call);
+        return;
+    }
+    signaturesWrittenFor(call, keeper_.lastSignatureFailures());
+}
+
+void Automation::signaturesWritten(const QStringList& failures)
+{
+    for (const auto& call : std::exchange(awaitingWritten_, {}))
+        signaturesWrittenFor(call, failures);
+}
+
+void Automation::signaturesWrittenFor(const QDBusMessage& call, const QStringList& failures)
+{
+    answer(call, failures.isEmpty()
+                     ? QString()
+                     : tr("The new quote could not be put into every signature file: %1")
+                           .arg(failures.join(QStringLiteral("; "))));
+}
+
+void Automation::answer(const QDBusMessage& call, const QString& error)
+{
+    if (call.type() != QDBusMessage::MethodCallMessage)
+        return;
+    QDBusConnection::sessionBus().send(error.isEmpty()
+                                           ? call.createReply()
+                                           : call.createErrorReply(QDBusError::Failed, error));
+}
+
+// After the reply, from the event loop: the person at the screen may choose a data file (as
+// a click would offer); choosing none ends the program.
+void Automation::offerDataFileChoice()
+{
+    if (holds_ > 0) {
+        offerPending_ = true;
+        return;
+    }
+    QTimer::singleShot(0, this, [this] {
+        if (ended_ || keeper_.choosingDataFile() || holds_ > 0)
+            return;
+        ++holds_;
+        const QuoteKeeper::Outcome outcome = keeper_.nextQuote();
+        --holds_;
+        if (outcome == QuoteKeeper::Outcome::Quit) {
+            programEnds();
+            emit exitRequested();
+        }
+    });
 }
 
 ServiceStart registerAutomation(Automation& automation)

@@ -15,20 +15,24 @@ inline constexpr char ServiceName[] = "org.sentari.SentariExe";
 inline constexpr char ObjectPath[] = "/Interface";
 inline constexpr char InterfaceName[] = "org.sentari.SentariExe.Interface";
 
+// Never waits on a person: a call is answered as soon as the signature files hold the new
+// quote, whatever dialog or menu is open; what went wrong goes back to the caller, and the
+// user at the screen is told after the reply.
 class Automation : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.sentari.SentariExe.Interface")
 public:
     explicit Automation(QuoteKeeper& keeper, QObject* parent = nullptr);
 
-    // Calls that arrive before start-up has fetched the first quote wait until then.
-    void setReady() { release(); }
-    // Calls that arrive while the user is being served (a menu, a question) wait until the
-    // last hold is released, so they never run inside another action. Holds nest.
+    // Calls that arrive before start-up has the first quote wait until then (a moment; while
+    // start-up asks for a data file they fail at once). Later calls return at once.
+    void setReady();
+    // While the user is being served (a menu, a question) the offer of a data file choice
+    // that a failed call makes waits until the last hold is released. Holds nest.
     void hold() { ++holds_; }
     void release();
     // The program ends: calls still waiting are answered with an error, not served.
-    void programEnds() { ended_ = true; }
+    void programEnds();
 
 signals:
     // The user chose no data file when asked: the program ends.
@@ -38,13 +42,21 @@ public slots:
     Q_SCRIPTABLE void ChangeActiveQuote();
 
 private:
-    // Returns an error text, empty on success.
-    QString change();
+    // call: the D-Bus message to answer; an invalid one when called directly.
+    void serve(const QDBusMessage& call);
+    void answer(const QDBusMessage& call, const QString& error);
+    void signaturesWritten(const QStringList& failures);
+    void signaturesWrittenFor(const QDBusMessage& call, const QStringList& failures);
+    void offerDataFileChoice();
+    QString endedMessage() const;
 
     QuoteKeeper& keeper_;
-    int holds_ = 1; // held until start-up is done
+    bool ready_ = false;
+    int holds_ = 0;
     bool ended_ = false;
-    QList<QDBusMessage> waiting_;
+    bool offerPending_ = false;
+    QList<QDBusMessage> waiting_;          // until start-up is done
+    QList<QDBusMessage> awaitingWritten_; // until the signature files are written
 };
 
 enum class ServiceStart {

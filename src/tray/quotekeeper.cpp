@@ -7,7 +7,9 @@
 #include "settings/settingsstore.h"
 #include "tray/joinlines.h"
 
+#include <QScopeGuard>
 #include <QStringList>
+#include <QTimer>
 
 namespace sentari::tray {
 
@@ -33,7 +35,14 @@ QuoteKeeper::QuoteKeeper(SettingsStore& store, platform::Desktop& desktop, AskOn
                          QObject* parent)
     : QObject(parent), store_(store), desktop_(desktop), askOnce_(askOnce), refresher_(store)
 {
-    connect(&refresher_, &SignatureRefresher::finished, this, &QuoteKeeper::reportRefreshFailures);
+    connect(&refresher_, &SignatureRefresher::finished, this, &QuoteKeeper::refreshEnded);
+}
+
+void QuoteKeeper::takeQuote(const QuoteResult& quote)
+{
+    current_.text = qs(quote.text);
+    current_.index = quote.number;
+    current_.quoteFilePath = quote.path;
 }
 
 QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool offerSignature, const QString& reportedFile)
@@ -48,11 +57,12 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool offerSignature, const QString& 
         return Outcome::Failed;
     }
     emit quoteFetched();
-    current_.text = qs(quote.text);
-    current_.index = quote.number;
-    current_.quoteFilePath = quote.path;
+    takeQuote(quote);
 
     if (quote.noDataFile) {
+        // Automation calls that come meanwhile are told so at once instead of waiting.
+        choosingDataFile_ = true;
+        const auto asked = qScopeGuard([this] { choosingDataFile_ = false; });
         // A chosen file that cannot serve is named, with the reason, below the usual text.
         QString message = NoDataFileMessage;
         if (!quote.path.empty() && !quote.problem.empty())
@@ -83,14 +93,50 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool offerSignature, const QString& 
     return Outcome::Changed;
 }
 
-void QuoteKeeper::reportRefreshFailures(const QStringList& failures)
+QuoteKeeper::Unattended QuoteKeeper::changeUnattended()
 {
-    if (failures.isEmpty())
+    QuoteResult quote;
+    try {
+        store_.prepare();
+        quote = store_.getQuote();
+    } catch (const StoreError& e) {
+        return {false, false, QString::fromUtf8(e.what())};
+    }
+    if (quote.noDataFile) {
+        const QString reason = quote.path.empty() || quote.problem.empty()
+                                   ? tr("No quote data file is chosen yet.")
+                                   : QString::fromStdString(quote.problem);
+        return {false, true,
+                reason + QLatin1Char(' ') +
+                    tr("Sentari asks the user at the screen to choose a quote data file.")};
+    }
+    takeQuote(quote);
+    if (const auto first = refresher_.start(current_.text)) {
+        current_.signatureText = first->text;
+        current_.signatureRtf = first->rtf;
+    }
+    emit quoteChanged(current_.text);
+    return {true, false, {}};
+}
+
+void QuoteKeeper::refreshEnded(const QStringList& failures)
+{
+    lastFailures_ = failures;
+    emit signaturesWritten(failures);
+    // Told from the event loop, so that no caller (a D-Bus call, a click) waits on the box;
+    // one box at a time however often the refresh fails meanwhile.
+    if (failures.isEmpty() || failureBoxOpen_)
         return;
-    desktop_.message(
-        QStringLiteral("The new quote could not be put into every signature file.\n\n") +
-            failures.join(QLatin1Char('\n')),
-        MessageStyle::Warning);
+    QTimer::singleShot(0, this, [this, failures] {
+        if (failureBoxOpen_)
+            return;
+        failureBoxOpen_ = true;
+        desktop_.message(
+            QStringLiteral("The new quote could not be put into every signature file.\n\n") +
+                failures.join(QLatin1Char('\n')),
+            MessageStyle::Warning);
+        failureBoxOpen_ = false;
+    });
 }
 
 bool QuoteKeeper::changeQuoteFile()

@@ -14,6 +14,7 @@
 
 namespace sentari {
 class SettingsStore;
+struct QuoteResult;
 }
 
 namespace sentari::tray {
@@ -49,6 +50,21 @@ public:
     // created. The signature files get the quote in slices from the event loop when there are
     // many (signature 1 at once); a failure naming reportedFile is not told again.
     Outcome nextQuote(bool offerSignature = false, const QString& reportedFile = {});
+
+    // For callers that must not wait on a person (automation): a new quote with no dialog at
+    // all. error says what failed; noDataFile when the user must choose a data file first.
+    struct Unattended {
+        bool changed = false;
+        bool noDataFile = false;
+        QString error;
+    };
+    Unattended changeUnattended();
+    // The user is being asked for a data file just now.
+    bool choosingDataFile() const { return choosingDataFile_; }
+    // The signature files are still being written; signaturesWritten() follows.
+    bool writingSignatures() const { return refresher_.running(); }
+    // What the last finished signature refresh could not write (sentences naming the files).
+    const QStringList& lastSignatureFailures() const { return lastFailures_; }
     // Lets the user choose the data file; true when one was chosen.
     bool changeQuoteFile();
     // Adds the clipboard text to the data file as one line.
@@ -69,16 +85,22 @@ signals:
     void quoteChanged(const QString& quote);
     // The user accepted the offer to create a signature.
     void signatureWindowWanted();
+    // A signature refresh has ended; failures as lastSignatureFailures().
+    void signaturesWritten(const QStringList& failures);
 
 private:
     bool confirm(std::string_view key, const QString& question);
-    void reportRefreshFailures(const QStringList& failures);
+    void refreshEnded(const QStringList& failures);
+    void takeQuote(const QuoteResult& quote);
 
     SettingsStore& store_;
     platform::Desktop& desktop_;
     AskOnce& askOnce_;
     CurrentQuote current_;
     SignatureRefresher refresher_;
+    QStringList lastFailures_;
+    bool choosingDataFile_ = false;
+    bool failureBoxOpen_ = false;
 };
 
 } // namespace sentari::tray

@@ -140,6 +140,9 @@ int runTray(int argc, char** argv)
     QObject::connect(&controller, &tray::TrayController::ended, end);
     QObject::connect(&automation, &tray::Automation::exitRequested, &controller,
                      &tray::TrayController::exitProgram);
+    // Calls wait for the first quote only, not for the start-up's questions after it.
+    QObject::connect(&keeper, &tray::QuoteKeeper::quoteChanged, &automation,
+                     &tray::Automation::setReady);
     QObject::connect(&controller, &tray::TrayController::serving, &automation,
                      [&automation](bool on) { on ? automation.hold() : automation.release(); });
     // Opened from the menu and by a yes to the start-up offer; not modal, so the icon and

@@ -51,19 +51,28 @@ hover_icon
 [ "$(popup_text)" = "$(quote_of "$SIG1")" ] || fail "the pop-up shows '$(popup_text)', not the called-for quote"
 leave_icon
 
-# A call that comes while the user is in the tray menu waits until the menu has closed.
+# A call that comes while the user is in the tray menu is served at once; the menu stays.
 before=$(quote_of "$SIG1")
 xdotool mousemove "$ICON_X" "$ICON_Y" click 3
 wait_for 5 menu_open || fail "no menu after a right press"
-"$SENTARI" --change-quote >"$W/held.txt" 2>&1 &
-HELD_PID=$!
-sleep 1
-kill -0 "$HELD_PID" 2>/dev/null || fail "the call was served while the menu was open ($(cat "$W/held.txt"))"
-[ "$(quote_of "$SIG1")" = "$before" ] || fail "the quote changed while the menu was open"
+timeout 5 "$SENTARI" --change-quote >"$W/held.txt" 2>&1 || fail "the call during the menu failed or waited: $? $(cat "$W/held.txt")"
+[ "$(quote_of "$SIG1")" != "$before" ] || fail "the call during the menu did not change the quote"
+menu_open || fail "the call closed the menu"
 xdotool key Escape
 wait_for 5 menu_closed || fail "Escape did not close the menu"
-wait "$HELD_PID" || fail "the held call failed: $(cat "$W/held.txt")"
-[ "$(quote_of "$SIG1")" != "$before" ] || fail "the held call did not change the quote"
+
+# A signature file that cannot be written: the caller hears which at once, then the user.
+chmod a-w "$SIG2"
+if timeout 5 "$SENTARI" --change-quote 2>"$W/readonly.txt"; then
+    fail "sentari --change-quote succeeded although $SIG2 is read-only"
+fi
+grep -qF "$SIG2" "$W/readonly.txt" || fail "the failure does not name the file: $(cat "$W/readonly.txt")"
+warning_open() { [ -n "$(windows_of_type DIALOG)" ]; }
+wait_for 5 warning_open || fail "the user was not told of the read-only signature"
+press_in_dialog Return
+no_dialog() { [ -z "$(windows_of_type DIALOG)" ]; }
+wait_for 5 no_dialog || fail "the warning did not close"
+chmod u+w "$SIG2"
 
 # A second start finds the bus name taken and leaves at once, without a second icon.
 timeout 20 "$SENTARI" >"$W/second.log" 2>&1 || fail "the second sentari ended with $? ($(cat "$W/second.log"))"
@@ -83,22 +92,20 @@ dbus-send --session --print-reply --dest=org.sentari.SentariExe /Interface \
 grep -q '<interface name="org.sentari.SentariExe.Interface">' "$W/introspect.txt" || fail "interface missing from introspection"
 grep -q '<method name="ChangeActiveQuote">' "$W/introspect.txt" || fail "method missing from introspection"
 
-# The data file is gone: a left press asks for another. A call that comes meanwhile waits;
-# when the user chooses none and Sentari ends, it is answered with an error, not asked again.
+# The data file is gone: a left press asks for another. A call that comes meanwhile fails at
+# once and says why; when the user chooses none, Sentari ends.
 rm "$DATA"
 xdotool mousemove "$ICON_X" "$ICON_Y" click 1
 question_open() { [ -n "$(windows_of_type DIALOG)" ]; }
 wait_for 5 question_open || fail "no question after the data file went"
-"$SENTARI" --change-quote >"$W/late.txt" 2>&1 &
-LATE_PID=$!
-sleep 0.5
-kill -0 "$LATE_PID" 2>/dev/null || fail "the call was served inside the question ($(cat "$W/late.txt"))"
+if timeout 5 "$SENTARI" --change-quote >"$W/late.txt" 2>&1; then
+    fail "the call during the question succeeded: $(cat "$W/late.txt")"
+fi
+grep -q 'quote data file' "$W/late.txt" || fail "the call failed without saying why: $(cat "$W/late.txt")"
 press_in_dialog Return
 file_dialog() { windows_of_type DIALOG | while read -r w; do xprop -id "$w" WM_NAME | grep -q 'Sentari data file' && echo "$w"; done; }
 file_dialog_open() { [ -n "$(file_dialog)" ]; }
 wait_for 5 file_dialog_open || fail "no file dialog after the question"
 press_in_dialog Escape
-wait "$LATE_PID" && fail "the waiting call succeeded although Sentari ended: $(cat "$W/late.txt")"
-grep -q 'no data file' "$W/late.txt" || fail "the waiting call failed without saying why: $(cat "$W/late.txt")"
 wait_for 5 sh -c "! kill -0 $SENTARI_PID" || fail "sentari still runs after no data file was chosen"
 echo "ok"
