@@ -17,7 +17,7 @@ namespace sentari {
 namespace {
 
 // 02: a lone CR ends a line; UTF-16 files. 03: the order of picks.
-constexpr char kMagic[8] = {'S', 'N', 'T', 'Q', 'I', 'X', '0', '3'};
+constexpr char kMagic[8] = {'S', 'N', 'T', 'Q', 'I', 'X', '0', '4'};
 constexpr std::size_t kChunk = 4 << 20;
 
 struct Header {
@@ -428,7 +428,7 @@ void QuoteIndex::syncLastPick()
 
 std::int64_t QuoteIndex::entryOfSlot(std::uint64_t slot) const
 {
-    const std::uint64_t holes = std::min<std::uint64_t>(load(order_->holeCount), 8);
+    const std::uint64_t holes = std::min(load(order_->holeCount), PickOrder::MaxHoles);
     std::uint64_t below = 0;
     for (std::uint64_t i = 0; i < holes; ++i) {
         const std::uint64_t hole = load(order_->holes[i]);
@@ -467,21 +467,22 @@ void QuoteIndex::startCycle(std::mt19937_64& rng, std::uint64_t seen)
     store(order_->salt, next.salt);
     store(order_->holeCount, std::uint64_t{0});
     store(order_->domain, next.domain);
+    store(order_->base, static_cast<std::uint64_t>(quoteCount()));
     store(order_->position, std::uint64_t{0});
 }
 
 void QuoteIndex::noteRemoved(std::int64_t entry) const
 {
     std::uint64_t slot = static_cast<std::uint64_t>(entry);
-    const std::uint64_t count = std::min<std::uint64_t>(load(order_->holeCount), 8);
-    std::uint64_t holes[8];
+    const std::uint64_t count = std::min(load(order_->holeCount), PickOrder::MaxHoles);
+    std::uint64_t holes[PickOrder::MaxHoles];
     for (std::uint64_t i = 0; i < count; ++i)
         holes[i] = load(order_->holes[i]);
     for (std::uint64_t i = 0; i < count; ++i)
         slot += holes[i] <= slot ? 1 : 0; // ascending: each hole below pushes the slot on
-    if (count == 8) {
+    if (count == PickOrder::MaxHoles) {
         // Too many to follow: a new cycle begins at the next pick.
-        store(order_->position, load(order_->domain));
+        store(order_->position, load(order_->domain) + (std::uint64_t{1} << 62)); // past the added lines too
         return;
     }
     std::uint64_t at = count;
@@ -507,13 +508,23 @@ std::optional<QuoteLine> QuoteIndex::pick(std::mt19937_64& rng, const LineFilter
         const std::uint64_t place =
             domain == 0 ? UINT64_MAX
                         : std::atomic_ref<std::uint64_t>(order_->position).fetch_add(1);
-        if (place >= domain || static_cast<std::uint64_t>(count) + load(order_->holeCount) > domain) {
+        // Slots in use now: the lines and the holes of deleted ones. Lines added during the
+        // cycle (slots from base on) are walked after the permutation: their place in it may
+        // have gone by while they were not there yet.
+        const std::uint64_t used = static_cast<std::uint64_t>(count) + load(order_->holeCount);
+        const std::uint64_t base = std::min(load(order_->base), used);
+        if (place >= domain + (used - base) || used > domain) {
             if (cyclesBegun++ == 2)
                 return std::nullopt;
             startCycle(rng, cycle);
             continue;
         }
-        const std::int64_t entry = entryOfSlot(permute(place, domain, mix(load(order_->salt) ^ mix(cycle))));
+        const std::uint64_t slot = place < domain
+                                       ? permute(place, domain, mix(load(order_->salt) ^ mix(cycle)))
+                                       : base + (place - domain);
+        if (place < domain && slot >= base)
+            continue;
+        const std::int64_t entry = entryOfSlot(slot);
         if (entry < 0 || entry >= count || (entry == lastEntry_ && count > 1))
             continue;
         auto bytes = readLineBytes(entry);

@@ -47,7 +47,8 @@ struct DataFileFormat {
 // Where the picks are in their walk through the non-empty lines: each cycle visits the
 // slots 0 .. domain-1 in the order of a permutation keyed by salt and cycle, and a slot is a
 // line's entry, counting around the lines deleted since the cycle began (holes). Lines added
-// meanwhile take the slots after the last one, so they join the cycle. Kept in the cache file,
+// meanwhile take the slots after the last one and are visited once the permutation is done,
+// so they join the cycle. Kept in the cache file,
 // where every process shares it, and handed on to the index of the file's next version.
 struct PickOrder {
     std::uint64_t salt = 0;
@@ -55,7 +56,9 @@ struct PickOrder {
     std::uint64_t position = 0; // the next place of the walk to take
     std::uint64_t domain = 0;   // a power of two; 0 before the first cycle
     std::uint64_t holeCount = 0;
-    std::uint64_t holes[8] = {}; // slots of deleted lines, ascending
+    static constexpr std::uint64_t MaxHoles = 7;
+    std::uint64_t holes[MaxHoles] = {}; // slots of deleted lines, ascending
+    std::uint64_t base = 0;      // slots in use when the cycle began
 };
 
 // Which lines a pick may give; any when empty.
