@@ -16,7 +16,7 @@ namespace sentari {
 
 namespace {
 
-// 02: a lone CR ends a line; UTF-16 files. 03: the order of picks.
+// 02: a lone CR ends a line; UTF-16 files. 04: the order of picks.
 constexpr char kMagic[8] = {'S', 'N', 'T', 'Q', 'I', 'X', '0', '4'};
 constexpr std::size_t kChunk = 4 << 20;
 
@@ -68,6 +68,12 @@ std::uint64_t permute(std::uint64_t x, std::uint64_t domain, std::uint64_t key)
         x ^= x >> shift;
     }
     return x;
+}
+
+// The permutation's key for one cycle of an order.
+std::uint64_t cycleKey(std::uint64_t salt, std::uint64_t cycle)
+{
+    return mix(salt ^ mix(cycle));
 }
 
 } // namespace
@@ -441,7 +447,7 @@ std::int64_t QuoteIndex::entryOfSlot(std::uint64_t slot) const
 
 std::int64_t QuoteIndex::firstEntry(const PickOrder& order) const
 {
-    const std::uint64_t key = mix(order.salt ^ mix(order.cycle));
+    const std::uint64_t key = cycleKey(order.salt, order.cycle);
     for (std::uint64_t p = 0; p < order.domain; ++p) {
         const std::uint64_t slot = permute(p, order.domain, key);
         if (slot < static_cast<std::uint64_t>(quoteCount()))
@@ -458,7 +464,8 @@ void QuoteIndex::startCycle(std::mt19937_64& rng, std::uint64_t seen)
     if (next.salt == 0)
         next.salt = rng() | 1;
     // Room for as many lines again, so that added ones still join this cycle.
-    next.domain = std::bit_ceil(std::max<std::uint64_t>(2 * static_cast<std::uint64_t>(quoteCount()), 2));
+    next.domain =
+        std::bit_ceil(std::max<std::uint64_t>(2 * static_cast<std::uint64_t>(quoteCount()), 2));
     next.cycle = seen + 1;
     for (int i = 0; i < 16 && quoteCount() > 1 && firstEntry(next) == lastEntry_; ++i)
         ++next.cycle;
@@ -482,7 +489,8 @@ void QuoteIndex::noteRemoved(std::int64_t entry) const
         slot += holes[i] <= slot ? 1 : 0; // ascending: each hole below pushes the slot on
     if (count == PickOrder::MaxHoles) {
         // Too many to follow: a new cycle begins at the next pick.
-        store(order_->position, load(order_->domain) + (std::uint64_t{1} << 62)); // past the added lines too
+        // Past the added lines' walk too.
+        store(order_->position, load(order_->domain) + (std::uint64_t{1} << 62));
         return;
     }
     std::uint64_t at = count;
@@ -520,7 +528,7 @@ std::optional<QuoteLine> QuoteIndex::pick(std::mt19937_64& rng, const LineFilter
             continue;
         }
         const std::uint64_t slot = place < domain
-                                       ? permute(place, domain, mix(load(order_->salt) ^ mix(cycle)))
+                                       ? permute(place, domain, cycleKey(load(order_->salt), cycle))
                                        : base + (place - domain);
         if (place < domain && slot >= base)
             continue;

@@ -48,8 +48,8 @@ struct DataFileFormat {
 // slots 0 .. domain-1 in the order of a permutation keyed by salt and cycle, and a slot is a
 // line's entry, counting around the lines deleted since the cycle began (holes). Lines added
 // meanwhile take the slots after the last one and are visited once the permutation is done,
-// so they join the cycle. Kept in the cache file,
-// where every process shares it, and handed on to the index of the file's next version.
+// so they join the cycle. Kept in the cache file, where every process shares it, and handed
+// on to the index of the file's next version.
 struct PickOrder {
     std::uint64_t salt = 0;
     std::uint64_t cycle = 0;
@@ -58,7 +58,7 @@ struct PickOrder {
     std::uint64_t holeCount = 0;
     static constexpr std::uint64_t MaxHoles = 7;
     std::uint64_t holes[MaxHoles] = {}; // slots of deleted lines, ascending
-    std::uint64_t base = 0;      // slots in use when the cycle began
+    std::uint64_t base = 0;             // slots in use when the cycle began
 };
 
 // Which lines a pick may give; any when empty.

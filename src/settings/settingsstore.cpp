@@ -215,7 +215,7 @@ QuoteResult SettingsStore::getQuote(std::string_view section, const QuoteLength&
     LineFilter fits;
     if (!length.any())
         fits = [&length](const QuoteLine& line) {
-            const auto n = static_cast<std::int64_t>(text::toCodePoints(line.text).size());
+            const auto n = static_cast<std::int64_t>(text::codePointCount(line.text));
             return n >= length.shortest && n <= length.longest && !line.cut;
         };
     auto line = index->pick(d->rng, fits);

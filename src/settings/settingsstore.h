@@ -126,10 +126,11 @@ public:
                               std::string_view quote);
 
     // Puts the quote (control characters left out) in place of every QuoteTag into the files
-    // of signatures 1, 2, ... up to the first one missing (plain-text and HTML files with LF
-    // line ends, a plain-text quote wrapped at 72 columns, an HTML one with every non-ASCII
-    // character as a reference; with no quote, the lines that held the tag are left out); from `from` on and at most `limit`
+    // of signatures 1, 2, ... up to the first one missing; from `from` on and at most `limit`
     // of them, so that a long list can be done in slices that each take a few milliseconds.
+    // Plain-text and HTML files get LF line ends, a plain-text quote wraps at 72 columns, an
+    // HTML one has every non-ASCII character as a reference; with no quote, the lines that
+    // held only the tag are left out.
     // Never throws: what could not be done is in the failures (a read-only signature file is
     // left as it is and named there).
     SignatureRefresh refreshSignatures(std::string_view quote, std::int64_t from = 1,

@@ -18,7 +18,10 @@ bool endsWithNoCase(std::string_view s, std::string_view suffix)
     return s.size() >= suffix.size() && keys::sameKey(s.substr(s.size() - suffix.size()), suffix);
 }
 
-std::string replaceAll(std::string_view text, std::string_view tag, std::string_view with)
+// Every tag in the text in place of what `with` makes of the text before it (which ends with
+// the tag's line so far).
+template <class With>
+std::string replaceEach(std::string_view text, std::string_view tag, With with)
 {
     if (tag.empty())
         return std::string(text);
@@ -29,10 +32,15 @@ std::string replaceAll(std::string_view text, std::string_view tag, std::string_
         out.append(text.substr(pos, hit - pos));
         if (hit == std::string_view::npos)
             break;
-        out.append(with);
+        out.append(with(std::string_view(out)));
         pos = hit + tag.size();
     }
     return out;
+}
+
+std::string replaceAll(std::string_view text, std::string_view tag, std::string_view with)
+{
+    return replaceEach(text, tag, [with](std::string_view) { return with; });
 }
 
 // Non-ASCII characters as numeric references too: a file without a charset declaration then
@@ -66,13 +74,6 @@ std::string htmlEscape(std::string_view s)
         }
     }
     return out;
-}
-
-std::size_t characterCount(std::string_view utf8)
-{
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
 }
 
 // The text broken at blanks into lines of at most `width` characters (a longer word stands
@@ -147,31 +148,21 @@ std::string withoutTagLines(std::string_view text)
 // after the first start in the tag's column.
 std::string withWrappedQuote(std::string_view text, std::string_view quote, std::size_t width)
 {
-    std::string out;
-    std::size_t pos = 0;
-    for (;;) {
-        const auto hit = text.find(QuoteTag, pos);
-        out.append(text.substr(pos, hit - pos));
-        if (hit == std::string_view::npos)
-            break;
-        const std::size_t lineBreak = out.rfind('\n');
-        const std::string_view before =
-            std::string_view(out).substr(lineBreak == std::string::npos ? 0 : lineBreak + 1);
-        const std::size_t column = characterCount(before);
+    const std::size_t quoteLength = text::codePointCount(quote);
+    return replaceEach(text, QuoteTag, [&](std::string_view done) {
+        const std::string_view before = done.substr(done.rfind('\n') + 1); // npos + 1 is 0
+        const std::size_t column = text::codePointCount(before);
         // A tag far to the right still leaves its quote a readable measure.
         const std::size_t room = std::max<std::size_t>(width > column ? width - column : 0, 24);
-        if (characterCount(quote) <= room) {
-            out.append(quote);
-        } else {
-            std::string indent;
-            for (const char32_t c : text::toCodePoints(before))
-                indent += c == '\t' ? '\t' : ' ';
-            out.append(wrapWords(quote, room, indent));
-        }
-        pos = hit + QuoteTag.size();
-    }
-    return out;
+        if (quoteLength <= room)
+            return std::string(quote);
+        std::string indent;
+        for (const char32_t c : text::toCodePoints(before))
+            indent += c == '\t' ? '\t' : ' ';
+        return wrapWords(quote, room, indent);
+    });
 }
+
 // "10", "9.75" or, as some locales write it, "9,75"; halves go to the even neighbour.
 int pointSizeOf(std::string value, int fallback)
 {

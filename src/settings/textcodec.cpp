@@ -293,6 +293,16 @@ std::u32string toCodePoints(std::string_view utf8)
     return out;
 }
 
+std::size_t codePointCount(std::string_view utf8)
+{
+    std::size_t count = 0;
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+    const auto* end = p + utf8.size();
+    for (; p < end; ++count)
+        p += std::max(nextCodePoint(p, end).second, 1);
+    return count;
+}
+
 std::string fromCodePoints(std::u32string_view cps)
 {
     std::string out;

@@ -87,6 +87,8 @@ std::string forDisplay(std::string_view bytes);
 
 // UTF-8 to Unicode code points; invalid bytes become U+FFFD.
 std::u32string toCodePoints(std::string_view utf8);
+// How many code points toCodePoints() would give, without making them.
+std::size_t codePointCount(std::string_view utf8);
 std::string fromCodePoints(std::u32string_view cps);
 
 } // namespace sentari::text

@@ -6,8 +6,8 @@
 #include <QDBusConnectionInterface>
 #include <QDBusError>
 #include <QTimer>
-#include <utility>
 #include <cstdio>
+#include <utility>
 
 namespace sentari::tray {
 
@@ -73,58 +73,53 @@ void Automation::serve(const QDBusMessage& call)
         answer(call, tr("Sentari has no quote data file; the user at the screen is choosing one."));
         return;
     }
+    // Answered once the files hold the new quote: a short list is written before
+    // changeUnattended() returns, a long one later.
+    const bool fromBus = call.type() == QDBusMessage::MethodCallMessage;
+    if (fromBus)
+        awaitingWritten_.append(call);
     const QuoteKeeper::Unattended change = keeper_.changeUnattended();
     if (!change.changed) {
+        if (fromBus)
+            awaitingWritten_.removeLast(); // nothing was started that could have answered it
         answer(call, change.error);
         if (change.noDataFile)
             offerDataFileChoice();
-        return;
     }
-    if (keeper_.writingSignatures()) {
-        if (call.type() == QDBusMessage::MethodCallMessage)
-            awaitingWritten_.append(call);
-        return;
-    }
-    signaturesWrittenFor(call, keeper_.lastSignatureFailures());
 }
 
 void Automation::signaturesWritten(const QStringList& failures)
 {
+    const QString error = failures.isEmpty()
+                              ? QString()
+                              : tr("The new quote could not be put into every signature file: %1")
+                                    .arg(failures.join(QStringLiteral("; ")));
     for (const auto& call : std::exchange(awaitingWritten_, {}))
-        signaturesWrittenFor(call, failures);
-}
-
-void Automation::signaturesWrittenFor(const QDBusMessage& call, const QStringList& failures)
-{
-    answer(call, failures.isEmpty()
-                     ? QString()
-                     : tr("The new quote could not be put into every signature file: %1")
-                           .arg(failures.join(QStringLiteral("; "))));
+        answer(call, error);
 }
 
 void Automation::answer(const QDBusMessage& call, const QString& error)
 {
     if (call.type() != QDBusMessage::MethodCallMessage)
         return;
-    QDBusConnection::sessionBus().send(error.isEmpty()
-                                           ? call.createReply()
-                                           : call.createErrorReply(QDBusError::Failed, error));
+    QDBusConnection::sessionBus().send(
+        error.isEmpty() ? call.createReply() : call.createErrorReply(QDBusError::Failed, error));
 }
 
 // After the reply, from the event loop: the person at the screen may choose a data file (as
 // a click would offer); choosing none ends the program.
 void Automation::offerDataFileChoice()
 {
-    if (holds_ > 0) {
-        offerPending_ = true;
-        return;
-    }
     QTimer::singleShot(0, this, [this] {
-        if (ended_ || keeper_.choosingDataFile() || holds_ > 0)
+        if (ended_ || keeper_.choosingDataFile())
             return;
-        ++holds_;
+        if (holds_ > 0) {
+            offerPending_ = true; // release() offers it
+            return;
+        }
+        hold();
         const QuoteKeeper::Outcome outcome = keeper_.nextQuote();
-        --holds_;
+        release();
         if (outcome == QuoteKeeper::Outcome::Quit) {
             programEnds();
             emit exitRequested();

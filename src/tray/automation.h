@@ -46,7 +46,6 @@ private:
     void serve(const QDBusMessage& call);
     void answer(const QDBusMessage& call, const QString& error);
     void signaturesWritten(const QStringList& failures);
-    void signaturesWrittenFor(const QDBusMessage& call, const QStringList& failures);
     void offerDataFileChoice();
     QString endedMessage() const;
 
@@ -55,7 +54,7 @@ private:
     int holds_ = 0;
     bool ended_ = false;
     bool offerPending_ = false;
-    QList<QDBusMessage> waiting_;          // until start-up is done
+    QList<QDBusMessage> waiting_;         // until start-up is done
     QList<QDBusMessage> awaitingWritten_; // until the signature files are written
 };
 

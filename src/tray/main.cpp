@@ -41,15 +41,14 @@ constexpr const char* Usage =
     "Exit status: 0 on success, 1 when nothing could be printed or done, 2 for a wrong\n"
     "command line.\n";
 
-enum class Mode { Tray, PrintQuote, PrintSignature, ChangeQuote };
+enum class Mode { Tray, PrintQuote, PrintSignature, ChangeQuote, Help, Version };
 
 struct CommandLine {
     Mode mode = Mode::Tray;
     std::int64_t signature = 1;
     const char* dataFile = nullptr;
     char lengthLimit = 0; // 's', 'l' or none
-    std::int64_t limit = 160;
-    bool limitGiven = false;
+    std::optional<std::int64_t> limit;
     bool htmlDocument = false;
     std::vector<char*> trayArguments;
 };
@@ -70,30 +69,38 @@ std::optional<std::int64_t> positiveNumber(std::string_view text)
     return n;
 }
 
-// Qt's own options (-display, -style, ...) mean something only to the tray; the ones that take
-// a value take the next argument.
-bool isQtOption(std::string_view arg, bool& takesValue)
+enum class QtOption { None, Alone, TakesValue };
+
+// Qt's own options (-display, -style, ...) mean something only to the tray.
+QtOption qtOption(std::string_view arg)
 {
-    static constexpr std::string_view withValue[] = {
-        "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
-        "-geometry", "-qwindowicon", "-icon", "-qwindowtitle", "-title", "-session", "-display",
-        "-style", "-stylesheet", "-name"};
+    static constexpr std::string_view withValue[] = {"-platform",
+                                                     "-platformpluginpath",
+                                                     "-platformtheme",
+                                                     "-plugin",
+                                                     "-qwindowgeometry",
+                                                     "-geometry",
+                                                     "-qwindowicon",
+                                                     "-icon",
+                                                     "-qwindowtitle",
+                                                     "-title",
+                                                     "-session",
+                                                     "-display",
+                                                     "-style",
+                                                     "-stylesheet",
+                                                     "-name"};
     static constexpr std::string_view alone[] = {"-reverse", "-widgetcount", "-nograb", "-dograb",
                                                  "-sync"};
-    for (auto option : withValue)
+    for (auto option : withValue) {
         if (arg == option)
-            return takesValue = true;
+            return QtOption::TakesValue;
+        if (arg.starts_with(option) && arg.size() > option.size() && arg[option.size()] == '=')
+            return QtOption::Alone; // -style=fusion
+    }
     for (auto option : alone)
-        if (arg == option) {
-            takesValue = false;
-            return true;
-        }
-    for (auto option : withValue) // -style=fusion
-        if (arg.starts_with(option) && arg.size() > option.size() && arg[option.size()] == '=') {
-            takesValue = false;
-            return true;
-        }
-    return false;
+        if (arg == option)
+            return QtOption::Alone;
+    return QtOption::None;
 }
 
 void setMode(CommandLine& line, Mode mode, const char* name)
@@ -106,7 +113,8 @@ void setMode(CommandLine& line, Mode mode, const char* name)
 }
 
 // GNU style: long options also as --name=value, short ones also as -nVALUE.
-CommandLine parse(int argc, char** argv, bool& helpOrVersion)
+// --help and --version end the reading: what follows does not matter.
+CommandLine parse(int argc, char** argv)
 {
     CommandLine line;
     line.trayArguments.push_back(argv[0]);
@@ -122,7 +130,7 @@ CommandLine parse(int argc, char** argv, bool& helpOrVersion)
             if (attached)
                 throw UsageError{"option '" + std::string(name) + "' doesn't allow an argument"};
         };
-        bool takesValue = false;
+        const QtOption qt = qtOption(arg);
         if (name == "--print-quote") {
             noValue();
             setMode(line, Mode::PrintQuote, argv[i]);
@@ -152,15 +160,9 @@ CommandLine parse(int argc, char** argv, bool& helpOrVersion)
             line.dataFile = attached ? argv[i] + eq + 1 : argv[++i];
             if (!*line.dataFile)
                 throw UsageError{"the data file's name is empty"};
-        } else if (name == "--help" || name == "-h") {
+        } else if (name == "--help" || name == "-h" || name == "--version") {
             noValue();
-            std::fputs(Usage, stdout);
-            helpOrVersion = true;
-            return line;
-        } else if (name == "--version") {
-            noValue();
-            std::puts("sentari " SENTARI_VERSION);
-            helpOrVersion = true;
+            line.mode = name == "--version" ? Mode::Version : Mode::Help;
             return line;
         } else if (arg == "-s" || arg == "-l") {
             if (line.lengthLimit && line.lengthLimit != arg[1])
@@ -178,11 +180,10 @@ CommandLine parse(int argc, char** argv, bool& helpOrVersion)
                 throw UsageError{"the length of -n must be 1 or more, not '" + std::string(value) +
                                  "'"};
             line.limit = *n;
-            line.limitGiven = true;
-        } else if (isQtOption(arg, takesValue)) {
+        } else if (qt != QtOption::None) {
             qtOptions = true;
             line.trayArguments.push_back(argv[i]);
-            if (takesValue) {
+            if (qt == QtOption::TakesValue) {
                 if (i + 1 >= argc)
                     throw UsageError{"option '" + std::string(arg) + "' requires an argument"};
                 line.trayArguments.push_back(argv[++i]);
@@ -196,9 +197,9 @@ CommandLine parse(int argc, char** argv, bool& helpOrVersion)
         }
     }
     const bool printing = line.mode == Mode::PrintQuote || line.mode == Mode::PrintSignature;
-    if ((line.lengthLimit || line.limitGiven) && !printing)
+    if ((line.lengthLimit || line.limit) && !printing)
         throw UsageError{"-s, -l and -n go with --print-quote or --print-signature"};
-    if (line.limitGiven && !line.lengthLimit)
+    if (line.limit && !line.lengthLimit)
         throw UsageError{"-n needs -s or -l"};
     if (line.htmlDocument && line.mode != Mode::PrintSignature)
         throw UsageError{"--html-document goes with --print-signature"};
@@ -211,10 +212,11 @@ CommandLine parse(int argc, char** argv, bool& helpOrVersion)
 
 sentari::QuoteLength lengthOf(const CommandLine& line)
 {
+    const std::int64_t limit = line.limit.value_or(160);
     if (line.lengthLimit == 's')
-        return {.longest = line.limit};
+        return {.longest = limit};
     if (line.lengthLimit == 'l')
-        return {.shortest = line.limit + 1};
+        return {.shortest = limit + 1};
     return {};
 }
 
@@ -237,7 +239,8 @@ int printLine(std::string_view raw, std::string_view keep = {})
     if (text.empty() || text.back() != '\n')
         text += '\n';
     errno = 0;
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
         const int error = errno;
         std::fprintf(stderr, "sentari: cannot write to standard output: %s\n",
                      error ? std::strerror(error) : "write failed");
@@ -256,23 +259,15 @@ int printQuote(sentari::SettingsStore& store, const CommandLine& line)
     return printLine(quote.text);
 }
 
-bool startsWithNoCase(std::string_view text, std::string_view prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
-            return false;
-    return true;
-}
-
 // Evolution takes a script's output as HTML only when it begins like a document.
 std::string asHtmlDocument(std::string text)
 {
     const auto start = text.find_first_not_of(" \t\r\n");
-    const std::string_view body = start == std::string::npos ? std::string_view{} : text.substr(start);
-    if (startsWithNoCase(body, "<html") || startsWithNoCase(body, "<!doctype"))
-        return text;
+    const std::string_view body =
+        start == std::string::npos ? std::string_view{} : std::string_view(text).substr(start);
+    for (const std::string_view opening : {"<html", "<!doctype"})
+        if (sentari::keys::sameKey(body.substr(0, opening.size()), opening))
+            return text;
     if (!text.empty() && text.back() != '\n')
         text += '\n';
     return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body>\n" + text +
@@ -296,10 +291,7 @@ int printSignature(sentari::SettingsStore& store, const CommandLine& line)
         reportNoQuote(quote);
         std::fputs("sentari: the signature is printed without a quote.\n", stderr);
     }
-    std::string text;
-    for (char c : store.signature(quote.noDataFile ? std::string() : quote.text, n).text)
-        if (c != '\r')
-            text += c;
+    std::string text = store.signature(quote.noDataFile ? std::string() : quote.text, n).text;
     if (line.htmlDocument)
         text = asHtmlDocument(std::move(text));
     return printLine(text, "\n");
@@ -339,15 +331,16 @@ int main(int argc, char** argv)
 {
     CommandLine line;
     try {
-        bool helpOrVersion = false;
-        line = parse(argc, argv, helpOrVersion);
-        if (helpOrVersion)
-            return std::fflush(stdout) == 0 ? 0 : 1;
+        line = parse(argc, argv);
     } catch (const UsageError& e) {
         std::fprintf(stderr, "sentari: %s\nTry 'sentari --help' for more information.\n",
                      e.message.c_str());
         return 2;
     }
+    if (line.mode == Mode::Help)
+        return printLine(Usage, "\n");
+    if (line.mode == Mode::Version)
+        return printLine("sentari " SENTARI_VERSION);
     try {
         if (line.dataFile || line.mode == Mode::PrintQuote || line.mode == Mode::PrintSignature) {
             sentari::SettingsStore store;

@@ -82,15 +82,20 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool offerSignature, const QString& 
         });
     }
 
+    if (!publish(reportedFile) && offerSignature)
+        askCreateSignature();
+    return Outcome::Changed;
+}
+
+bool QuoteKeeper::publish(const QString& reportedFile)
+{
     const std::optional<FirstSignature> first = refresher_.start(current_.text, reportedFile);
     if (first) {
         current_.signatureText = first->text;
         current_.signatureRtf = first->rtf;
     }
     emit quoteChanged(current_.text);
-    if (!first && offerSignature)
-        askCreateSignature();
-    return Outcome::Changed;
+    return first.has_value();
 }
 
 QuoteKeeper::Unattended QuoteKeeper::changeUnattended()
@@ -111,21 +116,16 @@ QuoteKeeper::Unattended QuoteKeeper::changeUnattended()
                     tr("Sentari asks the user at the screen to choose a quote data file.")};
     }
     takeQuote(quote);
-    if (const auto first = refresher_.start(current_.text)) {
-        current_.signatureText = first->text;
-        current_.signatureRtf = first->rtf;
-    }
-    emit quoteChanged(current_.text);
+    publish();
     return {true, false, {}};
 }
 
 void QuoteKeeper::refreshEnded(const QStringList& failures)
 {
-    lastFailures_ = failures;
     emit signaturesWritten(failures);
     // Told from the event loop, so that no caller (a D-Bus call, a click) waits on the box;
     // one box at a time however often the refresh fails meanwhile.
-    if (failures.isEmpty() || failureBoxOpen_)
+    if (failures.isEmpty())
         return;
     QTimer::singleShot(0, this, [this, failures] {
         if (failureBoxOpen_)

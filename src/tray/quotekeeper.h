@@ -15,7 +15,7 @@
 namespace sentari {
 class SettingsStore;
 struct QuoteResult;
-}
+} // namespace sentari
 
 namespace sentari::tray {
 
@@ -61,10 +61,6 @@ public:
     Unattended changeUnattended();
     // The user is being asked for a data file just now.
     bool choosingDataFile() const { return choosingDataFile_; }
-    // The signature files are still being written; signaturesWritten() follows.
-    bool writingSignatures() const { return refresher_.running(); }
-    // What the last finished signature refresh could not write (sentences naming the files).
-    const QStringList& lastSignatureFailures() const { return lastFailures_; }
     // Lets the user choose the data file; true when one was chosen.
     bool changeQuoteFile();
     // Adds the clipboard text to the data file as one line.
@@ -85,20 +81,23 @@ signals:
     void quoteChanged(const QString& quote);
     // The user accepted the offer to create a signature.
     void signatureWindowWanted();
-    // A signature refresh has ended; failures as lastSignatureFailures().
+    // A signature refresh has ended: before changeUnattended() returns for a short list,
+    // later for a long one. failures: sentences naming the files that could not be written.
     void signaturesWritten(const QStringList& failures);
 
 private:
     bool confirm(std::string_view key, const QString& question);
     void refreshEnded(const QStringList& failures);
     void takeQuote(const QuoteResult& quote);
+    // Puts the current quote into the signature files and says it changed; false when there
+    // is no signature.
+    bool publish(const QString& reportedFile = {});
 
     SettingsStore& store_;
     platform::Desktop& desktop_;
     AskOnce& askOnce_;
     CurrentQuote current_;
     SignatureRefresher refresher_;
-    QStringList lastFailures_;
     bool choosingDataFile_ = false;
     bool failureBoxOpen_ = false;
 };

@@ -279,7 +279,7 @@ private slots:
         auto other = t.another();
         for (int round = 0; round < 3; ++round) {
             QSet<QString> seen;
-                        for (int i = 0; i < 50; ++i) { // round 1: one out, one in
+            for (int i = 0; i < 50; ++i) { // round 1: one out, one in
                 if (round == 1 && i == 20) {
                     // Take out a quote not yet shown, add one: still 50 to show.
                     QString gone;
@@ -287,12 +287,15 @@ private slots:
                         if (!seen.contains("q" + QString::number(n)))
                             gone = "q" + QString::number(n);
                     const auto number = gone.mid(1).toLongLong();
-                    QVERIFY(t.store->deleteQuote(path.toStdString(), number, gone.toStdString()).deleted);
+                    QVERIFY(t.store->deleteQuote(path.toStdString(), number, gone.toStdString())
+                                .deleted);
                     t.store->addQuote(path.toStdString(), "new");
                 }
                 const auto q = (i % 2 ? other : t.store)->getQuote();
                 const QString text = QString::fromStdString(q.text);
-                QVERIFY2(!seen.contains(text), qPrintable(QString("round %1, pick %2: %3 again").arg(round).arg(i).arg(text)));
+                QVERIFY2(
+                    !seen.contains(text),
+                    qPrintable(QString("round %1, pick %2: %3 again").arg(round).arg(i).arg(text)));
                 seen.insert(text);
             }
             QCOMPARE(seen.size(), 50);
@@ -308,7 +311,8 @@ private slots:
         for (int i = 0; i < 6; ++i) {
             const auto q = t.store->getQuote({}, {.longest = 5});
             QVERIFY2(q.text == "short" || q.text == "\xc3\xa9t\xc3\xa9", q.text.c_str());
-            QCOMPARE(t.store->getQuote({}, {.shortest = 6}).text, std::string("this one is longer"));
+            QCOMPARE(t.store->getQuote({}, {.shortest = 6}).text,
+                     std::string("this one is longer"));
         }
         const auto none = t.store->getQuote({}, {.shortest = 100});
         QVERIFY(none.noDataFile);

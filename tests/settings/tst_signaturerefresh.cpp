@@ -34,17 +34,21 @@ private slots:
         QTest::newRow("a long quote wraps where its tag stood")
             << "sig.txt" << QByteArray("Pim\r\n  -- <Quote will be inserted here> (c)\r\n")
             << longQuote
-            << QByteArray("Pim\n  -- Wisdom is not a product of schooling but of the lifelong attempt to\n"
-                          "     acquire it, said someone once. (c)\n")
-            << QByteArray("Pim\n  -- Wisdom is not a product of schooling but of the lifelong attempt to\n"
-                          "     acquire it, said someone once. (c)\n");
+            << QByteArray(
+                   "Pim\n  -- Wisdom is not a product of schooling but of the lifelong attempt to\n"
+                   "     acquire it, said someone once. (c)\n")
+            << QByteArray(
+                   "Pim\n  -- Wisdom is not a product of schooling but of the lifelong attempt to\n"
+                   "     acquire it, said someone once. (c)\n");
         QTest::newRow("HTML: every non-ASCII character a reference")
             << "sig.htm" << QByteArray("<p>\r\n<Quote will be inserted here>\r\n</p>")
             << QByteArray("Caf\xc3\xa9 \xe2\x80\x94 \xf0\x9f\x98\x80")
             << QByteArray("<p>\nCaf&#233; &#8212; &#128512;\n</p>")
             << QByteArray("<p>\nCaf&#233; &#8212; &#128512;\n</p>");
         QTest::newRow("no quote: the tag's line goes, the rest stays")
-            << "sig.txt" << QByteArray("Pim\r\n<Quote will be inserted here>\r\nwww\r\nP.S. <Quote will be inserted here>")
+            << "sig.txt"
+            << QByteArray("Pim\r\n<Quote will be inserted here>\r\nwww\r\nP.S. <Quote will be "
+                          "inserted here>")
             << QByteArray() << QByteArray("Pim\nwww\nP.S. ") << QByteArray("Pim\nwww\nP.S. ");
         QTest::newRow("HTML gets an escaped quote")
             << "sig.htm" << QByteArray("<p><Quote will be inserted here></p>")

@@ -151,23 +151,35 @@ private slots:
         QTest::addColumn<QByteArray>("err");
         QTest::newRow("unknown option") << QStringList{"--bogus"} << QByteArray("'--bogus'");
         QTest::newRow("unknown after a good one")
-            << QStringList{"--print-signature", "1", "--no-such-option"} << QByteArray("'--no-such-option'");
+            << QStringList{"--print-signature", "1", "--no-such-option"}
+            << QByteArray("'--no-such-option'");
         QTest::newRow("unknown short") << QStringList{"-x"} << QByteArray("-- 'x'");
         QTest::newRow("stray word") << QStringList{"--print-quote", "more"} << QByteArray("'more'");
-        QTest::newRow("negative signature") << QStringList{"--print-signature", "-1"} << QByteArray("'-1'");
-        QTest::newRow("signature not a number") << QStringList{"--print-signature", "abc"} << QByteArray("'abc'");
+        QTest::newRow("negative signature")
+            << QStringList{"--print-signature", "-1"} << QByteArray("'-1'");
+        QTest::newRow("signature not a number")
+            << QStringList{"--print-signature", "abc"} << QByteArray("'abc'");
         QTest::newRow("signature zero") << QStringList{"--print-signature=0"} << QByteArray("'0'");
-        QTest::newRow("two modes") << QStringList{"--print-quote", "--change-quote"} << QByteArray("one of");
-        QTest::newRow("-n alone") << QStringList{"--print-quote", "-n", "80"} << QByteArray("-n needs");
-        QTest::newRow("-n without a number") << QStringList{"--print-quote", "-s", "-n"} << QByteArray("'n'");
-        QTest::newRow("-n not a number") << QStringList{"--print-quote", "-s", "-n", "8x"} << QByteArray("'8x'");
-        QTest::newRow("-s and -l") << QStringList{"--print-quote", "-s", "-l"} << QByteArray("-s and -l");
+        QTest::newRow("two modes")
+            << QStringList{"--print-quote", "--change-quote"} << QByteArray("one of");
+        QTest::newRow("-n alone") << QStringList{"--print-quote", "-n", "80"}
+                                  << QByteArray("-n needs");
+        QTest::newRow("-n without a number")
+            << QStringList{"--print-quote", "-s", "-n"} << QByteArray("'n'");
+        QTest::newRow("-n not a number")
+            << QStringList{"--print-quote", "-s", "-n", "8x"} << QByteArray("'8x'");
+        QTest::newRow("-s and -l")
+            << QStringList{"--print-quote", "-s", "-l"} << QByteArray("-s and -l");
         QTest::newRow("-s for the tray") << QStringList{"-s"} << QByteArray("go with");
         QTest::newRow("no data file name") << QStringList{"--data-file"} << QByteArray("requires");
-        QTest::newRow("empty data file name") << QStringList{"--data-file=", "--print-quote"} << QByteArray("empty");
-        QTest::newRow("document of a quote") << QStringList{"--print-quote", "--html-document"} << QByteArray("--html-document");
-        QTest::newRow("Qt option when printing") << QStringList{"--print-quote", "-style", "fusion"} << QByteArray("Qt's");
-        QTest::newRow("value for a switch") << QStringList{"--print-quote=3"} << QByteArray("doesn't allow");
+        QTest::newRow("empty data file name")
+            << QStringList{"--data-file=", "--print-quote"} << QByteArray("empty");
+        QTest::newRow("document of a quote")
+            << QStringList{"--print-quote", "--html-document"} << QByteArray("--html-document");
+        QTest::newRow("Qt option when printing")
+            << QStringList{"--print-quote", "-style", "fusion"} << QByteArray("Qt's");
+        QTest::newRow("value for a switch")
+            << QStringList{"--print-quote=3"} << QByteArray("doesn't allow");
     }
     void wrongCommandLines()
     {
