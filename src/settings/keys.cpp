@@ -15,7 +15,7 @@ constexpr std::int64_t Unbounded = std::numeric_limits<std::int64_t>::max();
 
 // The saver's lists: nine transitions (0 picks one at random per quote), three pauses
 // after a quote, three drawing speeds.
-constexpr std::array<KeyInfo, 17> Table = {{
+constexpr std::array<KeyInfo, 18> Table = {{
     {.name = QuoteFile, .kind = Kind::Path},
     {.name = Regmax,
      .kind = Kind::Count,
@@ -40,6 +40,7 @@ constexpr std::array<KeyInfo, 17> Table = {{
     {.name = ScrTiming, .kind = Kind::ListIndex, .firstValue = "1", .high = 2},
     {.name = ScrInterval, .kind = Kind::ListIndex, .firstValue = "1", .high = 2},
     {.name = Password, .kind = Kind::Coded},
+    {.name = NewQuoteAfterRead, .kind = Kind::Flag, .words = {NewQuoteAfterReadOn}},
 }};
 
 std::optional<std::int64_t> numberOf(const KeyInfo& info, std::string_view value)

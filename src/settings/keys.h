@@ -31,8 +31,11 @@ inline constexpr std::string_view ScrBackgroundColor = "scrBackgroundColor";
 inline constexpr std::string_view ScrTiming = "scrTiming";
 inline constexpr std::string_view ScrInterval = "scrInterval";
 inline constexpr std::string_view Password = "Password";
+// Sentari's own addition: a new quote after another program has read a signature file.
+inline constexpr std::string_view NewQuoteAfterRead = "NewQuoteAfterRead";
 
 inline constexpr std::string_view QuickShowOn = "true";
+inline constexpr std::string_view NewQuoteAfterReadOn = "true";
 inline constexpr std::string_view Ask = "ask";
 inline constexpr std::string_view DontAsk = "don't ask";
 inline constexpr std::string_view Random = "random";

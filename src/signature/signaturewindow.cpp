@@ -6,6 +6,7 @@
 #include "platform/helppages.h"
 #include "platform/qtstring.h"
 #include "platform/twips.h"
+#include "settings/keys.h"
 #include "settings/settingsstore.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -111,6 +113,14 @@ void SignatureWindow::buildMenus()
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     add(edit, QStringLiteral("&Font (RichText)"), &SignatureWindow::chooseFont);
     add(edit, QStringLiteral("&Color (RichText)"), &SignatureWindow::chooseColour);
+    edit->addSeparator();
+    newQuoteAfterRead_ = edit->addAction(tr("&New Quote After Each Read"));
+    newQuoteAfterRead_->setCheckable(true);
+    reportingFailures<StoreError>(desktop_, [this] {
+        newQuoteAfterRead_->setChecked(store_.readSetting(keys::NewQuoteAfterRead) ==
+                                       keys::NewQuoteAfterReadOn);
+    });
+    connect(newQuoteAfterRead_, &QAction::toggled, this, &SignatureWindow::setNewQuoteAfterRead);
     QMenu* insert = menuBar()->addMenu(QStringLiteral("&Insert"));
     add(insert, QStringLiteral("&Random Quote"), &SignatureWindow::insertTag, Qt::CTRL | Qt::Key_I);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -324,6 +334,23 @@ void SignatureWindow::chooseColour()
     }
 }
 
+void SignatureWindow::setNewQuoteAfterRead(bool on)
+{
+    // Off is the key's absence, as before anyone switched it on.
+    const bool stored = reportingFailures<StoreError>(desktop_, [&] {
+        if (on)
+            store_.writeSetting(keys::NewQuoteAfterRead, keys::NewQuoteAfterReadOn);
+        else
+            store_.deleteSetting(keys::NewQuoteAfterRead);
+    });
+    if (!stored) {
+        const QSignalBlocker quiet(newQuoteAfterRead_);
+        newQuoteAfterRead_->setChecked(!on);
+        return;
+    }
+    emit newQuoteAfterReadChanged();
+}
+
 void SignatureWindow::insertTag()
 {
     insertQuoteTag(*editor_);
@@ -358,6 +385,8 @@ SignatureWindow* SignatureWindowOpener::open()
         shown = new SignatureWindow(store_, desktop_, icon_);
         shown->setAttribute(Qt::WA_DeleteOnClose);
         connect(shown, &SignatureWindow::saved, this, &SignatureWindowOpener::saved);
+        connect(shown, &SignatureWindow::newQuoteAfterReadChanged, this,
+                &SignatureWindowOpener::newQuoteAfterReadChanged);
         window_ = shown;
     }
     shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);

@@ -48,6 +48,8 @@ public:
     void chooseColour();
     void insertTag();
     void help();
+    // Sentari's own option: a new quote whenever another program has read a signature file.
+    void setNewQuoteAfterRead(bool on);
 
     QPlainTextEdit* editor() const { return editor_; }
     QMenu* fileMenu() const { return fileMenu_; }
@@ -64,6 +66,8 @@ signals:
     // signature file this save could not write, named as messages show it (displayPath());
     // the user has been told already.
     void saved(const QString& unwrittenFile);
+    // The user switched "NewQuoteAfterRead" and the store holds the new value.
+    void newQuoteAfterReadChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,6 +91,7 @@ private:
     QPlainTextEdit* editor_;
     QMenu* fileMenu_ = nullptr;
     QAction* beforeExit_ = nullptr; // the separator that closes the list of entries
+    QAction* newQuoteAfterRead_ = nullptr;
     std::vector<QAction*> entryActions_;
 };
 
@@ -105,8 +110,9 @@ public:
     SignatureWindow* window() const;
 
 signals:
-    // Every window's SignatureWindow::saved.
+    // Every window's SignatureWindow::saved and newQuoteAfterReadChanged.
     void saved(const QString& unwrittenFile);
+    void newQuoteAfterReadChanged();
 
 private:
     SettingsStore& store_;

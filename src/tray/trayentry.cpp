@@ -3,6 +3,7 @@
 
 #include "platform/failure.h"
 #include "platform/qtdesktop.h"
+#include "platform/readwatch.h"
 #include "platform/startup.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
@@ -10,6 +11,7 @@
 #include "tray/askoncedialog.h"
 #include "tray/automation.h"
 #include "tray/quotekeeper.h"
+#include "tray/quoteperread.h"
 #include "tray/quotewindows.h"
 #include "tray/scaling.h"
 #include "tray/traycontroller.h"
@@ -155,6 +157,13 @@ int runTray(int argc, char** argv)
                      openSignatureWindow);
     QObject::connect(&signatureWindow, &signature::SignatureWindowOpener::saved, &controller,
                      &tray::TrayController::changeQuoteAfterSave);
+    // The window's own Open reads signature files; no reader's read while it is open.
+    const std::unique_ptr<platform::ReadWatch> readWatch = platform::ReadWatch::create();
+    tray::QuotePerRead quotePerRead(*store, keeper, readWatch.get(), [&signatureWindow] {
+        return signatureWindow.window() != nullptr;
+    });
+    QObject::connect(&signatureWindow, &signature::SignatureWindowOpener::newQuoteAfterReadChanged,
+                     &quotePerRead, &tray::QuotePerRead::reload);
 
     if (!serveAutomation(automation))
         return 0;
@@ -170,6 +179,7 @@ int runTray(int argc, char** argv)
     } else {
         controller.showIcon();
     }
+    quotePerRead.reload();
     automation.setReady();
     if (ending)
         return 0;

@@ -354,6 +354,26 @@ private slots:
         QTRY_VERIFY(closed.isNull());
         QCOMPARE(f.desktop.messages.size(), 0);
     }
+
+    // Off is the key's absence; a window opened later shows what is stored.
+    void newQuoteAfterReadIsStoredAndAnnounced()
+    {
+        Fixture f;
+        SignatureWindowOpener opener(*f.t.store, f.desktop, QIcon());
+        QSignalSpy changed(&opener, &SignatureWindowOpener::newQuoteAfterReadChanged);
+        QAction* item = command(*opener.open(), "&New Quote After Each Read");
+        QVERIFY(item->isCheckable() && !item->isChecked());
+        item->trigger();
+        QCOMPARE(f.key("NewQuoteAfterRead"), QStringLiteral("true"));
+        QCOMPARE(changed.count(), 1);
+        opener.window()->close();
+        QTRY_VERIFY(opener.window() == nullptr);
+        item = command(*opener.open(), "&New Quote After Each Read");
+        QVERIFY(item->isChecked());
+        item->trigger();
+        QVERIFY(!f.t.settingsText().contains("NewQuoteAfterRead"));
+        QCOMPARE(changed.count(), 2);
+    }
 };
 
 QTEST_MAIN(SignatureWindowTest)
