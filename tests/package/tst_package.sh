@@ -20,7 +20,7 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 lib=usr/lib/$multiarch
-for path in usr/bin/sentari usr/bin/sentarisaver usr/libexec/xscreensaver/sentarisaver \
+for path in usr/bin/sentari usr/bin/sentari-signature usr/bin/sentarisaver usr/libexec/xscreensaver/sentarisaver \
     "$lib/libsentaristore.so.0" "$lib/sentari/libsentaritray.so" \
     usr/share/sentari/wisdom.txt usr/share/sentari/help.htm usr/share/sentari/signaturewindowhelp.htm \
     usr/share/icons/hicolor/scalable/apps/sentari.svg usr/share/icons/hicolor/48x48/apps/sentari.png \
@@ -29,7 +29,7 @@ for path in usr/bin/sentari usr/bin/sentarisaver usr/libexec/xscreensaver/sentar
     usr/share/dbus-1/services/org.sentari.SentariExe.service \
     usr/share/dbus-1/interfaces/org.sentari.SentariExe.Interface.xml \
     usr/share/xscreensaver/config/sentarisaver.xml \
-    usr/share/man/man1/sentari.1.gz usr/share/man/man6/sentarisaver.6.gz \
+    usr/share/man/man1/sentari.1.gz usr/share/man/man1/sentari-signature.1.gz usr/share/man/man6/sentarisaver.6.gz \
     usr/share/metainfo/org.sentari.sentari.metainfo.xml usr/share/doc/sentari/copyright; do
     [ -e "$root/$path" ] || fail "the package lacks /$path"
 done
