@@ -18,6 +18,8 @@
 #include <QProcess>
 #include <QScreen>
 #include <QUrl>
+#include <climits>
+#include <cstdlib>
 
 namespace sentari::platform {
 
@@ -92,15 +94,46 @@ std::optional<QString> QtDesktop::saveFileName(const FileDialogRequest& request)
     return runFileDialog(request, QFileDialog::AcceptSave);
 }
 
+QFont regularFont(const QString& family, double pointSize)
+{
+    // A family that is not installed shows in its stand-in; the dialog can only offer that.
+    const QString shown = QFontInfo(QFont(family)).family();
+    QFont font(shown);
+    font.setPointSizeF(pointSize > 0 ? pointSize : 10);
+    // Without a style name the dialog guesses one from the weight and may land on an italic
+    // or condensed face; name the upright, normal-weight, normal-width one.
+    static const QStringList Unusual = {QStringLiteral("condensed"), QStringLiteral("narrow"),
+                                        QStringLiteral("expanded"),  QStringLiteral("extended"),
+                                        QStringLiteral("oblique"),   QStringLiteral("italic")};
+    QString best;
+    int bestScore = INT_MAX;
+    for (const QString& style : QFontDatabase::styles(shown)) {
+        int score = std::abs(QFontDatabase::weight(shown, style) - QFont::Normal) +
+                    (QFontDatabase::italic(shown, style) ? 10000 : 0) +
+                    static_cast<int>(style.size());
+        for (const QString& word : Unusual)
+            if (style.contains(word, Qt::CaseInsensitive))
+                score += 1000;
+        if (score < bestScore) {
+            bestScore = score;
+            best = style;
+        }
+    }
+    if (!best.isEmpty())
+        font.setStyleName(best);
+    return font;
+}
+
 std::optional<FontChoice> QtDesktop::chooseFont(const FontChoice& initial)
 {
     bool ok = false;
-    QFont start(initial.family);
-    start.setPointSizeF(initial.pointSize > 0 ? initial.pointSize : 10);
+    const QFont start = regularFont(initial.family, initial.pointSize);
     const QFont font = QFontDialog::getFont(&ok, start);
     if (!ok)
         return std::nullopt;
-    return FontChoice{font.family(), font.pointSizeF()};
+    // Left on the stand-in, the entry keeps the family it names (Arial where it is missing).
+    const QString family = font.family() == start.family() ? initial.family : font.family();
+    return FontChoice{family, font.pointSizeF()};
 }
 
 std::optional<quint32> QtDesktop::chooseColor(quint32 initial)

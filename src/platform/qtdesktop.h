@@ -2,6 +2,8 @@
 
 #include "desktop.h"
 
+#include <QFont>
+
 namespace sentari::platform {
 
 // The desktop as Qt sees it. Needs a QApplication.
@@ -25,5 +27,9 @@ public:
 
 // Font families installed on this desktop.
 QStringList installedFontFamilies();
+
+// What the font dialog opens on: the family as text in it shows (the stand-in of a family
+// that is missing), in its upright style of normal weight and width, at that size.
+QFont regularFont(const QString& family, double pointSize);
 
 } // namespace sentari::platform

@@ -47,7 +47,7 @@ void PointerWatch::look()
     const QPoint p = desktop_.cursorPos();
     if (qAbs(p.x() - anchor_.x()) > tolerance_ || qAbs(p.y() - anchor_.y()) > tolerance_) {
         stop();
-        emit movedAway();
+        emit movedAway(p);
     }
 }
 

@@ -32,8 +32,9 @@ public:
     void setAnchor(QPoint anchor) { anchor_ = anchor; }
 
 signals:
-    // The pointer is farther than the tolerance from the anchor; the watch has stopped.
-    void movedAway();
+    // The pointer is farther than the tolerance from the anchor, at `where`; the watch has
+    // stopped.
+    void movedAway(QPoint where);
 
 private:
     void look();

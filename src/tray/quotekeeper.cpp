@@ -120,14 +120,14 @@ QuoteKeeper::Unattended QuoteKeeper::changeUnattended()
     return {true, false, {}};
 }
 
-void QuoteKeeper::refreshEnded(const QStringList& failures)
+void QuoteKeeper::refreshEnded(const QStringList& failures, const QStringList& untold)
 {
     emit signaturesWritten(failures);
     // Told from the event loop, so that no caller (a D-Bus call, a click) waits on the box;
     // one box at a time however often the refresh fails meanwhile.
-    if (failures.isEmpty())
+    if (untold.isEmpty())
         return;
-    QTimer::singleShot(0, this, [this, failures] {
+    QTimer::singleShot(0, this, [this, failures = untold] {
         if (failureBoxOpen_)
             return;
         failureBoxOpen_ = true;

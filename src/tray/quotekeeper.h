@@ -48,8 +48,11 @@ public:
 
     // offerSignature is true only at start-up: then a missing signature is offered to be
     // created. The signature files get the quote in slices from the event loop when there are
-    // many (signature 1 at once); a failure naming reportedFile is not told again.
+    // many (signature 1 at once); a failure naming reportedFile is not told again, nor one
+    // that the last refresh told already.
     Outcome nextQuote(bool offerSignature = false, const QString& reportedFile = {});
+    // The signature list was saved: a file that still cannot be written is told again.
+    void signaturesSaved() { refresher_.forgetTold(); }
 
     // For callers that must not wait on a person (automation): a new quote with no dialog at
     // all. error says what failed; noDataFile when the user must choose a data file first.
@@ -87,7 +90,7 @@ signals:
 
 private:
     bool confirm(std::string_view key, const QString& question);
-    void refreshEnded(const QStringList& failures);
+    void refreshEnded(const QStringList& failures, const QStringList& untold);
     void takeQuote(const QuoteResult& quote);
     // Puts the current quote into the signature files and says it changed; false when there
     // is no signature.

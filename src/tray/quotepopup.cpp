@@ -8,12 +8,18 @@ namespace sentari::tray {
 
 namespace {
 constexpr int PointerTolerance = 15; // pixels the pointer may wander before the pop-up goes
+// Long enough for the icon's report of the motion that closed the pop-up to arrive.
+constexpr qint64 SameMotionMs = 500;
 } // namespace
 
 QuotePopup::QuotePopup(platform::Desktop& desktop, QObject* parent)
     : QObject(parent), desktop_(desktop), watch_(desktop, PointerTolerance)
 {
-    connect(&watch_, &PointerWatch::movedAway, this, &QuotePopup::close);
+    connect(&watch_, &PointerWatch::movedAway, this, [this](QPoint where) {
+        close();
+        closedAt_ = where;
+        sinceClosed_.start();
+    });
 }
 
 QuotePopup::~QuotePopup()
@@ -21,8 +27,14 @@ QuotePopup::~QuotePopup()
     close();
 }
 
+bool QuotePopup::closedByMotionTo(QPoint cursor) const
+{
+    return closedAt_ == cursor && sinceClosed_.elapsed() < SameMotionMs;
+}
+
 void QuotePopup::open(const QString& quote)
 {
+    closedAt_.reset();
     const QRect workArea = desktop_.workArea();
     auto* window = new QuotePopupWindow(quote, desktop_.twipsPerPixel(), workArea);
     window_ = window;

@@ -5,8 +5,10 @@
 
 #include "tray/pointerwatch.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <optional>
 
 namespace sentari::platform {
 class Desktop;
@@ -35,6 +37,10 @@ public:
 
     QuotePopupWindow* window() const { return window_; }
 
+    // Whether a pointer at `cursor` is still where the motion that closed the last pop-up left
+    // it, a moment ago: the icon reports that motion too, and it is no new hover.
+    bool closedByMotionTo(QPoint cursor) const;
+
 signals:
     // The window is laid out and placed, and is shown right after this.
     void aboutToShow(QuotePopupWindow* window);
@@ -43,6 +49,8 @@ private:
     platform::Desktop& desktop_;
     PointerWatch watch_;
     QPointer<QuotePopupWindow> window_;
+    std::optional<QPoint> closedAt_;
+    QElapsedTimer sinceClosed_;
 };
 
 } // namespace sentari::tray

@@ -37,6 +37,7 @@ std::optional<FirstSignature> SignatureRefresher::start(const QString& quote,
     next_ = 1;
     first_.reset();
     failures_.clear();
+    seen_.clear();
     const bool done = runSlice(MinFirstSlice);
     // Taken before finish(): what its receivers do may start another refresh.
     std::optional<FirstSignature> first = first_;
@@ -78,6 +79,7 @@ void SignatureRefresher::keepFailures(const std::vector<std::string>& failures)
     const QString reported = QLatin1Char('"') + reportedFile_ + QLatin1Char('"');
     for (const std::string& failure : failures) {
         const QString sentence = qs(failure);
+        seen_.insert(sentence);
         if (reportedFile_.isEmpty() || !sentence.contains(reported))
             failures_ << sentence;
     }
@@ -87,7 +89,12 @@ void SignatureRefresher::finish()
 {
     next_ = 0;
     nextSlice_.stop();
-    emit finished(std::exchange(failures_, {}));
+    QStringList untold;
+    for (const QString& failure : failures_)
+        if (!told_.contains(failure))
+            untold << failure;
+    told_ = std::exchange(seen_, {});
+    emit finished(std::exchange(failures_, {}), untold);
 }
 
 } // namespace sentari::tray

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -41,6 +42,8 @@ public:
     // (MinFirstSlice signatures or fewer) is done. A failure naming reportedFile is left out of
     // finished(): the user has been told about that file already.
     std::optional<FirstSignature> start(const QString& quote, const QString& reportedFile = {});
+    // The list of signatures has changed: every failure is news again.
+    void forgetTold() { told_.clear(); }
     bool running() const { return next_ != 0; }
 
     // The first slice does at least this many signatures, later ones at least one; then each
@@ -48,8 +51,10 @@ public:
     static constexpr std::int64_t MinFirstSlice = 16;
 
 signals:
-    // Every listed file got the quote, or a sentence in failures says why not.
-    void finished(const QStringList& failures);
+    // Every listed file got the quote, or a sentence in failures says why not. untold: the
+    // failures the last refresh did not have, so that a file that stays unwritable is told
+    // once, not at every quote; it is told again once it has been written meanwhile.
+    void finished(const QStringList& failures, const QStringList& untold);
 
 private:
     // One slice; true when the list has ended.
@@ -66,6 +71,8 @@ private:
     std::int64_t chunk_ = 4; // signatures per store call, fitted to how long they take
     std::optional<FirstSignature> first_;
     QStringList failures_;
+    QSet<QString> seen_; // this refresh's failures, reportedFile's included
+    QSet<QString> told_; // the last finished refresh's
 };
 
 } // namespace sentari::tray

@@ -92,7 +92,7 @@ void TrayController::hover()
     if (busy_)
         return;
     const Answering answering(*this);
-    if (popup_.isOpen())
+    if (popup_.isOpen() || popup_.closedByMotionTo(desktop_.cursorPos()))
         return;
     if (!keeper_.current().text.isEmpty())
         popup_.open(keeper_.current().text);
@@ -123,6 +123,7 @@ void TrayController::rightPress()
 void TrayController::changeQuoteAfterSave(const QString& unwrittenFile)
 {
     const Answering answering(*this);
+    keeper_.signaturesSaved();
     changeQuote(unwrittenFile);
 }
 

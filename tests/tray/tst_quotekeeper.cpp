@@ -273,6 +273,30 @@ private slots:
         for (const char* file : files)
             QCOMPARE(f.desktop.messages[0].text.contains('"' + f.t.path(file) + '"'),
                      told.contains(file));
+
+        // Told once: the next quotes still answer with both failures but show nothing, until a
+        // file was written meanwhile or the list was saved.
+        int failuresAnswered = 0;
+        const auto messagesAfterNextQuote = [&] {
+            const auto before = f.desktop.messages.size();
+            f.keeper.nextQuote();
+            QTest::qWait(20);
+            failuresAnswered = written.last()[0].toStringList().size();
+            return f.desktop.messages.mid(before);
+        };
+        QVERIFY(messagesAfterNextQuote().isEmpty());
+        QCOMPARE(failuresAnswered, 2);
+        QVERIFY(QDir(f.t.path("folder")).removeRecursively());
+        QVERIFY(messagesAfterNextQuote().isEmpty());
+        QCOMPARE(failuresAnswered, 1);
+        QVERIFY(QFile::remove(f.t.path("folder")) && QDir().mkpath(f.t.path("folder")));
+        auto again = messagesAfterNextQuote();
+        QCOMPARE(again.size(), 1);
+        QVERIFY(again[0].text.contains(f.t.path("folder")) && !again[0].text.contains("folder2"));
+        f.keeper.signaturesSaved();
+        again = messagesAfterNextQuote();
+        QCOMPARE(again.size(), 1);
+        QVERIFY(again[0].text.contains(f.t.path("folder2")));
     }
 
     // A long list is written from the event loop a slice at a time; a new quote meanwhile

@@ -168,6 +168,27 @@ private slots:
         QCOMPARE(f.tray.hoversSinceChange(), 0);
     }
 
+    // The motion that closes the pop-up reaches the icon too; it is not a new hover. The next
+    // motion is, also when it stays on the icon.
+    void sixteenPixelStepsOnTheIcon()
+    {
+        Fixture f;
+        const QString first = f.quote();
+        for (int opening = 1; opening <= 6; ++opening) {
+            QCOMPARE(f.quote(), first);
+            f.tray.hover();
+            QVERIFY(f.tray.popup().isOpen());
+            QCOMPARE(f.tray.hoversSinceChange(), opening % 6);
+            f.desktop.cursor += QPoint(16, opening % 2 ? 0 : 16);
+            QTRY_VERIFY_WITH_TIMEOUT(!f.tray.popup().isOpen(), 1000);
+            f.tray.hover(); // the closing motion, as the icon reports it
+            QVERIFY(!f.tray.popup().isOpen());
+            QCOMPARE(f.tray.hoversSinceChange(), opening % 6);
+            f.desktop.cursor += QPoint(-16, 0); // the next step
+        }
+        QVERIFY(f.quote() != first);
+    }
+
     void hoverWhilePopupOpenCountsNothing()
     {
         Fixture f;

@@ -50,4 +50,22 @@ xdotool mousemove "$ICON_X" "$ICON_Y" click 1
 wait_for 3 signature_differs "$SIG" "$second" || fail "a left press did not change the quote"
 head -1 "$SIG" | grep -q '^Regards,' || fail "the signature lost its template text"
 leave_icon
+
+# 16-pixel steps that stay on the icon, from a fresh start: a step closes the pop-up and is
+# no new hover; the step after it opens one. The sixth opening changes the quote.
+kill "$SENTARI_PID"
+wait "$SENTARI_PID" || true
+start_sentari
+third=$(signature_quote "$SIG")
+for opening in 1 2 3 4 5 6; do
+    [ "$(signature_quote "$SIG")" = "$third" ] || fail "the quote changed before opening $opening"
+    xdotool mousemove $((ICON_X - 8)) "$ICON_Y"
+    wait_for 5 popup_open || fail "step onto the icon: no pop-up at opening $opening"
+    xdotool mousemove $((ICON_X + 8)) "$ICON_Y"
+    wait_for 2 popup_closed || fail "a 16-pixel step left the pop-up open at opening $opening"
+    sleep 0.3
+    popup_closed || fail "the step that closed pop-up $opening opened another one"
+done
+wait_for 3 signature_differs "$SIG" "$third" || fail "six openings did not change the quote"
+leave_icon
 echo "ok"
