@@ -113,6 +113,9 @@ void SaverWindow::begin()
     QGuiApplication::setOverrideCursor(Qt::BlankCursor);
     cursorHidden_ = true;
     startCursor_ = QCursor::pos();
+    // Decided once, as the screen is covered: a password removed, moved away or changed by
+    // another program while locked opens nothing until the next lock.
+    lockedWith_ = lockPassword();
     for (auto& cover : otherScreens_)
         cover->show();
     show();
@@ -169,22 +172,17 @@ std::optional<QString> SaverWindow::lockPassword() const
 void SaverWindow::handleFirstInput()
 {
     firstInputHandled_ = true;
-    const auto password = lockPassword();
-    if (!password) {
+    if (!lockedWith_) {
         endSaver();
         return;
     }
-    lockedWith_ = *password;
     unlockPanel_->open();
     engine_->showUnlockMessage();
 }
 
 void SaverWindow::passwordEntered(const QString& typed)
 {
-    // Read again, so a password changed meanwhile counts; one that no longer decodes could
-    // never be typed, so the password the screen was locked with still opens it.
-    const QString expected = decodePassword(services_.readPassword()).value_or(lockedWith_);
-    if (typed == expected) {
+    if (lockedWith_ && typed == *lockedWith_) {
         unlocked_ = true;
         engine_->setUnlocked();
         endSaver();
@@ -196,7 +194,7 @@ void SaverWindow::passwordEntered(const QString& typed)
 void SaverWindow::noDataFile()
 {
     // Nothing but the password ends a locked screen: the last quote, or nothing, stays.
-    if (ended_ || firstInputHandled_ || lockPassword())
+    if (ended_ || firstInputHandled_ || lockedWith_)
         return;
     // Pointer back and screens uncovered before the message shows.
     leaveScreen();

@@ -51,7 +51,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The password the saver locks with now: nothing when none is stored or it is damaged.
+    // The stored password: nothing when none is stored or it is damaged.
     std::optional<QString> lockPassword() const;
     void handleFirstInput();
     void passwordEntered(const QString& typed);
@@ -68,7 +68,7 @@ private:
     bool unlocked_ = false;
     bool ended_ = false;
     bool cursorHidden_ = false;
-    QString lockedWith_;
+    std::optional<QString> lockedWith_; // what unlocks this lock; nothing: no lock
     UnlockPanel* unlockPanel_ = nullptr;
     QWidget* inputNotice_ = nullptr;
     std::unique_ptr<SaverGuard> guard_;

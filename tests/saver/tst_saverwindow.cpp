@@ -160,8 +160,17 @@ private slots:
         QTest::keyClicks(box, QStringLiteral("12"));
         QTest::keyClick(box, Qt::Key_Enter);
         QVERIFY(!w.ended()); // a prefix is not the password
-        // Damaged by a hand edit while locked: the password that locked still unlocks.
-        services.password = QString(QChar(5));
+        // Changed by other programs while locked (removed, the file moved away, a new one,
+        // damaged by a hand edit): only the password that locked unlocks.
+        for (const QString& meanwhile :
+             {QString(), *encodePassword(QStringLiteral("456")), QString(QChar(5))}) {
+            services.password = meanwhile;
+            for (const QString& typed : {QString(), QStringLiteral("456")}) {
+                QTest::keyClicks(box, typed);
+                QTest::keyClick(box, Qt::Key_Return);
+                QVERIFY(!w.ended());
+            }
+        }
         QTest::keyClicks(box, QStringLiteral("123"));
         QTest::keyClick(box, Qt::Key_Return);
         QVERIFY(w.unlocked());
@@ -182,6 +191,19 @@ private slots:
         QVERIFY(w.unlockPanel()->isVisible());
         // The scrambled message keeps changing the picture from the first frames on.
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 5, 700);
+    }
+
+    // Removed after the lock began, before any input: still locked.
+    void passwordRemovedBeforeTheFirstKey()
+    {
+        Services services;
+        services.password = *encodePassword(QStringLiteral("123"));
+        SaverWindow w(SaverSettings{}, services.make());
+        w.begin();
+        services.password.clear();
+        QTest::keyClick(&w, Qt::Key_A);
+        QVERIFY(!w.ended());
+        QVERIFY(w.unlockPanel()->isVisible());
     }
 
     void damagedPasswordDoesNotLock()
