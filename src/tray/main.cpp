@@ -13,10 +13,13 @@
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -327,6 +330,20 @@ int runTray(int argc, char** argv)
 
 } // namespace
 
+// Why an existing file cannot be the quote data file (a folder, a pipe, a device), or
+// nothing. A missing one can: adding a quote creates it.
+std::optional<std::string> unusableDataFile(const char* path)
+{
+    struct stat st {};
+    if (::stat(path, &st) != 0)
+        return std::nullopt;
+    if (S_ISDIR(st.st_mode))
+        return "it is a folder";
+    if (!S_ISREG(st.st_mode))
+        return "it is not a regular file but a device, a pipe or a socket";
+    return std::nullopt;
+}
+
 int main(int argc, char** argv)
 {
     CommandLine line;
@@ -345,6 +362,13 @@ int main(int argc, char** argv)
         if (line.dataFile || line.mode == Mode::PrintQuote || line.mode == Mode::PrintSignature) {
             sentari::SettingsStore store;
             if (line.dataFile) {
+                if (const auto why = unusableDataFile(line.dataFile)) {
+                    std::fprintf(stderr,
+                                 "sentari: \"%s\" cannot be the quote data file: %s. The quote "
+                                 "data file was not changed.\n",
+                                 sentari::displayPath(line.dataFile).c_str(), why->c_str());
+                    return 1;
+                }
                 std::error_code ec;
                 const auto path = std::filesystem::absolute(line.dataFile, ec);
                 store.writeSetting(sentari::keys::QuoteFile, ec ? line.dataFile : path.string());

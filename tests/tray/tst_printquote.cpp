@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 class PrintQuoteTest : public QObject {
     Q_OBJECT
@@ -61,6 +62,28 @@ private slots:
         QCOMPARE(r.exitCode, 1);
         QVERIFY(r.out.isEmpty());
         QVERIFY(r.err.contains(home.filePath("gone.txt").toUtf8()));
+    }
+
+    // Refused, and the quote data file chosen before stays.
+    void dataFileThatCannotBeOne_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("a folder") << home.path();
+        QTest::newRow("a pipe") << home.filePath("fifo");
+        QTest::newRow("a device") << "/dev/zero";
+    }
+    void dataFileThatCannotBeOne()
+    {
+        QFETCH(QString, path);
+        const QString good = write("good.txt", "a quote\n");
+        QCOMPARE(sentari({"--data-file", good, "--print-quote"}).exitCode, 0);
+        ::mkfifo(home.filePath("fifo").toLocal8Bit().constData(), 0600);
+        const Run r = sentari({"--data-file", path, "--print-quote"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY2(r.err.contains(path.toUtf8()) && r.err.contains("was not changed"),
+                 r.err.constData());
+        QCOMPARE(sentari({"--print-quote"}).out, QByteArray("a quote\n"));
     }
 
     void printsOneQuoteAndANewline()
