@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <fcntl.h>
 #include <random>
 #include <sys/file.h>
@@ -65,6 +67,23 @@ fs::path folderOf(const fs::path& file)
 
 } // namespace
 
+std::string besideStem(const std::string& fileName)
+{
+    constexpr std::size_t NameMax = 255;
+    constexpr std::size_t Extra = 1 + 4 + 6; // the dot before, ".tmp" and its six digits after
+    if (fileName.size() + Extra <= NameMax)
+        return fileName;
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a: the same in every process
+    for (const unsigned char c : fileName)
+        hash = (hash ^ c) * 1099511628211ull;
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    std::size_t keep = NameMax - Extra - 1 - 16;
+    while (keep > 0 && (static_cast<unsigned char>(fileName[keep]) & 0xC0) == 0x80)
+        --keep; // not in the middle of a UTF-8 character
+    return fileName.substr(0, keep) + "~" + hex;
+}
+
 std::optional<fs::path> followLinks(const fs::path& path)
 {
     fs::path p = path;
@@ -100,7 +119,7 @@ void TemporaryCleaner::cleanBeside(const fs::path& file)
     if (!target || !target->has_filename())
         return;
     const fs::path dir = folderOf(*target);
-    const std::string name = target->filename().string();
+    const std::string name = besideStem(target->filename().string());
     for (const std::string& temp : temporariesIn(dir))
         if (targetOfTemporary(temp) == name)
             removeIfAbandoned(dir / temp);
@@ -150,7 +169,8 @@ void AtomicWriter::createTemporary(const fs::path& dir)
 {
     std::random_device rd;
     for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
-        temp_ = dir / ("." + target_.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
+        temp_ = dir / ("." + besideStem(target_.filename().string()) + ".tmp" +
+                       std::to_string(rd() % 1000000));
         fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode_);
         if (fd_ < 0) {
             if (errno != EEXIST) {

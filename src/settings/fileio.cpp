@@ -211,7 +211,7 @@ void append(const fs::path& path, std::string_view data, std::string_view what)
 fs::path lockBeside(const fs::path& file)
 {
     const fs::path target = followLinks(file).value_or(file);
-    return target.parent_path() / ("." + target.filename().string() + ".lock");
+    return target.parent_path() / ("." + besideStem(target.filename().string()) + ".lock");
 }
 
 FileLock::FileLock(const fs::path& lockFile, LockFile kind)

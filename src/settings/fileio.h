@@ -53,6 +53,11 @@ void requireReadable(const std::filesystem::path& path, std::string_view what);
 // the path itself when it is no link or a dangling one's target. Nothing for a loop.
 std::optional<std::filesystem::path> followLinks(const std::filesystem::path& path);
 
+// The NAME of the hidden files kept beside a file (".NAME.tmpDIGITS", ".NAME.lock"): the
+// file's name, or, for a name too long to take their dot and suffix within the 255 bytes a
+// name may have, its start and a hash of the whole name.
+std::string besideStem(const std::string& fileName);
+
 // Removes what writers killed before their rename left behind: temporary files of the form
 // ".NAME.tmpDIGITS" that no live writer holds locked, whatever their age. Each folder is
 // listed once per cleaner, so one cleaner can serve a whole batch of writes.

@@ -387,6 +387,44 @@ private slots:
         QCOMPARE(t.readFile("out/sig.txt"), QByteArray("short"));
         QCOMPARE(QDir(t.path("out")).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
+
+    // Names up to the 255 bytes a name may have: the hidden files beside them (temporary,
+    // lock) fit too, and none is left behind.
+    void longFileNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (int bytes : {240, 244, 245, 249, 250, 255})
+            QTest::addRow("%d ASCII bytes", bytes) << QString(bytes - 4, QLatin1Char('n')) + ".txt";
+        QTest::addRow("255 bytes, two-byte characters")
+            << QString(125, QChar(0xE9)) + "x.txt"; // 250 + 5
+    }
+    void longFileNames()
+    {
+        QFETCH(QString, name);
+        testing::TempStore t;
+        const std::string sig = t.spath("s/" + name);
+        QVERIFY(QDir().mkpath(t.path("s")) && QDir().mkpath(t.path("q")));
+        t.store->writeSetting(keys::numbered(keys::SignatureFile, 1), sig);
+        t.store->writeSetting(keys::numbered(keys::Intro, 1), "<Quote will be inserted here>");
+        const SignatureRefresh refresh = t.store->refreshSignatures("a quote");
+        QVERIFY2(refresh.failures.empty(),
+                 refresh.failures.empty() ? "" : refresh.failures[0].c_str());
+        QCOMPARE(t.readFile("s/" + name), QByteArray("a quote"));
+        t.store->writeTextFile(sig, "written");
+        QCOMPARE(t.readFile("s/" + name), QByteArray("written"));
+
+        const std::string data = t.spath("q/" + name);
+        t.store->addQuote(data, "one");
+        t.store->addQuote(data, "two");
+        QVERIFY(t.store->deleteQuote(data, 1, "one").deleted);
+        QCOMPARE(t.readFile("q/" + name), QByteArray("two\r\n"));
+        QCOMPARE(
+            QDir(t.path("q")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{name}); // no lock or temporary left
+        QCOMPARE(
+            QDir(t.path("s")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{name});
+    }
 };
 
 QTEST_GUILESS_MAIN(SettingsStoreTest)
