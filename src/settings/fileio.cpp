@@ -214,6 +214,20 @@ fs::path lockBeside(const fs::path& file)
     return target.parent_path() / ("." + besideStem(target.filename().string()) + ".lock");
 }
 
+void removeAbandonedLock(const fs::path& lockFile)
+{
+    Fd fd(::open(lockFile.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    struct stat held {};
+    struct stat named {};
+    if (fd.fd < 0 || ::fstat(fd.fd, &held) != 0 || !S_ISREG(held.st_mode) ||
+        ::flock(fd.fd, LOCK_EX | LOCK_NB) != 0)
+        return;
+    // Removed while locked, as a writer removes its own: one that waits for it starts over.
+    if (::lstat(lockFile.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+        held.st_ino == named.st_ino)
+        ::unlink(lockFile.c_str());
+}
+
 FileLock::FileLock(const fs::path& lockFile, LockFile kind)
     : path_(lockFile), transient_(kind == LockFile::Transient)
 {

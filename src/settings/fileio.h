@@ -119,6 +119,8 @@ void append(const std::filesystem::path& path, std::string_view data,
 // Where the lock that serialises the writers of a file lies: ".NAME.lock" beside the file
 // its links lead to, so every path to one file takes one lock.
 std::filesystem::path lockBeside(const std::filesystem::path& file);
+// Removes a transient lock file that no live writer holds (its writer was killed).
+void removeAbandonedLock(const std::filesystem::path& lockFile);
 
 // An exclusive advisory lock held while the object lives (blocks until it is free). A
 // transient lock file is removed again when the lock is given up, so none is left in the

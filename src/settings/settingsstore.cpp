@@ -61,8 +61,10 @@ struct SettingsStore::Impl {
         fileio::TemporaryCleaner cleaner;
         cleaner.cleanBeside(locations.settingsFile);
         cleaner.cleanFolder(locations.cacheDir);
-        if (auto quotes = ini.value({}, keys::QuoteFile); quotes && !quotes->empty())
+        if (auto quotes = ini.value({}, keys::QuoteFile); quotes && !quotes->empty()) {
             cleaner.cleanBeside(*quotes);
+            fileio::removeAbandonedLock(fileio::lockBeside(*quotes));
+        }
     }
 
     // Read, change and replace the file under the lock, so no other writer's change is lost.
