@@ -32,6 +32,9 @@ struct SettingsStore::Impl {
     std::mt19937_64 rng{std::random_device{}()};
     std::function<std::vector<std::string>()> fontFamilies;
     bool leftoversCleaned = false;
+    // A refresh done in slices looks through each signature folder once, at its first slice:
+    // listing a folder of 20,000 files per slice made the slices the whole cost.
+    fileio::TemporaryCleaner refreshCleaner;
 
     fs::path lockFile() const
     {
@@ -257,7 +260,9 @@ SignatureRefresh SettingsStore::refreshSignatures(std::string_view quote, std::i
         return done;
     }
     const std::string clean = text::withoutControls(quote);
-    fileio::TemporaryCleaner cleaner; // each signature folder is looked through once
+    if (from <= 1)
+        d->refreshCleaner = fileio::TemporaryCleaner();
+    fileio::TemporaryCleaner& cleaner = d->refreshCleaner;
     for (std::int64_t n = std::max<std::int64_t>(from, 1);; ++n) {
         if (done.count >= limit) {
             done.next = n;
