@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <new>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -246,7 +247,11 @@ QuoteResult SettingsStore::getQuote(std::string_view section, const QuoteLength&
 SignatureResult SettingsStore::signature(std::string_view quote, std::int64_t n)
 {
     d->refresh();
-    return fillSignature(d->ini, text::withoutControls(quote), n).result;
+    FilledSignature filled = fillSignature(d->ini, text::withoutControls(quote), n);
+    if (!filled.refusal.empty())
+        throw StoreError("Could not fill signature " + std::to_string(n) + " (\"" +
+                         displayPath(filled.file) + "\"): " + filled.refusal + ".");
+    return std::move(filled.result);
 }
 
 SignatureRefresh SettingsStore::refreshSignatures(std::string_view quote, std::int64_t from,
@@ -268,10 +273,23 @@ SignatureRefresh SettingsStore::refreshSignatures(std::string_view quote, std::i
             done.next = n;
             break;
         }
-        auto sig = fillSignature(d->ini, clean, n);
+        FilledSignature sig;
+        try {
+            sig = fillSignature(d->ini, clean, n);
+        } catch (const std::bad_alloc&) {
+            sig.refusal = "there was not enough memory to fill it";
+            sig.result.exists = true;
+            sig.file = d->ini.value({}, keys::numbered(keys::SignatureFile, n)).value_or("");
+        }
         if (!sig.result.exists)
             break;
         ++done.count;
+        if (!sig.refusal.empty()) {
+            done.failures.push_back("Could not write the signature file \"" +
+                                    displayPath(sig.file) + "\": " + sig.refusal +
+                                    ", so it was left as it is.");
+            continue;
+        }
         // Replaced atomically but not flushed to disk: the content follows from the settings
         // and the next refresh writes it again, while a flush per file made 10,000
         // signatures take a minute and a half.

@@ -202,6 +202,18 @@ FilledSignature fillSignature(const IniDocument& settings, std::string_view quot
         return filled;
     SignatureResult& result = filled.result;
     result.exists = true;
+    std::size_t tags = 0;
+    for (auto at = intro.find(QuoteTag); at != std::string::npos;
+         at = intro.find(QuoteTag, at + QuoteTag.size()))
+        ++tags;
+    if (tags > 0 &&
+        quote.size() > (MaxSignatureBytes - std::min(intro.size(), MaxSignatureBytes)) / tags) {
+        filled.refusal = "with this quote (" + std::to_string(quote.size()) + " bytes, put in " +
+                         std::to_string(tags) + (tags == 1 ? " time" : " times") +
+                         ") it would be larger than " + std::to_string(MaxSignatureBytes >> 20) +
+                         " MB";
+        return filled;
+    }
 
     const bool html = endsWithNoCase(filled.file, ".htm") || endsWithNoCase(filled.file, ".html");
     // Only a rich-text signature has a font: one left from an earlier entry of this number

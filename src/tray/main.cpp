@@ -15,6 +15,7 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -380,6 +381,9 @@ int main(int argc, char** argv)
         }
     } catch (const sentari::StoreError& e) {
         std::fprintf(stderr, "sentari: %s\n", e.what());
+        return 1;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "sentari: there is not enough memory for that\n");
         return 1;
     }
     line.trayArguments.push_back(nullptr);

@@ -177,6 +177,35 @@ private slots:
                  qPrintable(msg));
     }
 
+    // A quote times many tags beyond what a signature may hold: refused and named, before any
+    // of it is built; the others still get the quote.
+    void tooLargeASignatureIsRefused()
+    {
+        TempStore t;
+        std::string manyTags;
+        for (int i = 0; i < 3000; ++i)
+            manyTags += "<Quote will be inserted here>\r\n";
+        t.store->writeSetting("SignatureFile1", t.spath("huge.txt"));
+        t.store->writeSetting("Intro1", manyTags);
+        t.store->writeSetting("SignatureFile2", t.spath("ok.rtf"));
+        t.store->writeSetting("Intro2", "<Quote will be inserted here>");
+        const std::string quote(1 << 20, 'q');
+        const auto r = t.store->refreshSignatures(quote);
+        QCOMPARE(r.count, 2);
+        QCOMPARE(r.failures.size(), std::size_t(1));
+        const QString msg = QString::fromStdString(r.failures[0]);
+        QVERIFY2(msg.contains(t.path("huge.txt")) && msg.contains("3000 times") &&
+                     msg.contains("16 MB"),
+                 qPrintable(msg));
+        QVERIFY(!QFile::exists(t.path("huge.txt")));
+        QVERIFY(t.readFile("ok.rtf").size() > (1 << 20));
+        QVERIFY_THROWS_EXCEPTION(StoreError, t.store->signature(quote, 1));
+        // Below the bound it is written as it is.
+        const std::string shorter(5000, 'q');
+        QVERIFY(t.store->refreshSignatures(shorter).failures.empty());
+        QCOMPARE(t.readFile("huge.txt").size(), qsizetype(3000 * (5000 + 1)));
+    }
+
     void unreadableSettingsEndTheRefresh()
     {
         TempStore t;
