@@ -18,7 +18,10 @@
 #include "tray/trayicon.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLockFile>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -95,15 +98,31 @@ bool quickShowWanted(SettingsStore& store, platform::Desktop& desktop)
     return quickShow == keys::QuickShowOn;
 }
 
-// One sentari per session: the bus name is the lock. False when another one holds it.
-bool serveAutomation(tray::Automation& automation)
+// One sentari per session: the bus name is the lock; without a bus, a lock file for this
+// display in the user's runtime folder. False when another one holds it.
+bool serveAutomation(tray::Automation& automation, std::unique_ptr<QLockFile>& sessionLock)
 {
     switch (tray::registerAutomation(automation)) {
     case tray::ServiceStart::AlreadyRunning:
         return false;
-    case tray::ServiceStart::NoBus:
+    case tray::ServiceStart::NoBus: {
         std::fprintf(stderr, "sentari: no session D-Bus; other programs cannot change the quote\n");
+        QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (runtime.isEmpty())
+            runtime = QDir::tempPath();
+        QString display = qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
+        for (QChar& c : display)
+            if (!c.isLetterOrNumber())
+                c = QLatin1Char('_');
+        sessionLock = std::make_unique<QLockFile>(runtime + QStringLiteral("/sentari-") + display +
+                                                  QStringLiteral(".lock"));
+        // A lock its dead owner left is taken over; only a live sentari keeps it.
+        if (!sessionLock->tryLock(0) && sessionLock->error() == QLockFile::LockFailedError) {
+            std::fprintf(stderr, "sentari: Sentari runs on this display already\n");
+            return false;
+        }
         break;
+    }
     case tray::ServiceStart::Registered:
         break;
     }
@@ -165,7 +184,8 @@ int runTray(int argc, char** argv)
     QObject::connect(&signatureWindow, &signature::SignatureWindowOpener::newQuoteAfterReadChanged,
                      &quotePerRead, &tray::QuotePerRead::reload);
 
-    if (!serveAutomation(automation))
+    std::unique_ptr<QLockFile> sessionLock;
+    if (!serveAutomation(automation, sessionLock))
         return 0;
     onSessionEnd(&controller, [&controller] { controller.exitProgram(); });
 

@@ -63,6 +63,28 @@ for value in True '" true"' '"true "'; do
     wait "$SENTARI_PID" || fail "sentari ended with $? on SIGTERM (QuickShow=$value)"
 done
 
+# Without a session bus the runtime folder's lock keeps it to one sentari per display; a
+# killed one's lock is taken over.
+write_ini
+icons() { x_tree | grep -c '"Sentari": ("sentari" "Sentari")' || true; }
+DBUS_SESSION_BUS_ADDRESS=unix:path=$W/no-bus "$SENTARI" >"$W/first.log" 2>&1 &
+FIRST=$!
+PIDS+=($FIRST)
+wait_for 10 icon_docked || fail "no icon from sentari without a bus"
+DBUS_SESSION_BUS_ADDRESS=unix:path=$W/no-bus timeout 20 "$SENTARI" >"$W/second.log" 2>&1 ||
+    fail "a second sentari without a bus ended with $?: $(cat "$W/second.log")"
+grep -q "runs on this display already" "$W/second.log" || fail "the second sentari did not say why it ended: $(cat "$W/second.log")"
+[ "$(icons)" -eq 1 ] || fail "$(icons) icons without a bus"
+kill -KILL "$FIRST"
+wait "$FIRST" 2>/dev/null || true
+wait_for 5 sh -c '! xwininfo -root -tree | grep -q "\"Sentari\": (\"sentari\""' || fail "the killed sentari's icon stayed"
+DBUS_SESSION_BUS_ADDRESS=unix:path=$W/no-bus "$SENTARI" >"$W/third.log" 2>&1 &
+THIRD=$!
+PIDS+=($THIRD)
+wait_for 10 icon_docked || fail "a killed sentari's lock kept the next one out: $(cat "$W/third.log")"
+kill -TERM "$THIRD"
+wait "$THIRD" || fail "sentari without a bus ended with $? on SIGTERM"
+
 # QuickShow: one quote, half the screen wide at the top-left, gone on the first mouse move.
 write_ini 'QuickShow=true'
 xdotool mousemove 900 700
