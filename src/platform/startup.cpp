@@ -2,6 +2,8 @@
 
 #include "sentari/buildinfo.h"
 
+#include <QDir>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -71,6 +73,17 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv, const char* pr
         previousHandler(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category), m.text);
     heldMessages.clear();
     return app;
+}
+
+std::unique_ptr<QLockFile> runtimeLock(const QString& fileName)
+{
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        runtime = QDir::tempPath();
+    auto lock = std::make_unique<QLockFile>(runtime + QLatin1Char('/') + fileName);
+    if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError)
+        return nullptr;
+    return lock;
 }
 
 } // namespace sentari::platform

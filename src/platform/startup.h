@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QLockFile>
 #include <memory>
 #include <optional>
 
@@ -18,5 +19,10 @@ std::optional<int> answerHelpOrVersion(int argc, char** argv, const char* progra
 // and abort.
 std::unique_ptr<QApplication> openDisplay(int& argc, char** argv, const char* program,
                                           const char* hint);
+
+// A lock file of that name in the user's runtime folder, held while the object lives: one
+// program of a kind at a time. Null while a live process holds it; a dead one's is taken
+// over. Where no lock file can be made at all, an unlocked one: there is nothing to share.
+std::unique_ptr<QLockFile> runtimeLock(const QString& fileName);
 
 } // namespace sentari::platform

@@ -14,12 +14,10 @@
 #include "switches.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
@@ -50,13 +48,7 @@ constexpr auto Usage =
 // a host may run one per screen.
 std::unique_ptr<QLockFile> takeInstanceLock()
 {
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        runtime = QDir::tempPath();
-    auto lock = std::make_unique<QLockFile>(runtime + QStringLiteral("/sentarisaver.lock"));
-    if (!lock->tryLock(0))
-        return nullptr;
-    return lock;
+    return platform::runtimeLock(QStringLiteral("sentarisaver.lock"));
 }
 
 std::vector<std::string> fontFamilies()

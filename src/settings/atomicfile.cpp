@@ -46,20 +46,6 @@ std::optional<std::string> targetOfTemporary(const std::string& entry)
     return entry.substr(1, tmp - 1);
 }
 
-// Removes the temporary unless its writer still holds it locked.
-void removeIfAbandoned(const fs::path& temp)
-{
-    Fd fd(::open(temp.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
-    struct stat held {};
-    struct stat named {};
-    if (fd.fd < 0 || ::fstat(fd.fd, &held) != 0 || !S_ISREG(held.st_mode) ||
-        !lockExclusive(fd.fd, false))
-        return;
-    // Still the file that was locked (not renamed into place and replaced meanwhile).
-    if (::lstat(temp.c_str(), &named) == 0 && sameFile(held, named))
-        ::unlink(temp.c_str());
-}
-
 fs::path folderOf(const fs::path& file)
 {
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
@@ -67,17 +53,28 @@ fs::path folderOf(const fs::path& file)
 
 } // namespace
 
+void removeIfAbandoned(const fs::path& file)
+{
+    Fd fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    struct stat held {};
+    struct stat named {};
+    if (fd.fd < 0 || ::fstat(fd.fd, &held) != 0 || !S_ISREG(held.st_mode) ||
+        !lockExclusive(fd.fd, false))
+        return;
+    // Still the file that was locked (not renamed into place and replaced meanwhile), and
+    // removed while locked, as its writer would: one that waits for a lock file starts over.
+    if (::lstat(file.c_str(), &named) == 0 && sameFile(held, named))
+        ::unlink(file.c_str());
+}
+
 std::string besideStem(const std::string& fileName)
 {
     constexpr std::size_t NameMax = 255;
     constexpr std::size_t Extra = 1 + 4 + 6; // the dot before, ".tmp" and its six digits after
     if (fileName.size() + Extra <= NameMax)
         return fileName;
-    std::uint64_t hash = 14695981039346656037ull; // FNV-1a: the same in every process
-    for (const unsigned char c : fileName)
-        hash = (hash ^ c) * 1099511628211ull;
     char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(fnv1a(fileName)));
     std::size_t keep = NameMax - Extra - 1 - 16;
     while (keep > 0 && (static_cast<unsigned char>(fileName[keep]) & 0xC0) == 0x80)
         --keep; // not in the middle of a UTF-8 character

@@ -208,24 +208,21 @@ void append(const fs::path& path, std::string_view data, std::string_view what)
     }
 }
 
+std::uint64_t fnv1a(std::string_view bytes)
+{
+    // Not the textbook offset, but kept: cache file names and stored picks hold such hashes.
+    std::uint64_t h = 1469598103934665603ULL;
+    for (char c : bytes) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ULL;
+    }
+    return h;
+}
+
 fs::path lockBeside(const fs::path& file)
 {
     const fs::path target = followLinks(file).value_or(file);
     return target.parent_path() / ("." + besideStem(target.filename().string()) + ".lock");
-}
-
-void removeAbandonedLock(const fs::path& lockFile)
-{
-    Fd fd(::open(lockFile.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
-    struct stat held {};
-    struct stat named {};
-    if (fd.fd < 0 || ::fstat(fd.fd, &held) != 0 || !S_ISREG(held.st_mode) ||
-        ::flock(fd.fd, LOCK_EX | LOCK_NB) != 0)
-        return;
-    // Removed while locked, as a writer removes its own: one that waits for it starts over.
-    if (::lstat(lockFile.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
-        held.st_ino == named.st_ino)
-        ::unlink(lockFile.c_str());
 }
 
 FileLock::FileLock(const fs::path& lockFile, LockFile kind)

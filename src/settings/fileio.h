@@ -57,6 +57,11 @@ std::optional<std::filesystem::path> followLinks(const std::filesystem::path& pa
 // file's name, or, for a name too long to take their dot and suffix within the 255 bytes a
 // name may have, its start and a hash of the whole name.
 std::string besideStem(const std::string& fileName);
+// Removes a temporary or transient lock file that no live writer holds locked (its writer
+// was killed).
+void removeIfAbandoned(const std::filesystem::path& file);
+// A 64-bit FNV-1a hash: the same in every process, for names made from names.
+std::uint64_t fnv1a(std::string_view bytes);
 
 // Removes what writers killed before their rename left behind: temporary files of the form
 // ".NAME.tmpDIGITS" that no live writer holds locked, whatever their age. Each folder is
@@ -119,8 +124,6 @@ void append(const std::filesystem::path& path, std::string_view data,
 // Where the lock that serialises the writers of a file lies: ".NAME.lock" beside the file
 // its links lead to, so every path to one file takes one lock.
 std::filesystem::path lockBeside(const std::filesystem::path& file);
-// Removes a transient lock file that no live writer holds (its writer was killed).
-void removeAbandonedLock(const std::filesystem::path& lockFile);
 
 // An exclusive advisory lock held while the object lives (blocks until it is free). A
 // transient lock file is removed again when the lock is given up, so none is left in the

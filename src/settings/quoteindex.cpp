@@ -78,16 +78,6 @@ std::uint64_t cycleKey(std::uint64_t salt, std::uint64_t cycle)
 
 } // namespace
 
-std::uint64_t fnv1a(std::string_view bytes)
-{
-    std::uint64_t h = 1469598103934665603ULL;
-    for (char c : bytes) {
-        h ^= static_cast<unsigned char>(c);
-        h *= 1099511628211ULL;
-    }
-    return h;
-}
-
 std::optional<DataFileFormat> sniffLineEnds(const fs::path& file)
 {
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -140,8 +130,9 @@ fs::path QuoteIndex::cacheFileFor(const fs::path& dataFile, const fs::path& cach
     if (ec)
         absolute = dataFile;
     char name[40];
-    std::snprintf(name, sizeof name, "quotes-%016llx.idx",
-                  static_cast<unsigned long long>(fnv1a(absolute.lexically_normal().string())));
+    std::snprintf(
+        name, sizeof name, "quotes-%016llx.idx",
+        static_cast<unsigned long long>(fileio::fnv1a(absolute.lexically_normal().string())));
     return cacheDir / name;
 }
 
@@ -354,7 +345,7 @@ std::int64_t QuoteIndex::entryHolding(std::uint64_t offset, std::uint64_t hash) 
     if (entry < 0)
         return -1;
     const auto bytes = readLineBytes(entry);
-    return bytes && fnv1a(*bytes) == hash ? entry : -1;
+    return bytes && fileio::fnv1a(*bytes) == hash ? entry : -1;
 }
 
 std::optional<std::string> QuoteIndex::readLineBytes(std::int64_t entry) const
@@ -538,7 +529,7 @@ std::optional<QuoteLine> QuoteIndex::pick(std::mt19937_64& rng, const LineFilter
         auto bytes = readLineBytes(entry);
         if (!bytes)
             return std::nullopt;
-        const std::uint64_t hash = fnv1a(*bytes);
+        const std::uint64_t hash = fileio::fnv1a(*bytes);
         QuoteLine line = makeLine(entry, std::move(*bytes));
         if (fits && !fits(line))
             continue;

@@ -163,8 +163,6 @@ private:
     PickOrder* order_ = &ownOrder_; // in the mapped cache file once there is one
 };
 
-std::uint64_t fnv1a(std::string_view bytes);
-
 // The line-end style of a file from its first line break and its last bytes, without
 // reading the rest; of the encoding only a UTF-16 byte-order mark is looked at. Nothing when
 // the file cannot be read or its first 64 KiB hold no line break.

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <new>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -67,7 +66,7 @@ struct SettingsStore::Impl {
         cleaner.cleanFolder(locations.cacheDir);
         if (auto quotes = ini.value({}, keys::QuoteFile); quotes && !quotes->empty()) {
             cleaner.cleanBeside(*quotes);
-            fileio::removeAbandonedLock(fileio::lockBeside(*quotes));
+            fileio::removeIfAbandoned(fileio::lockBeside(*quotes));
         }
     }
 
@@ -249,8 +248,7 @@ SignatureResult SettingsStore::signature(std::string_view quote, std::int64_t n)
     d->refresh();
     FilledSignature filled = fillSignature(d->ini, text::withoutControls(quote), n);
     if (!filled.refusal.empty())
-        throw StoreError("Could not fill signature " + std::to_string(n) + " (\"" +
-                         displayPath(filled.file) + "\"): " + filled.refusal + ".");
+        fileio::fail("fill", "the signature file", filled.file, filled.refusal);
     return std::move(filled.result);
 }
 
@@ -273,27 +271,17 @@ SignatureRefresh SettingsStore::refreshSignatures(std::string_view quote, std::i
             done.next = n;
             break;
         }
-        FilledSignature sig;
-        try {
-            sig = fillSignature(d->ini, clean, n);
-        } catch (const std::bad_alloc&) {
-            sig.refusal = "there was not enough memory to fill it";
-            sig.result.exists = true;
-            sig.file = d->ini.value({}, keys::numbered(keys::SignatureFile, n)).value_or("");
-        }
+        auto sig = fillSignature(d->ini, clean, n);
         if (!sig.result.exists)
             break;
         ++done.count;
-        if (!sig.refusal.empty()) {
-            done.failures.push_back("Could not write the signature file \"" +
-                                    displayPath(sig.file) + "\": " + sig.refusal +
-                                    ", so it was left as it is.");
-            continue;
-        }
         // Replaced atomically but not flushed to disk: the content follows from the settings
         // and the next refresh writes it again, while a flush per file made 10,000
         // signatures take a minute and a half.
         try {
+            if (!sig.refusal.empty())
+                fileio::fail("write", "the signature file", sig.file,
+                             sig.refusal + ", so it was left as it is");
             fileio::writeAtomically(sig.file,
                                     isRichTextPath(sig.file) ? sig.result.rtf : sig.result.text,
                                     "the signature file", false, &cleaner);

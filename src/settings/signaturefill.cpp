@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <new>
 
 namespace sentari {
 
@@ -192,33 +193,32 @@ bool isRichTextPath(std::string_view path)
     return endsWithNoCase(path, "rtf");
 }
 
-FilledSignature fillSignature(const IniDocument& settings, std::string_view quote, std::int64_t n)
+namespace {
+
+// Why the quote cannot go into the template: the result would be too large. Known from the
+// sizes alone, before any of it is built.
+std::string sizeRefusal(std::string_view intro, std::string_view quote)
 {
-    const auto setting = [&](const std::string& key) { return valueOrEmpty(settings, key); };
-    FilledSignature filled;
-    filled.file = setting(keys::numbered(keys::SignatureFile, n));
-    const std::string intro = setting(keys::numbered(keys::Intro, n));
-    if (filled.file.empty() || intro.empty())
-        return filled;
-    SignatureResult& result = filled.result;
-    result.exists = true;
     std::size_t tags = 0;
-    for (auto at = intro.find(QuoteTag); at != std::string::npos;
+    for (auto at = intro.find(QuoteTag); at != std::string_view::npos;
          at = intro.find(QuoteTag, at + QuoteTag.size()))
         ++tags;
-    if (tags > 0 &&
-        quote.size() > (MaxSignatureBytes - std::min(intro.size(), MaxSignatureBytes)) / tags) {
-        filled.refusal = "with this quote (" + std::to_string(quote.size()) + " bytes, put in " +
-                         std::to_string(tags) + (tags == 1 ? " time" : " times") +
-                         ") it would be larger than " + std::to_string(MaxSignatureBytes >> 20) +
-                         " MB";
-        return filled;
-    }
+    if (tags == 0 ||
+        quote.size() <= (MaxSignatureBytes - std::min(intro.size(), MaxSignatureBytes)) / tags)
+        return {};
+    return "with this quote (" + std::to_string(quote.size()) + " bytes, put in " +
+           std::to_string(tags) + (tags == 1 ? " time" : " times") + ") it would be larger than " +
+           std::to_string(MaxSignatureBytes >> 20) + " MB";
+}
 
-    const bool html = endsWithNoCase(filled.file, ".htm") || endsWithNoCase(filled.file, ".html");
+void fill(SignatureResult& result, const IniDocument& settings, const std::string& file,
+          const std::string& intro, std::string_view quote, std::int64_t n)
+{
+    const auto setting = [&](const std::string& key) { return valueOrEmpty(settings, key); };
+    const bool html = endsWithNoCase(file, ".htm") || endsWithNoCase(file, ".html");
     // Only a rich-text signature has a font: one left from an earlier entry of this number
     // does not count.
-    const bool rich = isRichTextPath(filled.file);
+    const bool rich = isRichTextPath(file);
     const std::string plain =
         quote.empty() ? withoutTagLines(intro) : replaceAll(intro, QuoteTag, quote);
     std::string font = rich ? setting(keys::numbered(keys::Fontname, n)) : std::string();
@@ -235,6 +235,28 @@ FilledSignature fillSignature(const IniDocument& settings, std::string_view quot
         result.text = withSystemLineEnds(replaceAll(intro, QuoteTag, htmlEscape(quote)));
     else // HTML and RTF readers wrap for themselves; a plain-text reader shows lines as they are
         result.text = withWrappedQuote(withSystemLineEnds(intro), quote, PlainTextWidth);
+}
+
+} // namespace
+
+FilledSignature fillSignature(const IniDocument& settings, std::string_view quote, std::int64_t n)
+{
+    FilledSignature filled;
+    filled.file = valueOrEmpty(settings, keys::numbered(keys::SignatureFile, n));
+    const std::string intro = valueOrEmpty(settings, keys::numbered(keys::Intro, n));
+    if (filled.file.empty() || intro.empty())
+        return filled;
+    filled.result.exists = true;
+    filled.refusal = sizeRefusal(intro, quote);
+    if (!filled.refusal.empty())
+        return filled;
+    try {
+        fill(filled.result, settings, filled.file, intro, quote, n);
+    } catch (const std::bad_alloc&) {
+        filled.result.text.clear();
+        filled.result.rtf.clear();
+        filled.refusal = "there was not enough memory to fill it";
+    }
     return filled;
 }
 

@@ -33,7 +33,6 @@ public:
 
     // Reads the setting and the list of signature files again.
     void reload();
-    bool enabled() const { return enabled_; }
 
 private:
     void fileRead();

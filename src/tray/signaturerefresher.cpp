@@ -37,7 +37,6 @@ std::optional<FirstSignature> SignatureRefresher::start(const QString& quote,
     next_ = 1;
     first_.reset();
     failures_.clear();
-    seen_.clear();
     const bool done = runSlice(MinFirstSlice);
     // Taken before finish(): what its receivers do may start another refresh.
     std::optional<FirstSignature> first = first_;
@@ -60,7 +59,8 @@ bool SignatureRefresher::runSlice(std::int64_t atLeast)
         const auto took = Clock::now() - callBegin;
         if (from == 1 && part.count > 0)
             first_ = FirstSignature{qs(part.text), QByteArray::fromStdString(part.rtf)};
-        keepFailures(part.failures);
+        for (const std::string& failure : part.failures)
+            failures_ << qs(failure);
         done += part.count;
         next_ = part.next;
         if (next_ == 0)
@@ -74,27 +74,23 @@ bool SignatureRefresher::runSlice(std::int64_t atLeast)
     return false;
 }
 
-void SignatureRefresher::keepFailures(const std::vector<std::string>& failures)
-{
-    const QString reported = QLatin1Char('"') + reportedFile_ + QLatin1Char('"');
-    for (const std::string& failure : failures) {
-        const QString sentence = qs(failure);
-        seen_.insert(sentence);
-        if (reportedFile_.isEmpty() || !sentence.contains(reported))
-            failures_ << sentence;
-    }
-}
-
 void SignatureRefresher::finish()
 {
     next_ = 0;
     nextSlice_.stop();
+    const QString reported = QLatin1Char('"') + reportedFile_ + QLatin1Char('"');
+    QStringList failures;
     QStringList untold;
-    for (const QString& failure : failures_)
+    for (const QString& failure : failures_) {
+        if (!reportedFile_.isEmpty() && failure.contains(reported))
+            continue;
+        failures << failure;
         if (!told_.contains(failure))
             untold << failure;
-    told_ = std::exchange(seen_, {});
-    emit finished(std::exchange(failures_, {}), untold);
+    }
+    told_ = QSet<QString>(failures_.begin(), failures_.end());
+    failures_.clear();
+    emit finished(failures, untold);
 }
 
 } // namespace sentari::tray

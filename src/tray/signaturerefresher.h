@@ -60,7 +60,6 @@ private:
     // One slice; true when the list has ended.
     bool runSlice(std::int64_t atLeast);
     void finish();
-    void keepFailures(const std::vector<std::string>& failures);
 
     SettingsStore& store_;
     std::chrono::milliseconds sliceTime_;
@@ -70,9 +69,8 @@ private:
     std::int64_t next_ = 0;  // the next signature to write; 0 when no refresh runs
     std::int64_t chunk_ = 4; // signatures per store call, fitted to how long they take
     std::optional<FirstSignature> first_;
-    QStringList failures_;
-    QSet<QString> seen_; // this refresh's failures, reportedFile's included
-    QSet<QString> told_; // the last finished refresh's
+    QStringList failures_; // reportedFile's included
+    QSet<QString> told_;   // the last finished refresh's failures
 };
 
 } // namespace sentari::tray

@@ -18,10 +18,8 @@
 #include "tray/trayicon.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLockFile>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -107,17 +105,13 @@ bool serveAutomation(tray::Automation& automation, std::unique_ptr<QLockFile>& s
         return false;
     case tray::ServiceStart::NoBus: {
         std::fprintf(stderr, "sentari: no session D-Bus; other programs cannot change the quote\n");
-        QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (runtime.isEmpty())
-            runtime = QDir::tempPath();
         QString display = qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
         for (QChar& c : display)
             if (!c.isLetterOrNumber())
                 c = QLatin1Char('_');
-        sessionLock = std::make_unique<QLockFile>(runtime + QStringLiteral("/sentari-") + display +
-                                                  QStringLiteral(".lock"));
-        // A lock its dead owner left is taken over; only a live sentari keeps it.
-        if (!sessionLock->tryLock(0) && sessionLock->error() == QLockFile::LockFailedError) {
+        sessionLock =
+            platform::runtimeLock(QStringLiteral("sentari-") + display + QStringLiteral(".lock"));
+        if (!sessionLock) {
             std::fprintf(stderr, "sentari: Sentari runs on this display already\n");
             return false;
         }
