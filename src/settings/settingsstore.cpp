@@ -98,7 +98,16 @@ struct SettingsStore::Impl {
         return path;
     }
 
-    void apply(const std::vector<SettingChange>& changes, std::string_view section)
+    std::string read(std::string_view key, std::string_view section)
+    {
+        if (auto value = ini.value(section, key))
+            return std::move(*value);
+        return firstValue(key, section);
+    }
+
+    // Applies the changes when every expected key still reads its value; false otherwise.
+    bool apply(const std::vector<SettingChange>& changes, std::string_view section,
+               const std::vector<SettingChange>& expected = {})
     {
         std::vector<IniDocument::Change> ini;
         ini.reserve(changes.size());
@@ -109,7 +118,14 @@ struct SettingsStore::Impl {
                                  "'_', '-' and '.'.");
             ini.push_back({change.key, change.value});
         }
-        modify([&](IniDocument& doc) { return doc.apply(section, ini); });
+        bool current = true;
+        modify([&](IniDocument& doc) {
+            current = std::all_of(expected.begin(), expected.end(), [&](const SettingChange& e) {
+                return read(e.key, section) == e.value.value_or(std::string());
+            });
+            return current && doc.apply(section, ini);
+        });
+        return current;
     }
 
     QuoteIndex* indexFor(const std::string& path)
@@ -176,9 +192,7 @@ void SettingsStore::prepare(std::string_view /*section*/)
 std::string SettingsStore::readSetting(std::string_view key, std::string_view section)
 {
     d->refresh();
-    if (auto value = d->ini.value(section, key))
-        return std::move(*value);
-    return d->firstValue(key, section);
+    return d->read(key, section);
 }
 
 void SettingsStore::writeSetting(std::string_view key, std::string_view value,
@@ -196,6 +210,13 @@ void SettingsStore::applySettings(const std::vector<SettingChange>& changes,
                                   std::string_view section)
 {
     d->apply(changes, section);
+}
+
+bool SettingsStore::applySettingsIf(const std::vector<SettingChange>& expected,
+                                    const std::vector<SettingChange>& changes,
+                                    std::string_view section)
+{
+    return d->apply(changes, section, expected);
 }
 
 QuoteResult SettingsStore::getQuote(std::string_view section, const QuoteLength& length)

@@ -113,6 +113,11 @@ public:
     // have left, and no other program sees a state in between. Nothing is written when no
     // value changes.
     void applySettings(const std::vector<SettingChange>& changes, std::string_view section = {});
+    // The same, but only while every expected key reads what readSetting() would answer as its
+    // value (no value: it reads empty); checked under the lock. False when one reads otherwise:
+    // another program wrote since the caller read, and nothing is written.
+    bool applySettingsIf(const std::vector<SettingChange>& expected,
+                         const std::vector<SettingChange>& changes, std::string_view section = {});
 
     // Adds the quote (UTF-8, one line; control characters but tab are left out) as the last
     // line of the data file: `file`, or the active one when empty. The file keeps its encoding

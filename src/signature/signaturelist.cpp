@@ -5,6 +5,7 @@
 #include "settings/settingsstore.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace sentari::signature {
 
@@ -24,24 +25,145 @@ bool isRichText(std::string_view path)
                       [](char c, char lower) { return (c | 0x20) == lower; });
 }
 
+namespace {
+
+// Where an entry of the list a copy started from is in the stored list now.
+struct Location {
+    std::size_t at = 0;
+    bool found = false;
+    bool changed = false; // found by its file only: the other writer edited it
+};
+
+// Equal as the store holds them: a plain-text entry stores no font.
+bool sameStored(const SignatureEntry& a, const SignatureEntry& b)
+{
+    return a.path == b.path && a.intro == b.intro &&
+           (!isRichText(a.path) ||
+            (a.fontName == b.fontName && a.fontSize == b.fontSize && a.fontColor == b.fontColor));
+}
+
+struct Slot {
+    std::optional<SignatureEntry> entry; // none: removed
+    bool followed = false;
+};
+
+} // namespace
+
+std::vector<SignatureEntry> mergeSignatures(const std::vector<SignatureEntry>& base,
+                                            const std::vector<SignatureEntry>& ours,
+                                            const std::vector<SignatureEntry>& theirs, int removed,
+                                            const ConflictChoice& choose, int& follow)
+{
+    std::vector<Slot> stored(theirs.size());
+    for (std::size_t m = 0; m < theirs.size(); ++m)
+        stored[m].entry = theirs[m];
+    std::vector<bool> claimed(theirs.size());
+    // Unchanged at its number, unchanged elsewhere (another writer removed one before it),
+    // then by its file at its number or elsewhere, then at its number.
+    const auto locate = [&](const SignatureEntry& was, std::size_t n) {
+        const auto find = [&](auto same) -> std::optional<std::size_t> {
+            if (n < theirs.size() && !claimed[n] && same(theirs[n]))
+                return n;
+            for (std::size_t m = 0; m < theirs.size(); ++m)
+                if (!claimed[m] && same(theirs[m]))
+                    return m;
+            return std::nullopt;
+        };
+        Location where;
+        auto at = find([&](const SignatureEntry& e) { return sameStored(e, was); });
+        if (!at) {
+            at = find([&](const SignatureEntry& e) { return e.path == was.path; });
+            where.changed = true;
+        }
+        // A list as long as it was, with another file at this number: edited there, not gone.
+        if (!at && n < theirs.size() && theirs.size() == base.size() && !claimed[n])
+            at = n;
+        where.found = at.has_value();
+        where.at = at.value_or(0);
+        return where;
+    };
+
+    std::vector<Slot> added;
+    const std::size_t common = std::min(base.size(), ours.size());
+    for (std::size_t n = 0; n < common; ++n) {
+        const bool removing = static_cast<int>(n) + 1 == removed;
+        const bool edited = !removing && !sameStored(ours[n], base[n]);
+        const bool followed = static_cast<int>(n) + 1 == follow;
+        if (!removing && !edited && !followed)
+            continue;
+        const Location where = locate(base[n], n);
+        if (!removing && !edited) {
+            if (where.found)
+                stored[where.at].followed = true;
+            continue;
+        }
+        if (!where.found && removing)
+            continue; // gone already
+        if (where.found)
+            claimed[where.at] = true;
+        const bool oursWins = (where.found && !where.changed) ||
+                              choose({removing, where.found ? static_cast<int>(where.at) + 1 : 0,
+                                      removing ? base[n] : ours[n],
+                                      where.found ? theirs[where.at] : SignatureEntry{}});
+        if (!where.found) {
+            if (oursWins)
+                added.push_back({ours[n], followed});
+            continue;
+        }
+        Slot& slot = stored[where.at];
+        slot.followed = slot.followed || followed;
+        if (oursWins && removing)
+            slot.entry.reset();
+        else if (oursWins)
+            slot.entry = ours[n];
+    }
+    for (std::size_t n = common; n < ours.size(); ++n)
+        added.push_back({ours[n], static_cast<int>(n) + 1 == follow});
+
+    std::vector<SignatureEntry> result;
+    const bool followsNew = follow > static_cast<int>(ours.size());
+    follow = 0;
+    for (std::vector<Slot>* part : {&stored, &added})
+        for (Slot& slot : *part) {
+            if (!slot.entry)
+                continue;
+            result.push_back(std::move(*slot.entry));
+            if (slot.followed)
+                follow = static_cast<int>(result.size());
+        }
+    if (followsNew)
+        follow = static_cast<int>(result.size()) + 1;
+    return result;
+}
+
 SignatureList::SignatureList(SettingsStore& store) : store_(store) {}
+
+std::vector<SignatureEntry> SignatureList::readStored(std::vector<SettingChange>& asRead) const
+{
+    std::vector<SignatureEntry> stored;
+    for (int n = 1;; ++n) {
+        const auto read = [&](std::string_view word) {
+            std::string value = store_.readSetting(key(word, n));
+            asRead.push_back({key(word, n), value});
+            return value;
+        };
+        SignatureEntry entry;
+        entry.path = read(keys::SignatureFile);
+        entry.intro = qs(read(keys::Intro));
+        entry.fontName = qs(read(keys::Fontname));
+        entry.fontSize = qs(read(keys::Fontsize));
+        entry.fontColor = qs(read(keys::Fontcolor));
+        if (entry.path.empty() || entry.intro.isEmpty())
+            return stored;
+        stored.push_back(std::move(entry));
+    }
+}
 
 void SignatureList::load()
 {
-    entries_.clear();
-    for (int n = 1;; ++n) {
-        SignatureEntry entry;
-        entry.path = store_.readSetting(key(keys::SignatureFile, n));
-        if (entry.path.empty())
-            break;
-        entry.intro = qs(store_.readSetting(key(keys::Intro, n)));
-        if (entry.intro.isEmpty())
-            break;
-        entry.fontName = qs(store_.readSetting(key(keys::Fontname, n)));
-        entry.fontSize = qs(store_.readSetting(key(keys::Fontsize, n)));
-        entry.fontColor = qs(store_.readSetting(key(keys::Fontcolor, n)));
-        entries_.push_back(std::move(entry));
-    }
+    std::vector<SettingChange> unused;
+    entries_ = readStored(unused);
+    loaded_ = entries_;
 }
 
 void SignatureList::put(int n, SignatureEntry entry)
@@ -52,12 +174,13 @@ void SignatureList::put(int n, SignatureEntry entry)
         entries_.push_back(std::move(entry));
 }
 
-std::vector<SettingChange> SignatureList::writeChanges() const
+std::vector<SettingChange> SignatureList::changesFor(const std::vector<SignatureEntry>& list,
+                                                     int storedCount)
 {
     std::vector<SettingChange> changes;
-    const int total = count();
+    const int total = static_cast<int>(list.size());
     for (int n = 1; n <= total; ++n) {
-        const SignatureEntry& entry = at(n);
+        const SignatureEntry& entry = list[static_cast<size_t>(n - 1)];
         if (entry.path.empty() && entry.intro.isEmpty())
             continue;
         changes.push_back({key(keys::SignatureFile, n), entry.path});
@@ -68,6 +191,8 @@ std::vector<SettingChange> SignatureList::writeChanges() const
         changes.push_back({key(keys::Fontsize, n), u8(entry.fontSize)});
         changes.push_back({key(keys::Fontcolor, n), u8(entry.fontColor)});
     }
+    for (int n = total + 1; n <= storedCount; ++n)
+        addDeletions(changes, n);
     return changes;
 }
 
@@ -78,26 +203,45 @@ void SignatureList::addDeletions(std::vector<SettingChange>& changes, int n)
         changes.push_back({key(word, n), std::nullopt});
 }
 
-void SignatureList::write()
+int SignatureList::store(int removed, const ConflictChoice& choose, int follow)
 {
-    store_.applySettings(writeChanges());
+    // Read, merge, and write only if nobody wrote in between; the questions are asked outside
+    // the settings lock, so another writer never waits for the user.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        std::vector<SettingChange> asRead;
+        const auto theirs = readStored(asRead);
+        int followed = follow;
+        auto merged = mergeSignatures(loaded_, entries_, theirs, removed, choose, followed);
+        if (store_.applySettingsIf(asRead, changesFor(merged, static_cast<int>(theirs.size())))) {
+            entries_ = merged;
+            loaded_ = std::move(merged);
+            return followed;
+        }
+    }
+    throw StoreError("The signature list could not be saved: another program kept changing the "
+                     "settings file. Try again.");
 }
 
-void SignatureList::remove(int n)
+int SignatureList::write(const ConflictChoice& choose, int follow)
+{
+    return store(0, choose, follow);
+}
+
+int SignatureList::remove(int n, const ConflictChoice& choose, int follow)
 {
     if (n < 1 || n > count())
-        return;
+        return follow;
+    if (n <= static_cast<int>(loaded_.size()))
+        return store(n, choose, follow);
+    // Added in this copy only: nothing stored to remove.
+    const auto kept = entries_;
     entries_.erase(entries_.begin() + (n - 1));
-    auto changes = writeChanges();
-    addDeletions(changes, count() + 1);
-    store_.applySettings(changes);
-}
-
-void SignatureList::deleteKeys(int n)
-{
-    std::vector<SettingChange> changes;
-    addDeletions(changes, n);
-    store_.applySettings(changes);
+    try {
+        return store(0, choose, follow == n ? 0 : follow > n ? follow - 1 : follow);
+    } catch (...) {
+        entries_ = kept;
+        throw;
+    }
 }
 
 } // namespace sentari::signature

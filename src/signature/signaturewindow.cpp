@@ -276,8 +276,40 @@ void SignatureWindow::storeList(const QString& unwritten)
 {
     // Also after a cancelled dialog: the list in memory (an opened file, say) is stored and
     // the files get a new quote.
-    reportingFailures<StoreError>(desktop_, [this] { list_.write(); });
+    keptTheirsShown_ = false;
+    reportingFailures<StoreError>(desktop_, [this] {
+        const int now = list_.write([this](const auto& c) { return oursWins(c); }, currentEntry_);
+        currentEntry_ = now > 0 ? now : list_.count() + 1;
+    });
+    refreshEntryMenu();
+    if (keptTheirsShown_)
+        showEntry(currentEntry_);
     emit saved(unwritten);
+}
+
+bool SignatureWindow::oursWins(const SignatureConflict& conflict)
+{
+    const QString number = QString::number(conflict.number);
+    QString text;
+    if (conflict.number == 0)
+        text = tr("The signature %1 was removed by another program since this window read it."
+                  "\r\n\r\nSave this window's version as a new signature? No leaves it removed.")
+                   .arg(shown(conflict.ours.path));
+    else if (conflict.removing)
+        text = tr("Signature %1 (%2) was changed by another program since this window read it."
+                  "\r\n\r\nRemove it anyway? No keeps the other program's version.")
+                   .arg(number, shown(conflict.theirs.path));
+    else
+        text = tr("Signature %1 (%2) was changed by another program since this window read it."
+                  "\r\n\r\nSave this window's version over it? No keeps the other program's "
+                  "version.")
+                   .arg(number, shown(conflict.theirs.path));
+    const bool ours =
+        desktop_.message(text, platform::MessageStyle::QuestionYesNo) == platform::Answer::Yes;
+    const bool shownEntry = currentEntry_ >= 1 && currentEntry_ <= list_.count() &&
+                            list_.at(currentEntry_) == conflict.ours;
+    keptTheirsShown_ = keptTheirsShown_ || (!ours && shownEntry && conflict.number != 0);
+    return ours;
 }
 
 void SignatureWindow::save()
@@ -308,13 +340,19 @@ void SignatureWindow::removeEntry()
         clear(); // nothing saved is current
         return;
     }
-    reportingFailures<StoreError>(desktop_, [this] { list_.remove(currentEntry_); });
+    int before = 0;
+    if (!reportingFailures<StoreError>(desktop_, [this, &before] {
+            before = list_.remove(
+                currentEntry_, [this](const auto& c) { return oursWins(c); }, currentEntry_ - 1);
+        }))
+        return;
     refreshEntryMenu();
     if (list_.count() == 0) {
+        currentEntry_ = 1;
         clear();
         return;
     }
-    showEntry(std::max(1, std::min(currentEntry_ - 1, list_.count())));
+    showEntry(std::max(1, before));
 }
 
 void SignatureWindow::chooseFont()

@@ -82,11 +82,14 @@ private:
     bool saveWithDialog(QString& unwritten);
     void writeEntry(const std::string& path, QString& unwritten);
     void storeList(const QString& unwritten);
+    // Asks whether this window's change wins over another program's.
+    bool oursWins(const SignatureConflict& conflict);
 
     SettingsStore& store_;
     platform::Desktop& desktop_;
     SignatureList list_;
     int currentEntry_ = 1;
+    bool keptTheirsShown_ = false; // the user let another program's version of the entry shown win
     TextStyle style_{QStringLiteral("Arial"), 12, 0};
     QPlainTextEdit* editor_;
     QMenu* fileMenu_ = nullptr;

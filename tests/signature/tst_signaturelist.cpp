@@ -7,12 +7,20 @@
 
 #include <QDir>
 #include <QTest>
+#include <QThread>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace sentari;
 using namespace sentari::signature;
 using testing::TempStore;
 
 namespace {
+
+bool noConflict(const SignatureConflict&)
+{
+    qFatal("a conflict where no other writer is");
+}
 
 // "put N path|intro|font|size|colour", "remove N", "load", "write"
 void run(SignatureList& list, const QString& step)
@@ -21,9 +29,9 @@ void run(SignatureList& list, const QString& step)
     if (words[0] == QLatin1String("load")) {
         list.load();
     } else if (words[0] == QLatin1String("write")) {
-        list.write();
+        list.write(noConflict);
     } else if (words[0] == QLatin1String("remove")) {
-        list.remove(words[1].toInt());
+        list.remove(words[1].toInt(), noConflict);
     } else if (words[0] == QLatin1String("put")) {
         const QStringList f = step.section(QLatin1Char(' '), 2).split(QLatin1Char('|'));
         list.put(words[1].toInt(), {f[0].toStdString(), f[1], f[2], f[3], f[4]});
@@ -59,6 +67,27 @@ const QStringList ThreeKeys{"SignatureFile1=/s/a.txt",
                             "Fontcolor2=255",
                             "SignatureFile3=/s/c.htm",
                             "Intro3=C"};
+
+// "a=A b.rtf=B/Arial": entries as path=template, a rich one with its font.
+std::vector<SignatureEntry> entries(const QString& list)
+{
+    std::vector<SignatureEntry> result;
+    for (const QString& word : list.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList parts = word.split(QLatin1Char('='));
+        const QStringList intro = parts[1].split(QLatin1Char('/'));
+        result.push_back({parts[0].toStdString(), intro[0], intro.value(1), "10", "0"});
+    }
+    return result;
+}
+
+QString words(const std::vector<SignatureEntry>& list)
+{
+    QStringList result;
+    for (const SignatureEntry& e : list)
+        result << QString::fromStdString(e.path) + '=' + e.intro +
+                      (isRichText(e.path) ? '/' + e.fontName : QString());
+    return result.join(' ');
+}
 
 } // namespace
 
@@ -146,6 +175,166 @@ private slots:
             << ThreeEntries << QStringList{"load", "remove 4"}
             << QStringList{"/s/a.txt", "/s/b.rtf", "/s/c.htm"} << ThreeKeys;
     }
+    void merge_data()
+    {
+        QTest::addColumn<QString>("base");   // as this copy loaded it
+        QTest::addColumn<QString>("ours");   // as this copy holds it now
+        QTest::addColumn<QString>("theirs"); // as another writer left it
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<bool>("oursWins"); // the answer to every question
+        QTest::addColumn<int>("follow");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QStringList>("questions");
+        QTest::addColumn<int>("followed");
+
+        const QString abc = "a=A b=B c=C";
+        QTest::newRow("only theirs changed") << abc << abc << "a=A b=B2 c=C" << 0 << true << 2
+                                             << "a=A b=B2 c=C" << QStringList{} << 2;
+        QTest::newRow("different entries changed")
+            << abc << "a=A1 b=B c=C"
+            << "a=A b=B2 c=C" << 0 << true << 1 << "a=A1 b=B2 c=C" << QStringList{} << 1;
+        QTest::newRow("they removed one before ours")
+            << abc << "a=A b=B c=C1"
+            << "a=A c=C" << 0 << true << 3 << "a=A c=C1" << QStringList{} << 2;
+        QTest::newRow("both added")
+            << "a=A"
+            << "a=A x=X"
+            << "a=A y=Y" << 0 << true << 2 << "a=A y=Y x=X" << QStringList{} << 3;
+        QTest::newRow("a new entry not yet in the list stays new")
+            << "a=A"
+            << "a=A"
+            << "a=A y=Y" << 0 << true << 2 << "a=A y=Y" << QStringList{} << 3;
+        QTest::newRow("both changed one: ours")
+            << abc << "a=A b=B1 c=C"
+            << "a=A b=B2 c=C" << 0 << true << 2 << "a=A b=B1 c=C" << QStringList{"change 2 B2"}
+            << 2;
+        QTest::newRow("both changed one: theirs")
+            << abc << "a=A b=B1 c=C"
+            << "a=A b=B2 c=C" << 0 << false << 2 << "a=A b=B2 c=C" << QStringList{"change 2 B2"}
+            << 2;
+        QTest::newRow("changed here, removed there: kept")
+            << "a=A b=B"
+            << "a=A b=B1"
+            << "a=A" << 0 << true << 2 << "a=A b=B1" << QStringList{"change 0 "} << 2;
+        QTest::newRow("changed here, removed there: let go")
+            << "a=A b=B"
+            << "a=A b=B1"
+            << "a=A" << 0 << false << 2 << "a=A" << QStringList{"change 0 "} << 0;
+        QTest::newRow("removed here, changed elsewhere there")
+            << "a=A b=B c=C"
+            << "a=A b=B c=C"
+            << "a=A b=B c=C2" << 2 << true << 1 << "a=A c=C2" << QStringList{} << 1;
+        QTest::newRow("removed on both sides")
+            << "a=A b=B"
+            << "a=A b=B"
+            << "a=A" << 2 << true << 0 << "a=A" << QStringList{} << 0;
+        QTest::newRow("removed here, changed there: removed")
+            << "a=A b=B"
+            << "a=A b=B"
+            << "a=A b=B2" << 2 << true << 1 << "a=A" << QStringList{"remove 2 B2"} << 1;
+        QTest::newRow("removed here, changed there: kept")
+            << "a=A b=B"
+            << "a=A b=B"
+            << "a=A b=B2" << 2 << false << 1 << "a=A b=B2" << QStringList{"remove 2 B2"} << 1;
+        QTest::newRow("removed here after they removed an earlier one")
+            << abc << abc << "b=B c=C" << 3 << true << 2 << "b=B" << QStringList{} << 1;
+        QTest::newRow("both changed one, theirs to another file")
+            << "a=A b=B"
+            << "a=A b=B1"
+            << "a=A x=X" << 0 << true << 2 << "a=A b=B1" << QStringList{"change 2 X"} << 2;
+        QTest::newRow("a plain entry's font is no change")
+            << "a=A/Arial"
+            << "a=A/Courier"
+            << "a=A2" << 0 << true << 1 << "a=A2" << QStringList{} << 1;
+        QTest::newRow("a rich entry's font is")
+            << "a.rtf=A/Arial"
+            << "a.rtf=A/Courier"
+            << "a.rtf=A/Verdana" << 0 << true << 1 << "a.rtf=A/Courier" << QStringList{"change 1 A"}
+            << 1;
+    }
+    void merge()
+    {
+        QFETCH(QString, base);
+        QFETCH(QString, ours);
+        QFETCH(QString, theirs);
+        QFETCH(int, removed);
+        QFETCH(bool, oursWins);
+        QFETCH(int, follow);
+        QStringList questions;
+        const auto choose = [&](const SignatureConflict& c) {
+            questions << QString("%1 %2 %3")
+                             .arg(c.removing ? "remove" : "change")
+                             .arg(c.number)
+                             .arg(c.theirs.intro);
+            return oursWins;
+        };
+        const auto result =
+            mergeSignatures(entries(base), entries(ours), entries(theirs), removed, choose, follow);
+        QTEST(words(result), "result");
+        QTEST(questions, "questions");
+        QTEST(follow, "followed");
+    }
+
+    // Two processes load the list, then write their edits at the same moment, ten times over.
+    void twoWritersLoseNothing()
+    {
+        TempStore t;
+        for (int round = 0; round < 10; ++round) {
+            {
+                SignatureList list(*t.store);
+                list.load();
+                for (int n = list.count(); n >= 1; --n)
+                    list.remove(n, noConflict);
+                for (const char* name : {"a", "b", "c"})
+                    list.put(list.count() + 1, entries(QString("/s/%1=%1").arg(name))[0]);
+                list.write(noConflict);
+            }
+            int go[2];
+            QVERIFY(pipe(go) == 0);
+            std::vector<pid_t> writers;
+            for (int w = 1; w <= 2; ++w) {
+                const pid_t pid = fork();
+                if (pid == 0) {
+                    auto store = t.another();
+                    SignatureList list(*store);
+                    list.load();
+                    SignatureEntry changed = list.at(w);
+                    changed.intro = QString("edit %1").arg(w);
+                    list.put(w, changed);
+                    list.put(4, entries(QString("/s/new%1=N%1").arg(w))[0]);
+                    char byte = 0;
+                    const bool ready = read(go[0], &byte, 1) == 1;
+                    try {
+                        list.write([](const SignatureConflict&) -> bool { _exit(3); });
+                    } catch (...) {
+                        _exit(4);
+                    }
+                    _exit(ready ? 0 : 5);
+                }
+                writers.push_back(pid);
+            }
+            QThread::msleep(50); // both have loaded
+            QCOMPARE(write(go[1], "gg", 2), 2);
+            for (pid_t pid : writers) {
+                int status = 0;
+                QCOMPARE(waitpid(pid, &status, 0), pid);
+                QCOMPARE(status, 0);
+            }
+            close(go[0]);
+            close(go[1]);
+            const auto reader = t.another();
+            SignatureList after(*reader);
+            after.load();
+            std::vector<SignatureEntry> stored;
+            for (int n = 1; n <= after.count(); ++n)
+                stored.push_back(after.at(n));
+            QString got = words(stored);
+            QVERIFY2(got == "/s/a=edit 1 /s/b=edit 2 /s/c=c /s/new1=N1 /s/new2=N2" ||
+                         got == "/s/a=edit 1 /s/b=edit 2 /s/c=c /s/new2=N2 /s/new1=N1",
+                     qPrintable(got));
+        }
+    }
+
     void operations()
     {
         QFETCH(QByteArray, settings);

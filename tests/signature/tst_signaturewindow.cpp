@@ -284,6 +284,48 @@ private slots:
         QCOMPARE(f.desktop.messages.size(), 0);
     }
 
+    // Another program changes the list while the window is open: its entries survive a Save,
+    // and where both changed one entry the user picks; the window then shows what is stored.
+    void anotherProgramsChangesSurviveASave()
+    {
+        Fixture f;
+        f.storeThree();
+        f.t.writeFile("a.txt", "");
+        SignatureWindow w(*f.t.store, f.desktop, QIcon());
+        auto other = f.t.another();
+        other->applySettings(
+            {{"Intro1", "theirs"}, {"Intro3", "C2"}, {"SignatureFile4", "/s/d"}, {"Intro4", "D"}});
+
+        w.editor()->setPlainText(QStringLiteral("mine"));
+        f.desktop.answers = {platform::Answer::No};
+        w.save();
+        QCOMPARE(f.desktop.messages.size(), 1);
+        QCOMPARE(f.desktop.messages[0].style, MessageStyle::QuestionYesNo);
+        QVERIFY(f.desktop.messages[0].text.startsWith("Signature 1 (" + f.t.path("a.txt") + ")"));
+        QCOMPARE(w.editorText(), QStringLiteral("theirs"));
+        QCOMPARE(f.key("Intro1"), QStringLiteral("theirs"));
+        QCOMPARE(f.key("Intro3"), QStringLiteral("C2"));
+        QCOMPARE(entries(w).size(), 4);
+
+        // The window has read their version now: an edit of it needs no question.
+        w.editor()->setPlainText(QStringLiteral("mine"));
+        other->applySettings({{"Intro2", "B2"}});
+        w.save();
+        QCOMPARE(f.desktop.messages.size(), 1);
+        QCOMPARE(f.key("Intro1"), QStringLiteral("mine"));
+        QCOMPARE(f.key("Intro2"), QStringLiteral("B2"));
+
+        // They point entry 1 at another file; the user keeps the window's.
+        other->applySettings({{"SignatureFile1", "/s/moved"}});
+        w.editor()->setPlainText(QStringLiteral("mine again"));
+        f.desktop.answers = {platform::Answer::Yes};
+        w.save();
+        QCOMPARE(f.desktop.messages.size(), 2);
+        QCOMPARE(f.key("SignatureFile1"), f.t.path("a.txt"));
+        QCOMPARE(f.key("Intro1"), QStringLiteral("mine again"));
+        QCOMPARE(entries(w).size(), 4);
+    }
+
     void richTextKeepsItsFontPlainTextDoesNot()
     {
         Fixture f;
