@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -42,6 +43,21 @@ QString richTextAdvice()
                        qs(QuoteTag)}
         .join(QStringLiteral("\r\n"));
 }
+
+// Entries listed in the File menu itself; the others are in its "More" submenu, so that
+// Exit stays in reach with a thousand signatures.
+constexpr std::size_t MenuEntries = 10;
+
+class ScrollingMenuStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_Menu_Scrollable)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 // A path (bytes) as a caption, a menu entry or a message names it.
 QString shown(const std::string& path)
@@ -165,14 +181,20 @@ void SignatureWindow::applyStyle()
 void SignatureWindow::refreshEntryMenu()
 {
     const auto count = static_cast<std::size_t>(list_.count());
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i == entryActions_.size()) {
-            auto* action = new QAction(this);
-            const int n = static_cast<int>(i) + 1;
-            connect(action, &QAction::triggered, this, [this, n] { showEntry(n); });
+    for (std::size_t i = entryActions_.size(); i < count; ++i) {
+        auto* action = new QAction(this);
+        const int n = static_cast<int>(i) + 1;
+        connect(action, &QAction::triggered, this, [this, n] { showEntry(n); });
+        if (i < MenuEntries) {
             fileMenu_->insertAction(beforeExit_, action);
-            entryActions_.push_back(action);
+        } else {
+            if (!moreMenu_)
+                makeMoreMenu();
+            moreMenu_->addAction(action);
         }
+        entryActions_.push_back(action);
+    }
+    for (std::size_t i = 0; i < count; ++i) {
         QString path = shown(list_.at(static_cast<int>(i) + 1).path);
         path.replace(QLatin1Char('&'), QStringLiteral("&&")); // shown, not an access key
         entryActions_[i]->setText(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') +
@@ -181,6 +203,18 @@ void SignatureWindow::refreshEntryMenu()
     }
     for (std::size_t i = count; i < entryActions_.size(); ++i)
         entryActions_[i]->setVisible(false);
+    if (moreMenu_)
+        moreMenu_->menuAction()->setVisible(count > MenuEntries);
+}
+
+void SignatureWindow::makeMoreMenu()
+{
+    moreMenu_ = new QMenu(tr("&More"), fileMenu_);
+    // Scrolls rather than spreading over the screen in columns, however long the list.
+    auto* scrolling = new ScrollingMenuStyle;
+    scrolling->setParent(moreMenu_);
+    moreMenu_->setStyle(scrolling);
+    fileMenu_->insertMenu(beforeExit_, moreMenu_);
 }
 
 void SignatureWindow::clear()

@@ -77,6 +77,7 @@ private:
     void setEditorText(const QString& crlfText);
     void applyStyle();
     void refreshEntryMenu();
+    void makeMoreMenu();
     platform::FileDialogRequest fileRequest(const QString& title, const QString& path) const;
     bool saveCurrent(QString& unwritten);
     bool saveWithDialog(QString& unwritten);
@@ -94,6 +95,7 @@ private:
     QPlainTextEdit* editor_;
     QMenu* fileMenu_ = nullptr;
     QAction* beforeExit_ = nullptr; // the separator that closes the list of entries
+    QMenu* moreMenu_ = nullptr;     // the entries after the first ones, once there are that many
     QAction* newQuoteAfterRead_ = nullptr;
     std::vector<QAction*> entryActions_;
 };

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
@@ -324,6 +325,34 @@ private slots:
         QCOMPARE(f.key("SignatureFile1"), f.t.path("a.txt"));
         QCOMPARE(f.key("Intro1"), QStringLiteral("mine again"));
         QCOMPARE(entries(w).size(), 4);
+    }
+
+    // A thousand signatures: the File menu and its submenu fit the screen, Exit is in reach,
+    // and every entry keeps its number.
+    void aThousandSignaturesFitTheScreen()
+    {
+        Fixture f;
+        QByteArray ini = "[General]\n";
+        for (int n = 1; n <= 1000; ++n)
+            ini += QString("SignatureFile%1=/s/%1.txt\nIntro%1=T%1\n").arg(n).toUtf8();
+        QDir().mkpath(f.t.path("config/Sentari"));
+        f.t.writeFile("config/Sentari/Sentari.ini", ini);
+        SignatureWindow w(*f.t.store, f.desktop, QIcon());
+        w.show();
+        const QRect screen = w.screen()->availableGeometry();
+        QVERIFY(w.fileMenu()->sizeHint().height() < screen.height());
+        QVERIFY(command(w, "&Exit")->isVisible());
+        QMenu* more = command(w, "&More")->menu();
+        QVERIFY(more);
+        more->popup(screen.topLeft());
+        QVERIFY(QTest::qWaitForWindowExposed(more));
+        QVERIFY(more->height() <= screen.height());
+        QVERIFY(more->width() < screen.width() / 2); // one column that scrolls
+        command(w, "&1000 /s/1000.txt")->trigger();
+        QCOMPARE(w.editorText(), QStringLiteral("T1000"));
+        QVERIFY(w.fileMenu()->actions().contains(command(w, "&10 /s/10.txt")));
+        QVERIFY(more->actions().contains(command(w, "&11 /s/11.txt")));
+        more->close();
     }
 
     void richTextKeepsItsFontPlainTextDoesNot()
