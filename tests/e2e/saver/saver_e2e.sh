@@ -61,6 +61,16 @@ password_unlock)
     xdotool mousemove_relative 200 200
     sleep 0.3
     kill -0 "$saver_pid" 2>/dev/null || fail "mouse movement ended the unlock panel"
+    # What unlocks was decided when the lock began: the key removed, then the whole settings
+    # file moved away, an empty password still opens nothing, and "123" still does.
+    write_ini scrTransition=5 scrTiming=0
+    xdotool key Return
+    sleep 0.3
+    kill -0 "$saver_pid" 2>/dev/null || fail "unlocked by an empty password once the key was gone"
+    mv "$ini" "$ini.away"
+    xdotool key Return
+    sleep 0.3
+    kill -0 "$saver_pid" 2>/dev/null || fail "unlocked by an empty password once the file was gone"
     unlock_with_123
     ;;
 no_data_file)
