@@ -27,10 +27,11 @@ muttrc() {
         'set editor="true"' 'set abort_unmodified=no'
 }
 # As a person sends: mutt's batch mode leaves the signature out. The editor keeps the body;
-# Enter takes the recipient and the subject, y sends from the compose menu.
+# Enter takes the recipient and the subject, y sends from the compose menu. mutt asks to update
+# the body's encoding when its file's time stamp crossed a second while it was being written.
 mutt_send() {
     PTY_KEYS_LOG=$W/mutt.log TERM=xterm timeout 60 python3 "$(dirname "$0")/pty_keys.py" 30 \
-        'To: bob' '\r' 'Subject: ' '\r' 'y:Send' y -- mutt -n -F "$1" -s "$2" -i "$W/body.txt" bob@example.org ||
+        'To: bob' '\r' 'Subject: ' '\r' 'y:Send' y '?Update encoding for' y -- mutt -n -F "$1" -s "$2" -i "$W/body.txt" bob@example.org ||
         fail "mutt could not send '$2': $(sed 's/\x1b\[[0-9;?]*[A-Za-z]/ /g' "$W/mutt.log" | tail -c 600)"
 }
 # The message's last line: where the signature's quote stands.
