@@ -40,6 +40,8 @@ constexpr const char* Usage =
     "  -n N                the N of -s and -l (160 when not given)\n"
     "  --change-quote      make the running Sentari pick a new quote\n"
     "  --data-file FILE    make FILE the active quote data file first\n"
+    "  --autostart         start in the notification area only when a quote data file is\n"
+    "                      chosen; otherwise end at once, asking nothing (the login entry)\n"
     "  --help, --version   print this text or the version and exit\n"
     "\n"
     "Exit status: 0 on success, 1 when nothing could be printed or done, 2 for a wrong\n"
@@ -54,6 +56,7 @@ struct CommandLine {
     char lengthLimit = 0; // 's', 'l' or none
     std::optional<std::int64_t> limit;
     bool htmlDocument = false;
+    bool autostart = false;
     std::vector<char*> trayArguments;
 };
 
@@ -152,6 +155,9 @@ CommandLine parse(int argc, char** argv)
                                      std::string(*number) + "'"};
                 line.signature = *n;
             }
+        } else if (name == "--autostart") {
+            noValue();
+            line.autostart = true;
         } else if (name == "--change-quote") {
             noValue();
             setMode(line, Mode::ChangeQuote, argv[i]);
@@ -207,6 +213,8 @@ CommandLine parse(int argc, char** argv)
         throw UsageError{"-n needs -s or -l"};
     if (line.htmlDocument && line.mode != Mode::PrintSignature)
         throw UsageError{"--html-document goes with --print-signature"};
+    if (line.autostart && (line.mode != Mode::Tray || line.dataFile))
+        throw UsageError{"--autostart goes only with the notification-area mode"};
     if (qtOptions && line.mode != Mode::Tray)
         throw UsageError{"Qt's options go only with the notification-area mode"};
     if (line.mode == Mode::ChangeQuote)
@@ -379,6 +387,10 @@ int main(int argc, char** argv)
             if (line.mode == Mode::PrintSignature)
                 return printSignature(store, line);
         }
+        // At login in an account that never set Sentari up: no window, no file, no question.
+        if (line.autostart &&
+            sentari::SettingsStore().readSetting(sentari::keys::QuoteFile).empty())
+            return 0;
     } catch (const sentari::StoreError& e) {
         std::fprintf(stderr, "sentari: %s\n", e.what());
         return 1;

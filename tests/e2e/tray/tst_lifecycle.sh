@@ -4,6 +4,23 @@
 source "$(dirname "$0")/session.sh"
 
 start_x
+
+# A login in an account that never chose a quote file: the autostart entry's command ends at
+# once and silently, asking nothing and leaving no file behind.
+fresh=$W/fresh
+mkdir -p "$fresh"
+login=$(sed -n 's/^Exec=sentari //p' "$(dirname "$0")/../../../data/sentari-autostart.desktop")
+(
+    export HOME=$fresh XDG_CONFIG_HOME=$fresh/.config XDG_DATA_HOME=$fresh/.local/share \
+        XDG_CACHE_HOME=$fresh/.cache
+    cd "$fresh"
+    # shellcheck disable=SC2086 # the entry's arguments, split as the desktop splits them
+    exec timeout 10 "$SENTARI" $login >"$W/autostart.log" 2>&1
+) && status=0 || status=$?
+[ "$status" -eq 0 ] || fail "the autostart entry ended with $status in a fresh account"
+[ ! -s "$W/autostart.log" ] || fail "the autostart entry said: $(cat "$W/autostart.log")"
+[ -z "$(find "$fresh" -mindepth 1)" ] || fail "the autostart entry left $(find "$fresh" -mindepth 1)"
+
 make_quotes 8
 write_ini
 
@@ -54,10 +71,12 @@ wait "$SENTARI_PID" && status=0 || status=$?
 
 quick_window() { x_tree | grep -qE '\("sentari" "Sentari"\)  512x[0-9]+\+-?[0-9]+\+-?[0-9]+  \+0\+0$'; }
 
-# Only the exact word "true" starts QuickShow: these give the icon.
+# Only the exact word "true" starts QuickShow: these give the icon, also through the login
+# entry's --autostart, since a quote file is chosen.
 for value in True '" true"' '"true "'; do
     write_ini "QuickShow=$value"
-    start_sentari
+    start_sentari --autostart
+    icon_docked || fail "sentari --autostart with a quote file gave no icon"
     ! quick_window || fail "QuickShow=$value started QuickShow"
     kill -TERM "$SENTARI_PID"
     wait "$SENTARI_PID" || fail "sentari ended with $? on SIGTERM (QuickShow=$value)"
