@@ -41,6 +41,8 @@ constexpr auto Usage =
     "  -root           draw into the window xscreensaver hands over (XSCREENSAVER_WINDOW),\n"
     "                  or into the root window (also --root)\n"
     "  -window-id ID   draw into the X window ID (also --window-id)\n"
+    "  -effect N       with -root or -window-id: effect N (0 random, 1 to 8) instead of\n"
+    "                  the stored one; -speed N and -wait N (0 to 2) likewise\n"
     "  --help, --version  print this text or the version and exit\n";
 
 // One Sentarisaver at a time, whatever it was started for: a saver must not start while
@@ -151,7 +153,15 @@ int runHosted(const Launch& launch)
     }
     SettingsStore store;
     prepareStore(store);
-    const auto settings = SaverSettings::read(store);
+    auto settings = SaverSettings::read(store);
+    if (!launch.rejected.isEmpty())
+        std::fprintf(stderr,
+                     "sentarisaver: %s takes a number in its range; the stored setting is used\n",
+                     qPrintable(launch.rejected));
+    settings.transition = launch.effect.value_or(settings.transition);
+    settings.speed = launch.speed.value_or(settings.speed);
+    if (launch.wait)
+        settings.pause = *launch.wait;
     const platform::TwipsScale twips(platform::twipsPerPixel(QGuiApplication::primaryScreen()));
     HostedSaver saver(std::move(target), settings, twips, quoteSource(store));
     saver.start();

@@ -27,6 +27,30 @@ qsizetype optionAt(const QStringList& arguments, QLatin1String name)
     return -1;
 }
 
+// "--effect 3": the number after the option, when it lies in 0..highest.
+std::optional<int> choice(const QStringList& arguments, QLatin1String name, int highest,
+                          QString& rejected)
+{
+    const auto at = optionAt(arguments, name);
+    if (at < 0)
+        return std::nullopt;
+    bool ok = false;
+    const int value = at + 1 < arguments.size() ? arguments[at + 1].toInt(&ok) : 0;
+    if (ok && value >= 0 && value <= highest)
+        return value;
+    rejected = name;
+    return std::nullopt;
+}
+
+Launch hosted(const QStringList& arguments, std::optional<std::uint64_t> window)
+{
+    Launch launch{SaverMode::Hosted, window};
+    launch.effect = choice(arguments, QLatin1String("-effect"), 8, launch.rejected);
+    launch.speed = choice(arguments, QLatin1String("-speed"), 2, launch.rejected);
+    launch.wait = choice(arguments, QLatin1String("-wait"), 2, launch.rejected);
+    return launch;
+}
+
 } // namespace
 
 Launch parseCommandLine(const QStringList& arguments, const QString& hostWindow)
@@ -35,12 +59,12 @@ Launch parseCommandLine(const QStringList& arguments, const QString& hostWindow)
     const auto at = optionAt(arguments, QLatin1String("-window-id"));
     if (at >= 0) {
         const auto id = at + 1 < arguments.size() ? windowId(arguments[at + 1]) : std::nullopt;
-        return id ? Launch{SaverMode::Hosted, id} : Launch{SaverMode::Nothing, {}};
+        return id ? hosted(arguments, id) : Launch{SaverMode::Nothing, {}};
     }
     if (optionAt(arguments, QLatin1String("-root")) >= 0 ||
-        (arguments.isEmpty() && !hostWindow.isEmpty())) {
-        return Launch{SaverMode::Hosted,
-                      hostWindow.isEmpty() ? std::nullopt : windowId(hostWindow)};
+        (!hostWindow.isEmpty() &&
+         (arguments.isEmpty() || arguments.first().startsWith(QLatin1Char('-'))))) {
+        return hosted(arguments, hostWindow.isEmpty() ? std::nullopt : windowId(hostWindow));
     }
 
     // The desktop's switches: only the first two characters of the command line count.

@@ -20,6 +20,12 @@ struct Launch {
     SaverMode mode = SaverMode::Nothing;
     // Hosted only: the window to draw into; nothing means the root window.
     std::optional<std::uint64_t> window;
+    // Hosted only: xscreensaver's choices, over the saver's stored ones.
+    std::optional<int> effect; // 0 random, 1..8 one effect
+    std::optional<int> speed;  // 0..2
+    std::optional<int> wait;   // 0..2
+    // An option given with a value outside its range, which is then left out.
+    QString rejected;
 };
 
 // arguments: without the program name. hostWindow: the XSCREENSAVER_WINDOW variable.

@@ -91,6 +91,37 @@ private slots:
         QCOMPARE(qulonglong(launch.window.value_or(0)), window);
     }
 
+    void xscreensaverChoices_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QList<int>>("choices"); // effect, speed, wait; -1: the stored one
+        QTest::addColumn<QString>("rejected");
+        QTest::newRow("none") << QStringList{"--root"} << QList<int>{-1, -1, -1} << "";
+        QTest::newRow("all three")
+            << QStringList{"--root", "--effect", "3", "--speed", "2", "--wait", "0"}
+            << QList<int>{3, 2, 0} << "";
+        QTest::newRow("one dash, random effect")
+            << QStringList{"-root", "-effect", "0"} << QList<int>{0, -1, -1} << "";
+        QTest::newRow("without --root")
+            << QStringList{"--speed", "1"} << QList<int>{-1, 1, -1} << "";
+        QTest::newRow("out of range") << QStringList{"--root", "--effect", "9", "--wait", "1"}
+                                      << QList<int>{-1, -1, 1} << "-effect";
+        QTest::newRow("no number")
+            << QStringList{"--root", "--speed"} << QList<int>{-1, -1, -1} << "-speed";
+    }
+    void xscreensaverChoices()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QList<int>, choices);
+        QFETCH(QString, rejected);
+        const Launch launch = parseCommandLine(arguments, QStringLiteral("0x400001"));
+        QCOMPARE(launch.mode, SaverMode::Hosted);
+        QCOMPARE((QList<int>{launch.effect.value_or(-1), launch.speed.value_or(-1),
+                             launch.wait.value_or(-1)}),
+                 choices);
+        QCOMPARE(launch.rejected, rejected);
+    }
+
     void keyEndsWithoutPassword()
     {
         Services services;

@@ -294,6 +294,43 @@ lock)
     [[ $(xdotool getwindowfocus) == "$saver_window" ]] || fail "the focus stayed with the other client"
     unlock_with_123
     ;;
+xscreensaver)
+    # The daemon runs the hack as its settings program writes it: the description's command
+    # with the arguments of the options chosen there; quotes appear in the window it hands over.
+    command -v xscreensaver >/dev/null || { echo "SKIP: xscreensaver missing"; exit 77; }
+    xml=$(dirname "${BASH_SOURCE[0]}")/../../../data/sentarisaver.xml
+    xmllint --noout "$xml" || fail "xscreensaver's description of the saver is not well-formed"
+    option() { xmllint --xpath "string(//$1)" "$xml"; }
+    hack="sentarisaver $(option command/@arg) $(option 'option[@id="effect-5"]/@arg-set') $(option 'option[@id="wait-0"]/@arg-set')"
+    [[ $hack == 'sentarisaver --root --effect 5 --wait 0' ]] || fail "the description makes '$hack'"
+    write_ini scrTransition=8 scrTiming=2
+    mkdir -p "$work/bin" && ln -s "$saver" "$work/bin/sentarisaver"
+    printf '%s\n' 'mode: one' 'selected: 0' 'lock: False' 'splash: False' 'fade: False' \
+        'unfade: False' "programs: \"Sentari\" $hack \\n\\" '' >"$work/.xscreensaver"
+    # xscreensaver launches no hack as root: it runs as nobody then.
+    as_user=()
+    if [[ $(id -u) == 0 ]]; then
+        chown -R 65534:65534 "$work"
+        as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    fi
+    "${as_user[@]}" env HOME="$work" PATH="$work/bin:$PATH" xscreensaver -no-splash -verbose \
+        >"$work/xscreensaver.log" 2>&1 &
+    other_pids+=($!)
+    ask() { "${as_user[@]}" env HOME="$work" xscreensaver-command "$@" >/dev/null 2>&1; }
+    for _ in $(seq 50); do ask -time && break; sleep 0.1; done
+    ask -activate || fail "xscreensaver did not take -activate: $(tail -5 "$work/xscreensaver.log")"
+    for _ in $(seq 50); do pgrep -fx "sentarisaver $(option command/@arg) .*" >/dev/null && break; sleep 0.1; done
+    args=$(pgrep -fa "^sentarisaver " | cut -d' ' -f2-)
+    [[ $args == "$hack" ]] || fail "xscreensaver ran '$args': $(tail -5 "$work/xscreensaver.log")"
+    sleep 2.5
+    lit=$(lit_fraction) || fail "no screenshot"
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.0002) }' || fail "no quote under xscreensaver (lit $lit)"
+    ! grep "sentarisaver:" "$work/xscreensaver.log" || fail "the hack complained"
+    ask -deactivate
+    for _ in $(seq 50); do pgrep -f "^sentarisaver " >/dev/null || break; sleep 0.1; done
+    ! pgrep -f "^sentarisaver " >/dev/null || fail "the hack stayed after xscreensaver stopped it"
+    ask -exit
+    ;;
 *)
     fail "unknown case"
     ;;
