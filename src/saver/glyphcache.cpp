@@ -76,8 +76,9 @@ std::size_t GlyphCache::size() const
     return 96 + other_.size();
 }
 
-ImageCanvas::ImageCanvas(QImage& image, GlyphCache& cache, QSize cellRect, QRgb background)
-    : image_(image), cache_(cache),
+ImageCanvas::ImageCanvas(QImage& image, GlyphCache& cache, QSize cellRect, QRgb background,
+                         std::optional<QRect> area)
+    : image_(image), area_(area), cache_(cache),
       cellRect_(cellRect.boundedTo(QSize(GlyphCache::CellSize, GlyphCache::CellSize))),
       background_(background)
 {
@@ -85,12 +86,14 @@ ImageCanvas::ImageCanvas(QImage& image, GlyphCache& cache, QSize cellRect, QRgb 
 
 void ImageCanvas::drawCell(char32_t ch, std::int32_t x, std::int32_t y)
 {
-    const QRect target = QRect(QPoint(x, y), cellRect_).intersected(image_.rect());
+    const QRect owned = area().intersected(image_.rect());
+    const QPoint at = QPoint(x, y) + owned.topLeft();
+    const QRect target = QRect(at, cellRect_).intersected(owned);
     if (target.isEmpty())
         return;
     const QImage& cell = cache_.cell(ch);
-    const int sx = target.x() - x;
-    const int sy = target.y() - y;
+    const int sx = target.x() - at.x();
+    const int sy = target.y() - at.y();
     const auto bytes = static_cast<std::size_t>(target.width()) * 4;
     for (int row = 0; row < target.height(); ++row) {
         const auto* src = reinterpret_cast<const QRgb*>(cell.constScanLine(sy + row)) + sx;
@@ -103,8 +106,16 @@ void ImageCanvas::drawCell(char32_t ch, std::int32_t x, std::int32_t y)
 
 void ImageCanvas::clear()
 {
-    image_.fill(background_);
-    dirty_ = image_.rect();
+    const QRect owned = area().intersected(image_.rect());
+    if (owned == image_.rect()) {
+        image_.fill(background_);
+    } else {
+        for (int row = owned.top(); row <= owned.bottom(); ++row) {
+            auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row)) + owned.x();
+            std::fill(line, line + owned.width(), background_);
+        }
+    }
+    dirty_ |= owned;
 }
 
 QRect ImageCanvas::takeDirty()

@@ -47,7 +47,9 @@ private:
 // Draws cells into an image and remembers what changed since the last frame.
 class ImageCanvas : public Canvas {
 public:
-    ImageCanvas(QImage& image, GlyphCache& cache, QSize cellRect, QRgb background);
+    // area: the part of the image this canvas owns (one monitor's); none: all of it.
+    ImageCanvas(QImage& image, GlyphCache& cache, QSize cellRect, QRgb background,
+                std::optional<QRect> area = std::nullopt);
 
     void drawCell(char32_t ch, std::int32_t x, std::int32_t y) override;
     void clear() override;
@@ -56,7 +58,10 @@ public:
     std::int64_t cellsDrawn() const { return drawn_; }
 
 private:
+    QRect area() const { return area_ ? *area_ : image_.rect(); }
+
     QImage& image_;
+    std::optional<QRect> area_;
     GlyphCache& cache_;
     QSize cellRect_;
     QRgb background_;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <random>
 
 namespace sentari::saver {
@@ -30,81 +31,129 @@ QSize cellRect(const platform::TwipsScale& twips)
     return {twips.xFloor(480), twips.yFloor(520)};
 }
 
+SaverEngine::Head::Head(QImage& image, GlyphCache& cache, QSize cell, QRgb background, QRect area,
+                        const SaverSettings& settings, std::int32_t cellWidth, std::uint32_t seed)
+    : area(area), canvas(image, cache, cell, background, area), drawer(canvas, clock),
+      scene(drawer, geometryFor(area.size(), cellWidth), seed), animator(clock)
+{
+    drawer.setSpeed(settings.speed);
+    scene.quotePause = settings.pausePasses();
+}
+
+SaverEngine::Head::~Head()
+{
+    // The running Steps refer to the scene; end them first.
+    animator.stop();
+}
+
 SaverEngine::SaverEngine(const SaverSettings& settings, QSize area,
                          const platform::TwipsScale& twips, QuoteSource fetchQuote, QObject* parent)
-    : QObject(parent), image_(area, QImage::Format_RGB32),
-      background_(platform::toQColor(settings.background).rgb()),
-      cellWidth_(cellRect(twips).width()), animator_(clock_), transition_(settings.transition)
+    : SaverEngine(settings, area, {}, twips, std::move(fetchQuote), parent)
+{
+}
+
+SaverEngine::SaverEngine(const SaverSettings& settings, QSize area, std::vector<QRect> monitors,
+                         const platform::TwipsScale& twips, QuoteSource fetchQuote, QObject* parent)
+    : QObject(parent), settings_(settings), image_(area, QImage::Format_RGB32),
+      background_(platform::toQColor(settings.background).rgb()), cell_(cellRect(twips)),
+      cellWidth_(cell_.width())
 {
     hooks_.fetchQuote = std::move(fetchQuote);
     hooks_.noDataFile = [this] { emit noDataFile(); };
-    const auto seed = static_cast<std::uint32_t>(
-        std::chrono::system_clock::now().time_since_epoch().count() ^ std::random_device{}());
+    seed_ = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count() ^
+                                       std::random_device{}());
     image_.fill(background_);
     std::optional<std::uint32_t> fg;
     if (!settings.randomForeground)
         fg = settings.foreground;
-    cache_ = std::make_unique<GlyphCache>(settings.font, settings.background, fg, seed);
-    canvas_ = std::make_unique<ImageCanvas>(image_, *cache_, cellRect(twips), background_);
-    drawer_ = std::make_unique<CharDrawer>(*canvas_, clock_);
-    drawer_->setSpeed(settings.speed);
-    scene_ = std::make_unique<Scene>(*drawer_, geometryFor(area, cellWidth_), seed + 1);
-    scene_->quotePause = settings.pausePasses();
+    cache_ = std::make_unique<GlyphCache>(settings.font, settings.background, fg, seed_);
+    makeHeads(monitors);
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &SaverEngine::frame);
 }
 
-SaverEngine::~SaverEngine()
+SaverEngine::~SaverEngine() = default;
+
+void SaverEngine::makeHeads(const std::vector<QRect>& monitors)
 {
-    // The running Steps refer to the scene; end them first.
-    animator_.stop();
+    heads_.clear();
+    std::vector<QRect> areas;
+    for (const QRect& m : monitors)
+        if (const QRect a = m.intersected(image_.rect()); !a.isEmpty())
+            areas.push_back(a);
+    if (areas.empty())
+        areas.push_back(image_.rect());
+    for (const QRect& a : areas)
+        heads_.push_back(std::make_unique<Head>(image_, *cache_, cell_, background_, a, settings_,
+                                                cellWidth_,
+                                                seed_ + 1 + std::uint32_t(heads_.size())));
 }
 
 void SaverEngine::start()
 {
-    restartWith(quoteCycles(*scene_, transition_, hooks_));
+    restart();
 }
 
 void SaverEngine::stop()
 {
     stopped_ = true;
-    scene_->unlocked = true;
     timer_.stop();
-    animator_.stop();
+    for (auto& head : heads_) {
+        head->scene.unlocked = true;
+        head->animator.stop();
+    }
 }
 
 void SaverEngine::showUnlockMessage()
 {
-    canvas_->clear();
-    restartWith(unlockMessage(*scene_));
+    unlocking_ = true;
+    restart();
 }
 
 void SaverEngine::resize(QSize area)
 {
     if (stopped_ || area.isEmpty() || area == image_.size())
         return;
-    image_ = QImage(area, QImage::Format_RGB32); // the canvas draws into this same object
-    scene_->geometry = geometryFor(area, cellWidth_);
-    canvas_->clear();
+    image_ = QImage(area, QImage::Format_RGB32); // the canvases draw into this same object
     // The running lines were broken and centred for the old width.
-    restartWith(quoteCycles(*scene_, transition_, hooks_));
+    makeHeads({});
+    restart();
 }
 
-void SaverEngine::restartWith(Steps steps)
+void SaverEngine::restart()
 {
     if (!real_.isValid())
         real_.start();
-    // What ran before may be far ahead in a pause; this starts now.
-    clock_.restartAt(real_.nsecsElapsed() / 1000);
-    animator_.start(std::move(steps));
-    emit frameReady(canvas_->takeDirty());
+    const std::int64_t now = real_.nsecsElapsed() / 1000;
+    for (std::size_t i = 0; i < heads_.size(); ++i) {
+        Head& head = *heads_[i];
+        head.canvas.clear();
+        // What ran before may be far ahead in a pause; this starts now.
+        head.clock.restartAt(now);
+        if (!unlocking_)
+            head.animator.start(quoteCycles(head.scene, settings_.transition, hooks_));
+        else if (i == 0)
+            head.animator.start(unlockMessage(head.scene));
+        else
+            head.animator.stop();
+    }
+    emit frameReady(takeDirty());
     schedule(0);
+}
+
+QRect SaverEngine::takeDirty()
+{
+    QRect dirty;
+    for (auto& head : heads_)
+        dirty |= head->canvas.takeDirty();
+    return dirty;
 }
 
 void SaverEngine::setUnlocked()
 {
-    scene_->unlocked = true;
+    for (auto& head : heads_)
+        head->scene.unlocked = true;
 }
 
 void SaverEngine::schedule(std::int64_t delayMicros)
@@ -121,14 +170,24 @@ void SaverEngine::frame()
 {
     if (stopped_)
         return;
-    // The animation clock counts real time since start().
+    // The animation clocks count real time since start(); the monitors share the frame's
+    // work time.
     const std::int64_t started = real_.nsecsElapsed() / 1000;
-    if (started - clock_.now() > MaxLagMicros)
-        clock_.skipTo(started - MaxLagMicros / 2);
-    const auto drawnBefore = canvas_->cellsDrawn();
-    animator_.runUntil(started, [&] { return real_.nsecsElapsed() / 1000 - started > WorkMicros; });
-    const bool drew = canvas_->cellsDrawn() != drawnBefore;
-    const QRect dirty = canvas_->takeDirty();
+    const auto budget = WorkMicros / std::int64_t(heads_.size());
+    bool drew = false;
+    std::optional<std::int64_t> wake; // the earliest animation clock still running
+    for (auto& head : heads_) {
+        if (started - head->clock.now() > MaxLagMicros)
+            head->clock.skipTo(started - MaxLagMicros / 2);
+        const auto drawnBefore = head->canvas.cellsDrawn();
+        const std::int64_t begun = real_.nsecsElapsed() / 1000;
+        head->animator.runUntil(started,
+                                [&] { return real_.nsecsElapsed() / 1000 - begun > budget; });
+        drew = drew || head->canvas.cellsDrawn() != drawnBefore;
+        if (!head->animator.finished())
+            wake = std::min(wake.value_or(head->clock.now()), head->clock.now());
+    }
+    const QRect dirty = takeDirty();
     if (!dirty.isEmpty()) {
         emit frameReady(dirty);
         ++frames_;
@@ -137,12 +196,11 @@ void SaverEngine::frame()
     }
     if (drew)
         worstLate_ = std::max(worstLate_, started - due_);
-    if (animator_.finished())
+    if (!wake)
         return;
-    // Sleep until the next frame, or longer while the animation pauses.
+    // Sleep until the next frame, or longer while every animation pauses.
     const std::int64_t now = real_.nsecsElapsed() / 1000;
-    const std::int64_t ahead = clock_.now() - now;
-    schedule(std::max(FrameMicros - (now - started), ahead));
+    schedule(std::max(FrameMicros - (now - started), *wake - now));
 }
 
 } // namespace sentari::saver

@@ -2,8 +2,9 @@
 
 #include "passwordcode.h"
 #include "platform/colour.h"
+#include "platform/monitors.h"
+#include "platform/screenguard.h"
 #include "platform/twips.h"
-#include "saverguard.h"
 #include "unlockpanel.h"
 
 #include <QApplication>
@@ -45,22 +46,32 @@ SaverWindow::SaverWindow(SaverSettings settings, SaverServices services, QWidget
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(QStringLiteral("Sentarisaver"));
 
+    // One window over every monitor; each gets quotes of its own.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    std::vector<QRect> monitors = platform::monitorAreas();
+    if (monitors.empty())
+        monitors.emplace_back(0, 0, 1024, 768);
+    QRect area;
+    for (const QRect& m : monitors)
+        area |= m;
+    for (QRect& m : monitors)
+        m.translate(-area.topLeft());
+    const QRect primary = monitors.front();
     const platform::TwipsScale twips(platform::twipsPerPixel(screen));
     setGeometry(area);
 
     // A random foreground has no one colour to give the box: white reads on any background.
     const std::uint32_t text = settings_.randomForeground ? colour::White : settings_.foreground;
     unlockPanel_ = new UnlockPanel(twips, settings_.background, text, this);
+    unlockPanel_->placeIn(primary);
     connect(unlockPanel_, &UnlockPanel::passwordEntered, this, &SaverWindow::passwordEntered);
 
-    engine_ = std::make_unique<SaverEngine>(settings_, area.size(), twips, services_.fetchQuote);
+    engine_ = std::make_unique<SaverEngine>(settings_, area.size(), monitors, twips,
+                                            services_.fetchQuote);
     connect(engine_.get(), &SaverEngine::frameReady, this,
             [this](const QRect& dirty) { update(dirty); });
     connect(engine_.get(), &SaverEngine::noDataFile, this, &SaverWindow::noDataFile,
             Qt::QueuedConnection);
-    coverOtherScreens(screen);
 
     // Low on the screen, clear of the quotes and the unlock panel.
     auto* notice = new QLabel(QString::fromUtf16(InputHeldElsewhere), this);
@@ -73,39 +84,19 @@ SaverWindow::SaverWindow(SaverSettings settings, SaverServices services, QWidget
         QStringLiteral("QLabel { color: %1; background: %2; border: 1px solid %1; }")
             .arg(platform::toQColor(text).name(), platform::toQColor(settings_.background).name()));
     notice->adjustSize();
-    notice->move((area.width() - notice->width()) / 2,
-                 area.height() - notice->height() - area.height() / 12);
+    notice->move(primary.x() + (primary.width() - notice->width()) / 2,
+                 primary.bottom() + 1 - notice->height() - primary.height() / 12);
     notice->hide();
     inputNotice_ = notice;
 
-    std::vector<QWidget*> covers;
-    for (auto& cover : otherScreens_)
-        covers.push_back(cover.get());
-    guard_ = std::make_unique<SaverGuard>(this, std::move(covers));
-    connect(guard_.get(), &SaverGuard::inputBlocked, inputNotice_, &QWidget::setVisible);
+    guard_ = std::make_unique<platform::ScreenGuard>(this);
+    connect(guard_.get(), &platform::ScreenGuard::inputBlocked, inputNotice_, &QWidget::setVisible);
 }
 
 SaverWindow::~SaverWindow()
 {
     engine_->stop();
     releaseInput();
-}
-
-void SaverWindow::coverOtherScreens(const QScreen* shown)
-{
-    // Every other screen shows just the background.
-    for (QScreen* other : QGuiApplication::screens()) {
-        if (other == shown)
-            continue;
-        auto cover = std::make_unique<QWidget>(nullptr, saverFlags());
-        cover->setGeometry(other->geometry());
-        QPalette cp = cover->palette();
-        cp.setColor(QPalette::Window, platform::toQColor(settings_.background));
-        cover->setPalette(cp);
-        cover->setAutoFillBackground(true);
-        cover->setCursor(Qt::BlankCursor);
-        otherScreens_.push_back(std::move(cover));
-    }
 }
 
 void SaverWindow::begin()
@@ -116,8 +107,6 @@ void SaverWindow::begin()
     // Decided once, as the screen is covered: a password removed, moved away or changed by
     // another program while locked opens nothing until the next lock.
     lockedWith_ = lockPassword();
-    for (auto& cover : otherScreens_)
-        cover->show();
     show();
     raise();
     activateWindow();
@@ -208,8 +197,6 @@ void SaverWindow::leaveScreen()
     engine_->stop();
     releaseInput();
     hide();
-    for (auto& cover : otherScreens_)
-        cover->hide();
 }
 
 void SaverWindow::endSaver()

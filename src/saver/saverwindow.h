@@ -10,9 +10,12 @@
 #include <optional>
 #include <vector>
 
+namespace sentari::platform {
+class ScreenGuard;
+}
+
 namespace sentari::saver {
 
-class SaverGuard;
 class UnlockPanel;
 
 struct SaverServices {
@@ -58,7 +61,6 @@ private:
     void noDataFile();
     void leaveScreen();
     void releaseInput();
-    void coverOtherScreens(const QScreen* shown);
 
     SaverSettings settings_;
     SaverServices services_;
@@ -71,8 +73,7 @@ private:
     std::optional<QString> lockedWith_; // what unlocks this lock; nothing: no lock
     UnlockPanel* unlockPanel_ = nullptr;
     QWidget* inputNotice_ = nullptr;
-    std::unique_ptr<SaverGuard> guard_;
-    std::vector<std::unique_ptr<QWidget>> otherScreens_;
+    std::unique_ptr<platform::ScreenGuard> guard_;
 };
 
 } // namespace sentari::saver

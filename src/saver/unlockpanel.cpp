@@ -15,7 +15,7 @@ UnlockPanel::UnlockPanel(const platform::TwipsScale& twips, std::uint32_t backgr
 {
     const QSize size(twips.xFloor(6555), twips.yFloor(975));
     resize(size);
-    move(parent->width() / 2 - size.width() / 2, parent->height() / 3 - size.height() / 2);
+    placeIn(parent->rect());
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -45,6 +45,11 @@ UnlockPanel::UnlockPanel(const platform::TwipsScale& twips, std::uint32_t backgr
             .arg(platform::toQColor(textColour).name(), platform::toQColor(background).name()));
     box_->installEventFilter(this);
     hide();
+}
+
+void UnlockPanel::placeIn(const QRect& area)
+{
+    move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 3 - height() / 2);
 }
 
 void UnlockPanel::open()

@@ -17,6 +17,8 @@ public:
     // Colours as stored (0x00BBGGRR); parent: the full-screen window it is centred on.
     UnlockPanel(const platform::TwipsScale& twips, std::uint32_t background,
                 std::uint32_t textColour, QWidget* parent);
+    // Centred across the area, a third of the way down (the primary monitor's part).
+    void placeIn(const QRect& area);
 
     // Shows the panel with an empty box that has the focus and the keyboard.
     void open();

@@ -218,6 +218,210 @@ hosted_window)
     saver_pid=
     ;;
 two_screens)
+    # Two monitors side by side, of different sizes: quotes on each, laid out for its width,
+    # and the background wherever no monitor shows.
+    command -v xrandr >/dev/null || { echo "SKIP: xrandr missing (x11-xserver-utils)"; exit 77; }
+    xrandr --setmonitor A 1920/508x1080/286+0+0 screen >/dev/null || fail "no first monitor"
+    xrandr --setmonitor B 800/211x600/158+1920+0 none >/dev/null || fail "no second monitor"
+    write_ini scrTransition=5 scrBackgroundColor=255
+    start_saver /s
+    heads_show_quotes 1920x1080+0+0 800x600+1920+0
+    [[ $(pixel 2300 900) == FF0000 ]] || fail "below the second monitor not red: $(pixel 2300 900)"
+    xdotool key x
+    wait_exit "$saver_pid" 1 || fail "did not end on a key"
+    saver_pid=
+    ;;
+xinerama_heads)
+    # A server that knows its two heads only through Xinerama (RandR sees one monitor): both
+    # covered, quotes on each, and the unlock panel on the first.
+    command -v Xephyr >/dev/null || { echo "SKIP: Xephyr missing (xserver-xephyr)"; exit 77; }
+    start_nested_xinerama 800x600 640x480 || fail "Xephyr did not start"
+    [[ $(xrandr --listmonitors | head -1) == "Monitors: 1" ]] || fail "RandR sees more than one monitor"
+    write_ini scrTransition=5 scrBackgroundColor=255 Password=tuv
+    start_saver /s
+    heads_show_quotes 800x600+0+0 640x480+800+0
+    [[ $(pixel 1200 550) == FF0000 ]] || fail "below the second head not red: $(pixel 1200 550)"
+    # The panel, centred on the first head a third of the way down; the second head clears.
+    xdotool mousemove_relative 30 30
+    sleep 1
+    import -window root "$work/shot.png" || fail "no screenshot"
+    panel=$(not_red 400x40+200+180)
+    awk -v l="$panel" 'BEGIN { exit !(l > 0.05) }' || fail "no unlock panel on the first head ($panel)"
+    [[ $(not_red 640x480+800+0) == 0 ]] || fail "the second head kept its quote under the panel"
+    unlock_with_123
+    ;;
+lock)
+    # "123" is stored coded as "tuv".
+    write_ini scrTransition=5 scrTiming=0 Password=tuv
+    start_saver /s
+    sleep 1.5
+    xdotool mousemove_relative 40 40
+    sleep 1
+    kill -0 "$saver_pid" 2>/dev/null || fail "ended although a password is set"
+    # The panel sits a third down the screen, centred: its frame and caption show there.
+    import -window root "$work/panel.png"
+    lit=$(convert "$work/panel.png" -crop 440x70+740+325 -colorspace Gray -threshold 50% -format '%[fx:mean]' info:)
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.01) }' || fail "no unlock panel (lit $lit)"
+    xdotool mousemove_relative 200 200
+    sleep 0.3
+    kill -0 "$saver_pid" 2>/dev/null || fail "mouse movement ended the unlock panel"
+    # What unlocks was decided when the lock began: the key removed, then the whole settings
+    # file moved away, an empty password still opens nothing, and "123" still does.
+    write_ini scrTransition=5 scrTiming=0
+    xdotool key Return
+    sleep 0.3
+    kill -0 "$saver_pid" 2>/dev/null || fail "unlocked by an empty password once the key was gone"
+    mv "$ini" "$ini.away"
+    xdotool key Return
+    sleep 0.3
+    kill -0 "$saver_pid" 2>/dev/null || fail "unlocked by an empty password once the file was gone"
+    unlock_with_123
+    ;;
+no_data_file)
+    { echo '[General]'; echo "QuoteFile=$work/missing.txt"; } >"$ini"
+    start_saver /s
+    # Found only once the full-screen saver is gone: its window goes before the message.
+    box=$(find_box) || fail "no message, or the saver window stays"
+    press_return "$box"
+    wait_exit "$saver_pid" 5
+    rc=$?
+    [[ $rc == 0 ]] || fail "exit code $rc"
+    saver_pid=
+    ;;
+one_instance)
+    write_ini scrTransition=5
+    # No saver over open options...
+    start_saver /c
+    dialog=$(find_window "Sentarisaver options") || fail "no options dialog"
+    "$saver" /s >"$work/second.log" 2>&1 &
+    second=$!
+    wait_exit "$second" 3
+    rc=$?
+    [[ $rc == 0 ]] || fail "a saver started while the options were open ($rc)"
+    press_return "$dialog"
+    wait_exit "$saver_pid" 5 || fail "the options did not close"
+    # ...nor a second saver, nor options over a saver.
+    start_saver /s
+    sleep 1
+    "$saver" /S >"$work/second.log" 2>&1 &
+    second=$!
+    wait_exit "$second" 3
+    rc=$?
+    [[ $rc == 0 ]] || fail "second saver did not end at once ($rc)"
+    "$saver" /c >"$work/options.log" 2>&1 &
+    second=$!
+    wait_exit "$second" 3 || fail "the options opened over a running saver"
+    grep -q "already running" "$work/options.log" || fail "the options did not say why they did not open"
+    kill -0 "$saver_pid" 2>/dev/null || fail "first saver ended"
+    xdotool key x
+    wait_exit "$saver_pid" 2 || fail "first saver did not end on a key"
+    saver_pid=
+    ;;
+preview)
+    write_ini
+    start_saver "/p 123"
+    wait_exit "$saver_pid" 2
+    rc=$?
+    [[ $rc == 0 ]] || fail "exit code $rc"
+    saver_pid=
+    "$saver" /x >/dev/null 2>&1 || fail "an unknown switch did not end quietly"
+    ;;
+activate)
+    write_ini
+    start_saver /A
+    box=$(find_box) || fail "no message"
+    kill -0 "$saver_pid" 2>/dev/null || fail "ended without waiting for OK"
+    press_return "$box"
+    wait_exit "$saver_pid" 5
+    rc=$?
+    [[ $rc == 0 ]] || fail "exit code $rc"
+    saver_pid=
+    ;;
+configure | bare_start)
+    write_ini scrTransition=junk scrTiming=7
+    if [[ $case_name == configure ]]; then start_saver /c:1234; else start_saver; fi
+    dialog=$(find_window "Sentarisaver options") || fail "no options dialog"
+    import -window "$dialog" "$work/options.png" 2>/dev/null
+    press_return "$dialog"
+    wait_exit "$saver_pid" 5
+    rc=$?
+    [[ $rc == 0 ]] || fail "exit code $rc"
+    saver_pid=
+    # OK wrote every key, the damaged ones back as valid defaults.
+    grep -qi '^scrTransition=0$' "$ini" || fail "scrTransition not written: $(cat "$ini")"
+    grep -qi '^scrTiming=1$' "$ini" || fail "scrTiming not written"
+    grep -qi '^scrInterval=1$' "$ini" || fail "scrInterval not written"
+    grep -qi '^scrForeGroundColor=16777215$' "$ini" || fail "foreground not written"
+    grep -qi '^scrBackGroundColor=0$' "$ini" || fail "background not written"
+    grep -qi '^scrFont=.' "$ini" || fail "font not written"
+    ;;
+hosted_root)
+    # The xscreensaver way: draw into the root window; the host ends us with a signal.
+    write_ini scrTransition=6 scrTiming=0
+    start_saver -root
+    sleep 2.5
+    kill -0 "$saver_pid" 2>/dev/null || fail "hosted saver ended by itself: $(cat "$work/saver.log")"
+    lit=$(lit_fraction) || fail "no screenshot"
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.0002) }' || fail "nothing drawn into the root window (lit $lit)"
+    [[ -z $(xdotool search --onlyvisible --name '^Sentarisaver$' 2>/dev/null) ]] || fail "opened a window of its own"
+    kill -TERM "$saver_pid"
+    wait_exit "$saver_pid" 2
+    saver_pid=
+    ;;
+hosted_window)
+    # A host hands over a window of its own (-window-id): quotes appear in it, and when
+    # the host resizes it the saver fills the new size.
+    [[ -n $host_window ]] || { echo "SKIP: no host window helper (libxcb1-dev)"; exit 77; }
+    write_ini scrTransition=5 scrTiming=0
+    "$host_window" 640 360 >"$work/host.txt" 2>&1 &
+    host_pid=$!
+    id=
+    for _ in $(seq 50); do id=$(head -1 "$work/host.txt"); [[ -n $id ]] && break; sleep 0.1; done
+    [[ $id == 0x* ]] || fail "host window did not start: $(cat "$work/host.txt")"
+    start_saver -window-id "$id"
+    # The window as the screen shows it (it sits at 0,0): its size, one pixel, and the share
+    # of bright pixels in a part (the host's own grey is not bright).
+    shot() { import -window root "$work/host.png" 2>/dev/null; }
+    size() { xdotool getwindowgeometry "$id" | awk '/Geometry:/ { print $2 }'; }
+    pixel() { convert "$work/host.png" -crop "1x1+$1+$2" -format '%[hex:p{0,0}]' info:; }
+    bright() { convert "$work/host.png" -crop "$1" -colorspace Gray -threshold 60% -format '%[fx:mean]' info:; }
+    sleep 2
+    kill -0 "$saver_pid" 2>/dev/null || fail "hosted saver ended by itself"
+    shot || fail "no screenshot of the host window"
+    [[ $(size) == 640x360 ]] || fail "host window is $(size)"
+    [[ $(pixel 635 355) == 000000 ]] || fail "host window not filled with the background: $(pixel 635 355)"
+    lit=$(bright 640x360+0+0)
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.002) }' || fail "no quote text in the host window (lit $lit)"
+    [[ -z $(xdotool search --onlyvisible --name '^Sentarisaver$' 2>/dev/null) ]] || fail "opened a window of its own"
+    # Another window covers a corner for a moment (the quote is pausing meanwhile): the
+    # uncovered part shows the saver's picture again, not the host's grey.
+    "$host_window" 300 200 >"$work/cover.txt" 2>&1 &
+    cover_pid=$!
+    sleep 0.5
+    shot && [[ $(pixel 5 190) == 808080 ]] || fail "the covering window did not show"
+    kill "$cover_pid"; wait "$cover_pid" 2>/dev/null
+    sleep 0.5
+    shot || fail "no screenshot after uncovering"
+    [[ $(pixel 5 190) == 000000 ]] || fail "uncovered part not redrawn: $(pixel 5 190)"
+    lit=$(bright 300x200+0+0)
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.002) }' || fail "quote text not redrawn in the uncovered part (lit $lit)"
+    xdotool windowsize "$id" 1280 720 || fail "could not resize the host window"
+    sleep 2
+    shot || fail "no screenshot after the resize"
+    [[ $(size) == 1280x720 ]] || fail "host window is $(size) after the resize"
+    [[ $(pixel 1275 715) == 000000 ]] || fail "the new part is not the saver's: $(pixel 1275 715)"
+    # A line laid out for 1280 pixels reaches past the old width's middle and beyond.
+    lit=$(bright 580x720+700+0)
+    awk -v l="$lit" 'BEGIN { exit !(l > 0.0005) }' || fail "quotes not laid out for the new width (lit $lit)"
+    kill -0 "$saver_pid" 2>/dev/null || fail "hosted saver ended on the resize"
+    # The host closes its window: the saver ends by itself.
+    kill "$host_pid"; wait "$host_pid" 2>/dev/null; host_pid=
+    wait_exit "$saver_pid" 3
+    rc=$?
+    [[ $rc == 0 ]] || fail "exit code $rc after the host window went"
+    saver_pid=
+    ;;
+two_screens)
     # Two monitors side by side: quotes on the first, the second filled with the background.
     command -v xrandr >/dev/null || { echo "SKIP: xrandr missing (x11-xserver-utils)"; exit 77; }
     xrandr --setmonitor A 1920/508x1080/286+0+0 screen >/dev/null || fail "no first monitor"

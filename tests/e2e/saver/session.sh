@@ -113,6 +113,40 @@ lit_fraction() {
     import -window root "$work/shot.png" 2>/dev/null || return 1
     convert "$work/shot.png" -colorspace Gray -threshold 30% -format '%[fx:mean]' info:
 }
+pixel() { convert "$work/shot.png" -crop "1x1+$1+$2" -format '%[hex:p{0,0}]' info:; }
+# The share of the area's pixels (WxH+X+Y) that are not the red background.
+not_red() {
+    convert "$work/shot.png" -crop "$1" +repage -fill black -opaque '#FF0000' -fill white +opaque black \
+        -colorspace Gray -format '%[fx:mean]' info:
+}
+# After a moment for the first lines: each monitor's area (WxH+X+Y) is covered (its bottom
+# right corner shows the red background) and shows a quote.
+heads_show_quotes() {
+    sleep 2
+    import -window root "$work/shot.png" 2>/dev/null || fail "no screenshot"
+    local head lit w h x y
+    for head; do
+        IFS='x+' read -r w h x y <<<"$head"
+        [[ $(pixel $((x + w - 2)) $((y + h - 2))) == FF0000 ]] || fail "the monitor at $head is not covered"
+        lit=$(not_red "$head")
+        awk -v l="$lit" 'BEGIN { exit !(l > 0.001) }' || fail "no quote on the monitor at $head (lit $lit)"
+    done
+}
+# A nested X server with these heads (WxH...) joined by Xinerama only; DISPLAY names it.
+start_nested_xinerama() {
+    local n size screens=()
+    for size; do screens+=(-screen "$size"); done
+    for n in $(shuf -i 100-899 -n 40); do
+        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+        Xephyr :$n +xinerama "${screens[@]}" -nolisten tcp -noreset >"$work/xephyr.log" 2>&1 &
+        other_pids+=($!)
+        for _ in $(seq 50); do
+            xdpyinfo -display :$n >/dev/null 2>&1 && { export DISPLAY=:$n; return 0; }
+            sleep 0.1
+        done
+    done
+    return 1
+}
 start_saver() {
     "$saver" "$@" >"$work/saver.log" 2>&1 &
     saver_pid=$!

@@ -1,4 +1,4 @@
-#include "saverguard.h"
+#include "screenguard.h"
 
 #include <QGuiApplication>
 #include <QSocketNotifier>
@@ -8,7 +8,7 @@
 #include <memory>
 #include <xcb/xcb.h>
 
-namespace sentari::saver {
+namespace sentari::platform {
 
 namespace {
 
@@ -31,28 +31,25 @@ xcb_window_t rootOf(xcb_connection_t* c, int screen)
 
 } // namespace
 
-SaverGuard::SaverGuard(QWidget* main, const std::vector<QWidget*>& covers, QObject* parent)
-    : QObject(parent), main_(main)
+ScreenGuard::ScreenGuard(QWidget* main, QObject* parent) : QObject(parent), main_(main)
 {
-    for (QWidget* cover : covers)
-        covers_.emplace_back(cover);
     grabRetry_.setInterval(GrabRetryMs);
-    connect(&grabRetry_, &QTimer::timeout, this, &SaverGuard::tryGrabs);
+    connect(&grabRetry_, &QTimer::timeout, this, &ScreenGuard::tryGrabs);
     // Several events in one batch make one raise and one focus check.
     for (QTimer* soon : {&raiseSoon_, &focusSoon_}) {
         soon->setSingleShot(true);
         soon->setInterval(0);
     }
-    connect(&raiseSoon_, &QTimer::timeout, this, &SaverGuard::raiseAbove);
-    connect(&focusSoon_, &QTimer::timeout, this, &SaverGuard::takeFocus);
+    connect(&raiseSoon_, &QTimer::timeout, this, &ScreenGuard::raiseAbove);
+    connect(&focusSoon_, &QTimer::timeout, this, &ScreenGuard::takeFocus);
 }
 
-SaverGuard::~SaverGuard()
+ScreenGuard::~ScreenGuard()
 {
     stop();
 }
 
-void SaverGuard::start()
+void ScreenGuard::start()
 {
     if (running_ || !main_)
         return;
@@ -77,7 +74,7 @@ void SaverGuard::start()
             xcb_flush(watch_);
             watchNotifier_ =
                 new QSocketNotifier(xcb_get_file_descriptor(watch_), QSocketNotifier::Read, this);
-            connect(watchNotifier_, &QSocketNotifier::activated, this, &SaverGuard::readEvents);
+            connect(watchNotifier_, &QSocketNotifier::activated, this, &ScreenGuard::readEvents);
         }
     }
     tryGrabs();
@@ -85,7 +82,7 @@ void SaverGuard::start()
     focusSoon_.start();
 }
 
-void SaverGuard::stop()
+void ScreenGuard::stop()
 {
     if (!running_)
         return;
@@ -105,7 +102,7 @@ void SaverGuard::stop()
     }
 }
 
-void SaverGuard::tryGrabs()
+void ScreenGuard::tryGrabs()
 {
     QWindow* window = main_ ? main_->windowHandle() : nullptr;
     if (!running_ || !window)
@@ -139,7 +136,7 @@ void SaverGuard::tryGrabs()
     }
 }
 
-bool SaverGuard::pointerGrabbable() const
+bool ScreenGuard::pointerGrabbable() const
 {
     const Reply<xcb_grab_pointer_reply_t> reply(xcb_grab_pointer_reply(
         watch_,
@@ -155,7 +152,7 @@ bool SaverGuard::pointerGrabbable() const
     return true;
 }
 
-void SaverGuard::readEvents()
+void ScreenGuard::readEvents()
 {
     if (!watch_)
         return;
@@ -168,7 +165,7 @@ void SaverGuard::readEvents()
         closeWatch();
 }
 
-void SaverGuard::closeWatch()
+void ScreenGuard::closeWatch()
 {
     // Later: this may run inside the notifier's own signal.
     if (watchNotifier_) {
@@ -182,7 +179,7 @@ void SaverGuard::closeWatch()
     }
 }
 
-void SaverGuard::handleEvent(const void* message)
+void ScreenGuard::handleEvent(const void* message)
 {
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     switch (event->response_type & 0x7f) {
@@ -219,20 +216,16 @@ void SaverGuard::handleEvent(const void* message)
     }
 }
 
-void SaverGuard::raiseAbove()
+void ScreenGuard::raiseAbove()
 {
     if (!running_ || !watch_)
         return;
     const std::uint32_t above = XCB_STACK_MODE_ABOVE;
-    for (const auto& cover : covers_)
-        if (cover)
-            xcb_configure_window(watch_, xcb_window_t(cover->winId()), XCB_CONFIG_WINDOW_STACK_MODE,
-                                 &above);
     xcb_configure_window(watch_, mainWindow(), XCB_CONFIG_WINDOW_STACK_MODE, &above);
     xcb_flush(watch_);
 }
 
-void SaverGuard::takeFocus()
+void ScreenGuard::takeFocus()
 {
     if (!running_ || !watch_)
         return;
@@ -252,14 +245,14 @@ void SaverGuard::takeFocus()
     readEvents();
 }
 
-bool SaverGuard::ours(std::uint32_t window) const
+bool ScreenGuard::ours(std::uint32_t window) const
 {
     return (window & ~idMask_) == idBase_;
 }
 
-std::uint32_t SaverGuard::mainWindow() const
+std::uint32_t ScreenGuard::mainWindow() const
 {
     return main_ ? std::uint32_t(main_->winId()) : XCB_NONE;
 }
 
-} // namespace sentari::saver
+} // namespace sentari::platform

@@ -5,26 +5,25 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
-#include <vector>
 
 class QSocketNotifier;
 struct xcb_connection_t;
 
-namespace sentari::saver {
+namespace sentari::platform {
 
-// Keeps the full-screen saver in charge of an X11 display for as long as it runs: holds
+// Keeps a full-screen window (the saver) in charge of an X11 display for as long as it runs: holds
 // keyboard and pointer (asking again while another client holds them), stays above the
 // windows other clients map or raise, and takes the input focus back when another client
 // moves it. It watches the display through a connection of its own, so the toolkit never
 // sees the other clients' window traffic. Off X11 it asks for the grabs once and says
 // nothing.
-class SaverGuard : public QObject {
+class ScreenGuard : public QObject {
     Q_OBJECT
 public:
-    // main takes the grabs and the focus; covers fill the other screens.
-    SaverGuard(QWidget* main, const std::vector<QWidget*>& covers, QObject* parent = nullptr);
-    Q_DISABLE_COPY_MOVE(SaverGuard)
-    ~SaverGuard() override;
+    // main takes the grabs and the focus.
+    explicit ScreenGuard(QWidget* main, QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(ScreenGuard)
+    ~ScreenGuard() override;
 
     // After the windows are shown.
     void start();
@@ -48,7 +47,6 @@ private:
     std::uint32_t mainWindow() const;
 
     QPointer<QWidget> main_;
-    std::vector<QPointer<QWidget>> covers_;
     bool running_ = false;
     bool keyboardHeld_ = false;
     bool pointerHeld_ = false;
@@ -66,4 +64,4 @@ private:
     std::uint32_t idMask_ = 0;
 };
 
-} // namespace sentari::saver
+} // namespace sentari::platform
