@@ -55,6 +55,10 @@ if(libdir_is_system EQUAL -1)
 endif()
 
 # The version and the layout for the code: sentari/buildinfo.h.
+set(SENTARI_BUILD_TYPE_TEXT "${CMAKE_BUILD_TYPE}")
+if(NOT SENTARI_BUILD_TYPE_TEXT)
+    set(SENTARI_BUILD_TYPE_TEXT "no build type")
+endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/buildinfo.h.in
                ${CMAKE_BINARY_DIR}/generated/sentari/buildinfo.h @ONLY)
 add_library(sentari_buildinfo INTERFACE)

@@ -21,7 +21,8 @@ std::optional<int> answerHelpOrVersion(int argc, char** argv, const char* progra
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("%s %s\n", program, SENTARI_VERSION);
+            std::printf("%s %s\n%s; runs on Qt %s\n", program, SENTARI_VERSION,
+                        SENTARI_BUILD_SUMMARY, qVersion());
             return 0;
         }
     }

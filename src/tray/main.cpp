@@ -366,7 +366,7 @@ int main(int argc, char** argv)
     if (line.mode == Mode::Help)
         return printLine(Usage, "\n");
     if (line.mode == Mode::Version)
-        return printLine("sentari " SENTARI_VERSION);
+        return printLine("sentari " SENTARI_VERSION "\n" SENTARI_BUILD_SUMMARY, "\n");
     try {
         if (line.dataFile || line.mode == Mode::PrintQuote || line.mode == Mode::PrintSignature) {
             sentari::SettingsStore store;
