@@ -42,9 +42,17 @@ std::optional<int> choice(const QStringList& arguments, QLatin1String name, int 
     return std::nullopt;
 }
 
+Launch only(SaverMode mode)
+{
+    Launch launch;
+    launch.mode = mode;
+    return launch;
+}
+
 Launch hosted(const QStringList& arguments, std::optional<std::uint64_t> window)
 {
-    Launch launch{SaverMode::Hosted, window};
+    Launch launch = only(SaverMode::Hosted);
+    launch.window = window;
     launch.effect = choice(arguments, QLatin1String("-effect"), 8, launch.rejected);
     launch.speed = choice(arguments, QLatin1String("-speed"), 2, launch.rejected);
     launch.wait = choice(arguments, QLatin1String("-wait"), 2, launch.rejected);
@@ -59,7 +67,7 @@ Launch parseCommandLine(const QStringList& arguments, const QString& hostWindow)
     const auto at = optionAt(arguments, QLatin1String("-window-id"));
     if (at >= 0) {
         const auto id = at + 1 < arguments.size() ? windowId(arguments[at + 1]) : std::nullopt;
-        return id ? hosted(arguments, id) : Launch{SaverMode::Nothing, {}};
+        return id ? hosted(arguments, id) : only(SaverMode::Nothing);
     }
     if (optionAt(arguments, QLatin1String("-root")) >= 0 ||
         (!hostWindow.isEmpty() &&
@@ -70,14 +78,14 @@ Launch parseCommandLine(const QStringList& arguments, const QString& hostWindow)
     // The desktop's switches: only the first two characters of the command line count.
     const QString line = arguments.join(QLatin1Char(' ')).left(2).toLower();
     if (line == QLatin1String("/p"))
-        return {SaverMode::Preview, {}};
+        return only(SaverMode::Preview);
     if (line == QLatin1String("/a"))
-        return {SaverMode::Activate, {}};
+        return only(SaverMode::Activate);
     if (line == QLatin1String("/c") || line.isEmpty())
-        return {SaverMode::Configure, {}};
+        return only(SaverMode::Configure);
     if (line == QLatin1String("/s"))
-        return {SaverMode::Run, {}};
-    return {SaverMode::Nothing, {}};
+        return only(SaverMode::Run);
+    return only(SaverMode::Nothing);
 }
 
 } // namespace sentari::saver
