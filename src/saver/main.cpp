@@ -72,14 +72,6 @@ void prepareStore(SettingsStore& store)
     }
 }
 
-QuoteSource quoteSource(SettingsStore& store)
-{
-    return [&store] {
-        const auto quote = store.getQuote();
-        return FetchedQuote{quote.noDataFile, qs(quote.text)};
-    };
-}
-
 // How long the process ran before main(), in milliseconds (10 ms steps), for the stats.
 qint64 runBeforeMain()
 {
@@ -125,7 +117,7 @@ int runSaver(QElapsedTimer& started)
 
     platform::QtDesktop desktop;
     SaverServices services;
-    services.fetchQuote = quoteSource(store);
+    services.fetchQuote = storeQuotes(store);
     services.readPassword = [&store, fallback = settings.password] {
         try {
             return qs(store.readSetting(keys::Password));
@@ -163,7 +155,7 @@ int runHosted(const Launch& launch)
     if (launch.wait)
         settings.pause = *launch.wait;
     const platform::TwipsScale twips(platform::twipsPerPixel(QGuiApplication::primaryScreen()));
-    HostedSaver saver(std::move(target), settings, twips, quoteSource(store));
+    HostedSaver saver(std::move(target), settings, twips, storeQuotes(store));
     saver.start();
     const int rc = QApplication::exec();
     reportStats(saver.engine(), 0);

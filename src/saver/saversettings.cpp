@@ -47,4 +47,12 @@ std::int64_t SaverSettings::pausePasses() const
     return pause >= 0 && pause < std::int32_t(Passes.size()) ? Passes[std::size_t(pause)] : 0;
 }
 
+QuoteSource storeQuotes(SettingsStore& store)
+{
+    return [&store] {
+        const auto quote = store.getQuote();
+        return FetchedQuote{quote.noDataFile, qs(quote.text)};
+    };
+}
+
 } // namespace sentari::saver

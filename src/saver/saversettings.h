@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quotecycle.h"
 #include "settings/keys.h"
 
 #include <QString>
@@ -44,5 +45,8 @@ private:
         return static_cast<std::int32_t>(keys::firstNumber(key));
     }
 };
+
+// Quotes from the store's active data file.
+QuoteSource storeQuotes(SettingsStore& store);
 
 } // namespace sentari::saver

@@ -1,10 +1,12 @@
 #include "platform/qtstring.h"
 #include "saver/options/optionsdialog.h"
+#include "saver/options/saverpreview.h"
 #include "settings/colour.h"
 #include "storefixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -202,6 +204,40 @@ private slots:
         QCOMPARE(again.colour(Foreground), bgr(255, 128, 0));
         QCOMPARE(again.colour(Background), bgr(128, 0, 64));
         QCOMPARE(again.schemeBox()->currentIndex(), -1);
+    }
+
+    // The preview runs while the dialog shows, draws quotes from the data file and starts
+    // over with every change of the controls, before anything is saved.
+    void previewFollowsTheControls()
+    {
+        Fixture f(Values{{"scrTransition", "5"},
+                         {"scrForegroundColor", "16777215"},
+                         {"scrBackgroundColor", "0"}});
+        QFile quotes(f.dir.path() + "/quotes.txt");
+        QVERIFY(quotes.open(QIODevice::WriteOnly));
+        quotes.write("Well begun is half done.\r\n");
+        quotes.close();
+        f.store->writeSetting("QuoteFile", u8(quotes.fileName()));
+        OptionsDialog d(*f.store, f.desktop, Fonts);
+        QVERIFY(!d.preview()->picture());
+        d.show();
+        const auto shows = [&](QRgb background) {
+            const QImage* p = d.preview()->picture();
+            if (!p || p->pixel(p->width() - 1, p->height() - 1) != background)
+                return false;
+            for (int y = 0; y < std::min(p->height(), 120); ++y)
+                for (int x = 0; x < p->width(); ++x)
+                    if (p->pixel(x, y) != background)
+                        return true; // a quote's character
+            return false;
+        };
+        QTRY_VERIFY(shows(qRgb(0, 0, 0)));
+        d.schemeBox()->setCurrentIndex(1);
+        emit d.schemeBox()->activated(1); // "Bordeaux"
+        QTRY_VERIFY(shows(qRgb(128, 0, 0)));
+        QCOMPARE(f.get("scrBackgroundColor"), "0");
+        d.hide();
+        QVERIFY(!d.preview()->picture());
     }
 
     void everySchemeHasItsColours_data()

@@ -8,6 +8,8 @@
 #include "platform/qtstring.h"
 #include "platform/twips.h"
 #include "saver/passwordcode.h"
+#include "saver/saversettings.h"
+#include "saverpreview.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 
@@ -20,7 +22,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 namespace sentari::saver {
 
@@ -54,7 +58,12 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop,
 {
     const platform::TwipsScale twips(platform::twipsPerPixel(QGuiApplication::primaryScreen()));
     setWindowTitle(QStringLiteral("Sentarisaver options"));
-    setFixedSize(twips.size(5115, 5520));
+    // Beside the settings, the saver as they stand, in the primary screen's proportions.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
+    constexpr int PreviewWidth = 4800;
+    const int previewHeight = PreviewWidth * screenSize.height() / std::max(1, screenSize.width());
+    setFixedSize(twips.size(5115 + PreviewWidth + 120, 5520));
     if (!parent)
         centreOnScreen(this);
 
@@ -62,6 +71,12 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop,
     frame->setGeometry(twips.rect(120, 90, 4875, 4800));
     buildStyleRows(frame, twips, fontFamilies);
     buildButtons(twips);
+    preview_ = new SaverPreview(storeQuotes(store_), this);
+    preview_->setGeometry(twips.rect(5115, 180, PreviewWidth, std::min(previewHeight, 4710)));
+    previewSoon_.setSingleShot(true);
+    previewSoon_.setInterval(0);
+    connect(&previewSoon_, &QTimer::timeout, this,
+            [this] { preview_->showSettings(shownSettings()); });
 
     writer_ = [this](std::string_view key, std::string_view value) {
         store_.writeSetting(key, value);
@@ -74,6 +89,25 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop,
     loading_ = true;
     platform::reportingFailures<StoreError>(desktop_, [this] { load(); });
     loading_ = false;
+
+    for (QComboBox* box : {transitionBox_, fontBox_, pauseBox_, speedBox_})
+        connect(box, &QComboBox::currentIndexChanged, &previewSoon_, qOverload<>(&QTimer::start));
+    for (QRadioButton* option : colourOptions_)
+        connect(option, &QRadioButton::toggled, &previewSoon_, qOverload<>(&QTimer::start));
+    preview_->showSettings(shownSettings());
+}
+
+SaverSettings OptionsDialog::shownSettings() const
+{
+    SaverSettings s;
+    s.transition = transitionBox_->currentIndex();
+    s.font = fontBox_->currentText();
+    s.randomForeground = colourOption(ColourChoice::RandomForeground)->isChecked();
+    s.foreground = colour(ColourRole::Foreground);
+    s.background = colour(ColourRole::Background);
+    s.pause = pauseBox_->currentIndex();
+    s.speed = speedBox_->currentIndex();
+    return s;
 }
 
 namespace {
@@ -333,6 +367,7 @@ void OptionsDialog::setColour(ColourRole role, std::uint32_t value)
     colourButtons_[std::size_t(role)]->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; border: 1px solid gray; }")
             .arg(platform::toQColor(value).name()));
+    previewSoon_.start();
 }
 
 bool OptionsDialog::saveReportingFailures()

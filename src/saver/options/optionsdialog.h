@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -24,6 +25,9 @@ class TwipsScale;
 } // namespace sentari
 
 namespace sentari::saver {
+
+class SaverPreview;
+struct SaverSettings;
 
 struct ColourScheme {
     const char* name;
@@ -67,6 +71,7 @@ public:
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
     QPushButton* applyButton() const { return apply_; }
+    SaverPreview* preview() const { return preview_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -89,6 +94,8 @@ private:
     bool passwordWorks();
     void askForNewPassword();
     void setColour(ColourRole role, std::uint32_t value);
+    // What the controls show, as the saver would read it once saved.
+    SaverSettings shownSettings() const;
 
     SettingsStore& store_;
     platform::Desktop& desktop_;
@@ -111,6 +118,8 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QPushButton* apply_ = nullptr;
+    SaverPreview* preview_ = nullptr;
+    QTimer previewSoon_; // several changes at once restart the preview once
 };
 
 } // namespace sentari::saver
