@@ -79,7 +79,8 @@ elf_files=0
 while IFS= read -r -d '' f; do
     readelf -h "$f" >/dev/null 2>&1 || continue
     elf_files=$((elf_files + 1))
-    readelf -SW "$f" | grep -qE ' \.(comment|symtab|debug_[a-z]+) ' && fail "${f#"$root"} is not stripped"
+    readelf -SW "$f" | grep -qE ' \.(comment|symtab|debug_[a-z]+) ' &&
+        fail "${f#"$root"} keeps symbols, debug information or a .comment section"
     id=$(readelf -n "$f" | sed -n 's/.*Build ID: //p')
     [ -n "$id" ] && [ -f "$work/dbgsym/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" ] ||
         fail "sentari-dbgsym lacks the debug symbols of ${f#"$root"}"
