@@ -33,6 +33,7 @@ for path in usr/bin/sentari usr/bin/sentari-signature usr/bin/sentarisaver usr/l
     usr/share/dbus-1/services/org.sentari.SentariExe.service \
     usr/share/dbus-1/interfaces/org.sentari.SentariExe.Interface.xml \
     usr/share/xscreensaver/config/sentarisaver.xml \
+    usr/share/bash-completion/completions/sentari usr/share/zsh/vendor-completions/_sentari \
     usr/share/man/man1/sentari.1.gz usr/share/man/man1/sentari-signature.1.gz usr/share/man/man6/sentarisaver.6.gz \
     usr/share/metainfo/org.sentari.sentari.metainfo.xml usr/share/doc/sentari/copyright; do
     [ -e "$root/$path" ] || fail "the package lacks /$path"
