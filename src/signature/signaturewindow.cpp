@@ -173,8 +173,18 @@ void SignatureWindow::applyStyle()
     QFont font(style_.family);
     font.setPointSizeF(style_.pointSize);
     editor_->setFont(font);
-    QPalette palette = editor_->palette();
-    palette.setColor(QPalette::Text, platform::toQColor(style_.colour));
+    // A plain entry is plain text in the theme's colours; a rich one (or a chosen font or
+    // colour) shows its colour on a background it reads on, as a word processor's page.
+    QPalette palette = this->palette();
+    const bool rich = (currentEntry_ >= 1 && currentEntry_ <= list_.count() &&
+                       isRichText(list_.at(currentEntry_).path)) ||
+                      style_ != TextStyle{};
+    if (rich) {
+        const QColor text = platform::toQColor(style_.colour);
+        palette.setColor(QPalette::Text, text);
+        palette.setColor(QPalette::Base,
+                         platform::readableBackground(text, palette.color(QPalette::Base)));
+    }
     editor_->setPalette(palette);
 }
 

@@ -2,11 +2,13 @@
 // with scripted dialogs and a real store and real files.
 
 #include "fakedesktop.h"
+#include "platform/colour.h"
 #include "settings/settingsstore.h"
 #include "signature/signaturewindow.h"
 #include "tempstore.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -16,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <tuple>
 
 using namespace sentari;
 using namespace sentari::signature;
@@ -85,6 +88,48 @@ void press(SignatureWindow& w, QKeyCombination key)
 class SignatureWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    // Light and dark themes: a plain entry in the theme's colours, a rich one in its own
+    // colour on a background it reads on (WCAG 4.5:1).
+    void editorReadsInAnyTheme_data()
+    {
+        QTest::addColumn<QColor>("base");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QString>("richColour"); // Fontcolor2, 0x00BBGGRR
+        for (const auto& [theme, base, text] :
+             {std::tuple{"light", QColor(Qt::white), QColor(Qt::black)},
+              std::tuple{"dark", QColor(0x24, 0x24, 0x24), QColor(0xee, 0xee, 0xee)}})
+            for (const char* colour : {"0", "255", "16777215", "7829367"})
+                QTest::addRow("%s, rich colour %s", theme, colour) << base << text << colour;
+    }
+    void editorReadsInAnyTheme()
+    {
+        QFETCH(QColor, base);
+        QFETCH(QColor, text);
+        QFETCH(QString, richColour);
+        const QPalette before = QApplication::palette();
+        QPalette theme = before;
+        theme.setColor(QPalette::Base, base);
+        theme.setColor(QPalette::Text, text);
+        QApplication::setPalette(theme);
+        Fixture f;
+        f.storeThree();
+        f.t.store->writeSetting("Fontcolor2", richColour.toStdString());
+        {
+            SignatureWindow w(*f.t.store, f.desktop, QIcon());
+            const auto shown = [&] {
+                const QPalette p = w.editor()->palette();
+                return std::pair{p.color(QPalette::Text), p.color(QPalette::Base)};
+            };
+            QCOMPARE(shown().first, text);
+            w.showEntry(2);
+            const auto [ink, page] = shown();
+            QCOMPARE(ink, platform::toQColor(richColour.toUInt()));
+            QVERIFY2(platform::contrastRatio(ink, page) >= 4.5,
+                     qPrintable(ink.name() + " on " + page.name()));
+        }
+        QApplication::setPalette(before);
+    }
+
     void firstSignatureIsSavedAndKeptUpToDate()
     {
         Fixture f;
