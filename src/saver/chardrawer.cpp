@@ -32,6 +32,9 @@ bool CharDrawer::drawable(char32_t ch)
 
 void CharDrawer::drawChar(double x, double y, char32_t ch)
 {
+    // A tab is a word gap: it wipes its place as a space does, or moving lines leave trails.
+    if (ch == U'\t')
+        ch = U' ';
     if (ch != 0 && drawable(ch)) {
         // Round half to even, like the block copy's integer conversion.
         const auto px = static_cast<std::int32_t>(std::nearbyint(x));

@@ -19,13 +19,14 @@ void LineLayout::breakLines(std::u32string text, double screenWidthPixels)
     text_ = std::move(text);
     const std::int64_t w = widthInCharacters(screenWidthPixels);
     const auto length = static_cast<std::int32_t>(text_.size());
-    // 1-based position of the first space at or after `from`, 0 when none.
+    // 1-based position of the first word gap (a space or a tab) at or after `from`, 0 when
+    // none: a tab-separated quote would otherwise run off the screen as one word.
     auto spaceFrom = [&](std::int32_t from) -> std::int64_t {
         if (from < 1)
             from = 1;
         if (from > length)
             return 0;
-        auto pos = text_.find(U' ', static_cast<std::size_t>(from - 1));
+        auto pos = text_.find_first_of(U" \t", static_cast<std::size_t>(from - 1));
         return pos == std::u32string::npos ? 0 : static_cast<std::int64_t>(pos) + 1;
     };
 

@@ -68,6 +68,11 @@ private slots:
                                              << std::vector<std::int32_t>{0, 24, 34}
                                              << QStringList{"aaaa bbbb cccc dddd eeee", "ffff gggg"}
                                              << std::vector<std::int32_t>{24, 10};
+        QTest::newRow("tabs are word gaps")
+            << "aaaa\tbbbb\tcccc\tdddd\teeee\tffff\tgggg" << 1024.0
+            << std::vector<std::int32_t>{0, 24, 34}
+            << QStringList{"aaaa\tbbbb\tcccc\tdddd\teeee", "ffff\tgggg"}
+            << std::vector<std::int32_t>{24, 10};
         QTest::newRow("no space, any length")
             << QString(70, 'x') << 640.0 << std::vector<std::int32_t>{0, 70}
             << QStringList{QString(70, 'x')} << std::vector<std::int32_t>{70};
@@ -167,10 +172,12 @@ private slots:
         // Pacing points fall on the 2nd character and every span after; the first never waits.
         const int draws = 1000;
         for (int i = 0; i < draws; ++i)
-            drawer.drawChar(i, 0, i % 3 == 0 ? U'\t' : U'x');
+            drawer.drawChar(i, 0, i % 3 == 0 ? U'\x01' : U'x');
         const int points = (draws - 2) / span + 1;
         QCOMPARE(clock.now(), std::int64_t(points - 1) * 8000);
-        QCOMPARE(canvas.cells, draws - (draws + 2) / 3); // tabs pace but are not drawn
+        QCOMPARE(canvas.cells, draws - (draws + 2) / 3); // controls pace but are not drawn
+        drawer.drawChar(0, 0, U'\t');
+        QCOMPARE(canvas.cells, draws - (draws + 2) / 3 + 1); // a tab wipes its place
 
         // Passes in between shorten the wait; more than 8 ms of them need none.
         AnimationClock c2;
