@@ -32,9 +32,9 @@ QSize cellRect(const platform::TwipsScale& twips)
 }
 
 SaverEngine::Head::Head(QImage& image, GlyphCache& cache, QSize cell, QRgb background, QRect area,
-                        const SaverSettings& settings, std::int32_t cellWidth, std::uint32_t seed)
-    : area(area), canvas(image, cache, cell, background, area), drawer(canvas, clock),
-      scene(drawer, geometryFor(area.size(), cellWidth), seed), animator(clock)
+                        const SaverSettings& settings, std::uint32_t seed)
+    : canvas(image, cache, cell, background, area), drawer(canvas, clock),
+      scene(drawer, geometryFor(area.size(), cell.width()), seed), animator(clock)
 {
     drawer.setSpeed(settings.speed);
     scene.quotePause = settings.pausePasses();
@@ -55,8 +55,7 @@ SaverEngine::SaverEngine(const SaverSettings& settings, QSize area,
 SaverEngine::SaverEngine(const SaverSettings& settings, QSize area, std::vector<QRect> monitors,
                          const platform::TwipsScale& twips, QuoteSource fetchQuote, QObject* parent)
     : QObject(parent), settings_(settings), image_(area, QImage::Format_RGB32),
-      background_(platform::toQColor(settings.background).rgb()), cell_(cellRect(twips)),
-      cellWidth_(cell_.width())
+      background_(platform::toQColor(settings.background).rgb()), cell_(cellRect(twips))
 {
     hooks_.fetchQuote = std::move(fetchQuote);
     hooks_.noDataFile = [this] { emit noDataFile(); };
@@ -86,7 +85,6 @@ void SaverEngine::makeHeads(const std::vector<QRect>& monitors)
         areas.push_back(image_.rect());
     for (const QRect& a : areas)
         heads_.push_back(std::make_unique<Head>(image_, *cache_, cell_, background_, a, settings_,
-                                                cellWidth_,
                                                 seed_ + 1 + std::uint32_t(heads_.size())));
 }
 

@@ -63,11 +63,10 @@ private:
     // One monitor's quotes: its own lines, pace and animation.
     struct Head {
         Head(QImage& image, GlyphCache& cache, QSize cell, QRgb background, QRect area,
-             const SaverSettings& settings, std::int32_t cellWidth, std::uint32_t seed);
+             const SaverSettings& settings, std::uint32_t seed);
         Q_DISABLE_COPY_MOVE(Head)
         ~Head();
 
-        QRect area;
         AnimationClock clock;
         ImageCanvas canvas;
         CharDrawer drawer;
@@ -86,7 +85,6 @@ private:
     QImage image_;
     QRgb background_;
     QSize cell_;
-    std::int32_t cellWidth_;
     std::uint32_t seed_;
     std::unique_ptr<GlyphCache> cache_;
     std::vector<std::unique_ptr<Head>> heads_;
