@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "platform/translations.h"
 #include "sentari/buildinfo.h"
 
 #include <QDir>
@@ -17,7 +18,7 @@ std::optional<int> answerHelpOrVersion(int argc, char** argv, const char* progra
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(usage, stdout);
+            std::fputs(translatedText(program, usage).toLocal8Bit().constData(), stdout);
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {

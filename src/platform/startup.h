@@ -9,7 +9,8 @@ namespace sentari::platform {
 
 // --help (-h) and --version anywhere on the command line: prints the usage text or
 // "<program> <version>" on standard output and gives the exit code 0. Nothing else is
-// looked at and no display is needed.
+// looked at and no display is needed. The usage is translated in the context named after
+// the program.
 std::optional<int> answerHelpOrVersion(int argc, char** argv, const char* program,
                                        const char* usage);
 

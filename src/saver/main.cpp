@@ -6,6 +6,7 @@
 #include "platform/qtdesktop.h"
 #include "platform/qtstring.h"
 #include "platform/startup.h"
+#include "platform/translations.h"
 #include "platform/twips.h"
 #include "saversettings.h"
 #include "saverwindow.h"
@@ -28,9 +29,11 @@ using namespace sentari::saver;
 
 namespace {
 
-constexpr auto ActivateMessage = "Activate password protection in Sentarisaver settings.";
+constexpr auto ActivateMessage =
+    QT_TRANSLATE_NOOP("sentarisaver", "Activate password protection in Sentarisaver settings.");
 
-constexpr auto Usage =
+constexpr auto Usage = QT_TRANSLATE_NOOP(
+    "sentarisaver",
     "Usage: sentarisaver [/s | /c | /p | /a]\n"
     "       sentarisaver -root | -window-id ID\n"
     "\n"
@@ -43,7 +46,16 @@ constexpr auto Usage =
     "  -window-id ID   draw into the X window ID (also --window-id)\n"
     "  -effect N       with -root or -window-id: effect N (0 random, 1 to 8) instead of\n"
     "                  the stored one; -speed N and -wait N (0 to 2) likewise\n"
-    "  --help, --version  print this text or the version and exit\n";
+    "  --help, --version  print this text or the version and exit\n");
+
+// One line on standard error, in the user's language.
+void complain(const char* english, const QString& value = {})
+{
+    QString text = QCoreApplication::translate("sentarisaver", english);
+    if (!value.isNull())
+        text = text.arg(value);
+    std::fprintf(stderr, "sentarisaver: %s\n", qPrintable(text));
+}
 
 // One Sentarisaver at a time, whatever it was started for: a saver must not start while
 // the options are open, nor options over a running saver. Hosted runs stay out of this:
@@ -111,9 +123,10 @@ int runSaver(QElapsedTimer& started)
     prepareStore(store);
     const SaverSettings settings = SaverSettings::read(store);
     if (!settings.password.isEmpty() && !decodePassword(settings.password))
-        std::fprintf(stderr, "sentarisaver: the stored password is damaged and could never be "
-                             "typed, so the screen is not locked; set a new password with "
-                             "sentarisaver /c\n");
+        complain(QT_TRANSLATE_NOOP("sentarisaver",
+                                   "the stored password is damaged and could never be typed, so "
+                                   "the screen is not locked; set a new password with "
+                                   "sentarisaver /c"));
 
     platform::QtDesktop desktop;
     SaverServices services;
@@ -140,16 +153,16 @@ int runHosted(const Launch& launch)
 {
     auto target = platform::ForeignWindow::open(launch.window);
     if (!target) {
-        std::fprintf(stderr, "sentarisaver: cannot draw into that window\n");
+        complain(QT_TRANSLATE_NOOP("sentarisaver", "cannot draw into that window"));
         return 1;
     }
     SettingsStore store;
     prepareStore(store);
     auto settings = SaverSettings::read(store);
     if (!launch.rejected.isEmpty())
-        std::fprintf(stderr,
-                     "sentarisaver: %s takes a number in its range; the stored setting is used\n",
-                     qPrintable(launch.rejected));
+        complain(QT_TRANSLATE_NOOP("sentarisaver",
+                                   "%1 takes a number in its range; the stored setting is used"),
+                 launch.rejected);
     settings.transition = launch.effect.value_or(settings.transition);
     settings.speed = launch.speed.value_or(settings.speed);
     if (launch.wait)
@@ -184,6 +197,7 @@ int main(int argc, char** argv)
     const auto app =
         platform::openDisplay(argc, argv, "sentarisaver", "run it inside a desktop session");
     QApplication::setApplicationName(QStringLiteral("Sentarisaver"));
+    platform::installTranslations();
     QApplication::setQuitOnLastWindowClosed(false);
 
     const Launch launch = parseCommandLine(QApplication::arguments().mid(1),
@@ -195,7 +209,7 @@ int main(int argc, char** argv)
         if (!instance) {
             // The screen-saver service starts the saver again and again: that one ends quietly.
             if (launch.mode != SaverMode::Run)
-                std::fprintf(stderr, "sentarisaver: Sentarisaver is already running\n");
+                complain(QT_TRANSLATE_NOOP("sentarisaver", "Sentarisaver is already running"));
             return 0;
         }
     }
@@ -205,7 +219,8 @@ int main(int argc, char** argv)
         return 0;
     case SaverMode::Activate: {
         platform::QtDesktop desktop;
-        desktop.message(QString::fromLatin1(ActivateMessage), platform::MessageStyle::Information);
+        desktop.message(QCoreApplication::translate("sentarisaver", ActivateMessage),
+                        platform::MessageStyle::Information);
         return 0;
     }
     case SaverMode::Configure: {

@@ -22,11 +22,6 @@ namespace sentari::saver {
 
 namespace {
 
-constexpr char16_t NoDataFileMessage[] =
-    u"You have to select a Sentari datafile first, run Sentari to select one.";
-constexpr char16_t InputHeldElsewhere[] =
-    u"Another program holds the keyboard or mouse: what you type may go to it.";
-
 Qt::WindowFlags saverFlags()
 {
     // Bypassing the window manager keeps the window over panels and docks and gives it
@@ -74,7 +69,8 @@ SaverWindow::SaverWindow(SaverSettings settings, SaverServices services, QWidget
             Qt::QueuedConnection);
 
     // Low on the screen, clear of the quotes and the unlock panel.
-    auto* notice = new QLabel(QString::fromUtf16(InputHeldElsewhere), this);
+    auto* notice = new QLabel(
+        tr("Another program holds the keyboard or mouse: what you type may go to it."), this);
     notice->setAttribute(Qt::WA_TransparentForMouseEvents);
     QFont noticeFont = notice->font();
     noticeFont.setPointSize(14);
@@ -188,7 +184,8 @@ void SaverWindow::noDataFile()
     // Pointer back and screens uncovered before the message shows.
     leaveScreen();
     if (services_.message)
-        services_.message(QString::fromUtf16(NoDataFileMessage));
+        services_.message(
+            tr("You have to select a Sentari datafile first, run Sentari to select one."));
     endSaver();
 }
 

@@ -23,7 +23,7 @@ UnlockPanel::UnlockPanel(const platform::TwipsScale& twips, std::uint32_t backgr
     pal.setColor(QPalette::WindowText, Qt::white);
     setPalette(pal);
 
-    auto* caption = new QLabel(QStringLiteral("Enter your password to unlock"), this);
+    auto* caption = new QLabel(tr("Enter your password to unlock"), this);
     caption->setFont(QFont(QStringLiteral("MS Sans Serif")));
     caption->setPalette(pal);
     caption->move(twips.xFloor(120), 2);

@@ -4,6 +4,7 @@
 #include "settings/colour.h"
 #include "settings/settingsstore.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <QTextCursor>
@@ -17,17 +18,20 @@ const QString CrLf = QStringLiteral("\r\n");
 
 QString defaultTemplate()
 {
-    return QStringList{QStringLiteral("Add your signature information here."),
-                       QString(),
-                       QStringLiteral("For example:"),
-                       QString(),
-                       QStringLiteral("greetings,"),
-                       QString(),
-                       QStringLiteral("Pim Valder"),
-                       QStringLiteral("https://www.example.com/pimvalder/"),
-                       QString(),
-                       qs(QuoteTag)}
-        .join(CrLf);
+    // The tag is what Sentari looks for in the file, so no language changes it.
+    return QCoreApplication::translate("sentari::signature::SignatureWindow",
+                                       "Add your signature information here.\n"
+                                       "\n"
+                                       "For example:\n"
+                                       "\n"
+                                       "greetings,\n"
+                                       "\n"
+                                       "Pim Valder\n"
+                                       "https://www.example.com/pimvalder/\n"
+                                       "\n"
+                                       "%1")
+        .arg(qs(QuoteTag))
+        .replace(QLatin1Char('\n'), CrLf);
 }
 
 int wholePoints(double pointSize)

@@ -4,6 +4,7 @@
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 
@@ -218,8 +219,11 @@ int SignatureList::store(int removed, const ConflictChoice& choose, int follow)
             return followed;
         }
     }
-    throw StoreError("The signature list could not be saved: another program kept changing the "
-                     "settings file. Try again.");
+    throw StoreError(QCoreApplication::translate("sentari::signature::SignatureWindow",
+                                                 "The signature list could not be saved: another "
+                                                 "program kept changing the settings file. Try "
+                                                 "again.")
+                         .toStdString());
 }
 
 int SignatureList::write(const ConflictChoice& choose, int follow)

@@ -26,22 +26,19 @@ using platform::reportingFailures;
 
 namespace {
 
-const QString Caption = QStringLiteral("Signature control");
-const QString ClearedCaption = QStringLiteral("Signature file");
-const QString FileFilter =
-    QStringLiteral("Text (*.txt)|*.txt|Richtext (*.rtf)|*.rtf |HTML File (*.htm)|*.htm");
-
 QString richTextAdvice()
 {
-    return QStringList{QStringLiteral("Sentari cannot open a Richtext formatted file."),
-                       QStringLiteral("Sentari can only save in the Richtext format."),
-                       QString(),
-                       QStringLiteral("If you want to attach a quote to an existing RTF file"),
-                       QStringLiteral("add the following tag to that file using your favorite "
-                                      "editor:"),
-                       QString(),
-                       qs(QuoteTag)}
-        .join(QStringLiteral("\r\n"));
+    // The tag is what the file must hold, so it stays as it is in every language.
+    return SignatureWindow::tr("Sentari cannot open a Richtext formatted file.\n"
+                               "Sentari can only save in the Richtext format.\n"
+                               "\n"
+                               "If you want to attach a quote to an existing RTF file\n"
+                               "add the following tag to that file using your favorite "
+                               "editor:\n"
+                               "\n"
+                               "%1")
+        .arg(qs(QuoteTag))
+        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
 // Entries listed in the File menu itself; the others are in its "More" submenu, so that
@@ -77,7 +74,7 @@ SignatureWindow::SignatureWindow(SettingsStore& store, platform::Desktop& deskto
     : QMainWindow(parent), store_(store), desktop_(desktop), list_(store),
       editor_(new QPlainTextEdit)
 {
-    setWindowTitle(Caption);
+    setWindowTitle(tr("Signature control"));
     setWindowIcon(icon);
     buildMenus();
 
@@ -87,6 +84,7 @@ SignatureWindow::SignatureWindow(SettingsStore& store, platform::Desktop& deskto
     layout->setContentsMargins(twips.x(255), twips.y(270), twips.x(255), twips.y(270));
     layout->addWidget(editor_);
     editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    editor_->setAccessibleName(tr("Signature"));
     // Ctrl+A is the menu's Add, also while the editor has the focus.
     editor_->installEventFilter(this);
     setCentralWidget(frame);
@@ -113,22 +111,22 @@ void SignatureWindow::buildMenus()
         connect(action, &QAction::triggered, this, command);
         return action;
     };
-    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
-    add(fileMenu_, QStringLiteral("&Clear"), &SignatureWindow::clear);
+    fileMenu_ = menuBar()->addMenu(tr("&File"));
+    add(fileMenu_, tr("&Clear"), &SignatureWindow::clear);
     add(
-        fileMenu_, QStringLiteral("&Open"), [this] { open(); }, Qt::CTRL | Qt::Key_O);
-    add(fileMenu_, QStringLiteral("&Save"), &SignatureWindow::save, Qt::CTRL | Qt::Key_S);
-    add(fileMenu_, QStringLiteral("&Save as"), &SignatureWindow::saveAs);
+        fileMenu_, tr("&Open"), [this] { open(); }, Qt::CTRL | Qt::Key_O);
+    add(fileMenu_, tr("&Save"), &SignatureWindow::save, Qt::CTRL | Qt::Key_S);
+    add(fileMenu_, tr("&Save as"), &SignatureWindow::saveAs);
     fileMenu_->addSeparator();
-    add(fileMenu_, QStringLiteral("&Add"), &SignatureWindow::addEntry, Qt::CTRL | Qt::Key_A);
-    add(fileMenu_, QStringLiteral("&Remove"), &SignatureWindow::removeEntry, Qt::CTRL | Qt::Key_R);
+    add(fileMenu_, tr("&Add"), &SignatureWindow::addEntry, Qt::CTRL | Qt::Key_A);
+    add(fileMenu_, tr("&Remove"), &SignatureWindow::removeEntry, Qt::CTRL | Qt::Key_R);
     fileMenu_->addSeparator();
     beforeExit_ = fileMenu_->addSeparator();
-    add(fileMenu_, QStringLiteral("&Exit"), &QWidget::close);
+    add(fileMenu_, tr("&Exit"), &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    add(edit, QStringLiteral("&Font (RichText)"), &SignatureWindow::chooseFont);
-    add(edit, QStringLiteral("&Color (RichText)"), &SignatureWindow::chooseColour);
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    add(edit, tr("&Font (RichText)"), &SignatureWindow::chooseFont);
+    add(edit, tr("&Color (RichText)"), &SignatureWindow::chooseColour);
     edit->addSeparator();
     newQuoteAfterRead_ = edit->addAction(tr("&New Quote After Each Read"));
     newQuoteAfterRead_->setCheckable(true);
@@ -137,10 +135,10 @@ void SignatureWindow::buildMenus()
                                        keys::NewQuoteAfterReadOn);
     });
     connect(newQuoteAfterRead_, &QAction::toggled, this, &SignatureWindow::setNewQuoteAfterRead);
-    QMenu* insert = menuBar()->addMenu(QStringLiteral("&Insert"));
-    add(insert, QStringLiteral("&Random Quote"), &SignatureWindow::insertTag, Qt::CTRL | Qt::Key_I);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    add(help, QStringLiteral("&Help"), &SignatureWindow::help, Qt::Key_F1);
+    QMenu* insert = menuBar()->addMenu(tr("&Insert"));
+    add(insert, tr("&Random Quote"), &SignatureWindow::insertTag, Qt::CTRL | Qt::Key_I);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    add(help, tr("&Help"), &SignatureWindow::help, Qt::Key_F1);
 }
 
 bool SignatureWindow::eventFilter(QObject* watched, QEvent* event)
@@ -229,7 +227,7 @@ void SignatureWindow::makeMoreMenu()
 
 void SignatureWindow::clear()
 {
-    setWindowTitle(ClearedCaption);
+    setWindowTitle(tr("Signature file"));
     editor_->clear();
 }
 
@@ -250,7 +248,8 @@ platform::FileDialogRequest SignatureWindow::fileRequest(const QString& title,
 {
     platform::FileDialogRequest request;
     request.title = title;
-    request.filter = FileFilter;
+    //: Only the names before the brackets are shown; the patterns stay as they are.
+    request.filter = tr("Text (*.txt)|*.txt|Richtext (*.rtf)|*.rtf |HTML File (*.htm)|*.htm");
     request.initialPath = path;
     request.fileMustExist = false;
     return request;
@@ -258,8 +257,7 @@ platform::FileDialogRequest SignatureWindow::fileRequest(const QString& title,
 
 bool SignatureWindow::open()
 {
-    const auto name =
-        desktop_.openFileName(fileRequest(QStringLiteral("Open"), defaultSignatureFile()));
+    const auto name = desktop_.openFileName(fileRequest(tr("Open"), defaultSignatureFile()));
     if (!name || name->isEmpty())
         return false;
     const std::string path = pathBytes(*name);
@@ -293,7 +291,7 @@ bool SignatureWindow::saveWithDialog(QString& unwritten)
     // Only a proposal: a name that is not UTF-8 shows with U+FFFD, and what the user
     // accepts is what the dialog answers.
     const auto name = desktop_.saveFileName(fileRequest(
-        QStringLiteral("Save As"),
+        tr("Save As"),
         unsaved ? defaultSignatureFile()
                 : QFile::decodeName(QByteArray::fromStdString(list_.at(currentEntry_).path))));
     if (!name || name->isEmpty())
@@ -337,17 +335,18 @@ bool SignatureWindow::oursWins(const SignatureConflict& conflict)
     QString text;
     if (conflict.number == 0)
         text = tr("The signature %1 was removed by another program since this window read it."
-                  "\r\n\r\nSave this window's version as a new signature? No leaves it removed.")
+                  "\n\nSave this window's version as a new signature? No leaves it removed.")
                    .arg(shown(conflict.ours.path));
     else if (conflict.removing)
         text = tr("Signature %1 (%2) was changed by another program since this window read it."
-                  "\r\n\r\nRemove it anyway? No keeps the other program's version.")
+                  "\n\nRemove it anyway? No keeps the other program's version.")
                    .arg(number, shown(conflict.theirs.path));
     else
         text = tr("Signature %1 (%2) was changed by another program since this window read it."
-                  "\r\n\r\nSave this window's version over it? No keeps the other program's "
+                  "\n\nSave this window's version over it? No keeps the other program's "
                   "version.")
                    .arg(number, shown(conflict.theirs.path));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     const bool ours =
         desktop_.message(text, platform::MessageStyle::QuestionYesNo) == platform::Answer::Yes;
     const bool shownEntry = currentEntry_ >= 1 && currentEntry_ <= list_.count() &&

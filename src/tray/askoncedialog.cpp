@@ -36,9 +36,8 @@ AskOnceDialog::AskOnceDialog(SettingsStore& store, platform::Desktop& desktop, Q
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::WindowStaysOnTopHint),
       store_(store), desktop_(desktop), key_(std::move(key)), message_(new QLabel(this)),
-      yes_(new QPushButton(QStringLiteral("&Yes"), this)),
-      no_(new QPushButton(QStringLiteral("&No"), this)),
-      dontAskAgain_(new QCheckBox(QStringLiteral("Don't ask this again"), this))
+      yes_(new QPushButton(tr("&Yes"), this)), no_(new QPushButton(tr("&No"), this)),
+      dontAskAgain_(new QCheckBox(tr("&Don't ask this again"), this))
 {
     setObjectName(QStringLiteral("askOnce"));
     setWindowTitle(QStringLiteral("Sentari"));

@@ -145,8 +145,9 @@ int callChangeActiveQuote()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        std::fprintf(stderr, "sentari: no session D-Bus to reach Sentari: %s\n",
-                     qPrintable(bus.lastError().message()));
+        std::fprintf(stderr, "sentari: %s\n",
+                     qPrintable(Automation::tr("no session D-Bus to reach Sentari: %1")
+                                    .arg(bus.lastError().message())));
         return 1;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
@@ -154,8 +155,9 @@ int callChangeActiveQuote()
         QString::fromLatin1(InterfaceName), QStringLiteral("ChangeActiveQuote"));
     const QDBusMessage reply = bus.call(call, QDBus::Block, CallTimeoutMs);
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        std::fprintf(stderr, "sentari: the quote was not changed: %s\n",
-                     qPrintable(reply.errorMessage()));
+        std::fprintf(
+            stderr, "sentari: %s\n",
+            qPrintable(Automation::tr("the quote was not changed: %1").arg(reply.errorMessage())));
         return 1;
     }
     return 0;

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -25,7 +26,11 @@
 
 namespace {
 
-constexpr const char* Usage =
+// Marks a text for the translation catalogue; the tray module translates it.
+#define QT_TRANSLATE_NOOP(context, text) text
+
+constexpr const char* Usage = QT_TRANSLATE_NOOP(
+    "sentari",
     "Usage: sentari [--data-file FILE] [--print-quote | --print-signature [N] | --change-quote]\n"
     "               [-s | -l] [-n N] [--html-document]\n"
     "\n"
@@ -45,7 +50,7 @@ constexpr const char* Usage =
     "  --help, --version   print this text or the version and exit\n"
     "\n"
     "Exit status: 0 on success, 1 when nothing could be printed or done, 2 for a wrong\n"
-    "command line.\n";
+    "command line.\n");
 
 enum class Mode { Tray, PrintQuote, PrintSignature, ChangeQuote, Help, Version };
 
@@ -321,6 +326,36 @@ std::string trayModulePath()
     return (folder / SENTARI_BIN_TO_MODULE / "libsentaritray.so").lexically_normal().string();
 }
 
+// The usage in the user's language, by the tray module; English when it cannot be loaded.
+// The language Qt would choose, read as it reads it; English needs no translator and so
+// loads no Qt.
+bool englishEnvironment()
+{
+    std::string language;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (const char* value = std::getenv(name); value && *value) {
+            language = value;
+            break;
+        }
+    }
+    if (const char* list = std::getenv("LANGUAGE"); list && *list)
+        language = std::string(list).substr(0, std::string(list).find(':'));
+    return language.empty() || language == "C" || language == "POSIX" ||
+           language.rfind("C.", 0) == 0 || language.rfind("en", 0) == 0;
+}
+
+int printUsage()
+{
+    if (englishEnvironment())
+        return printLine(Usage, "\n");
+    if (void* module = ::dlopen(trayModulePath().c_str(), RTLD_NOW | RTLD_LOCAL)) {
+        using Text = const char* (*)(const char*, const char*);
+        if (auto text = reinterpret_cast<Text>(::dlsym(module, "sentari_tray_text")))
+            return printLine(text("sentari", Usage), "\n");
+    }
+    return printLine(Usage, "\n");
+}
+
 int runTray(int argc, char** argv)
 {
     void* module = ::dlopen(trayModulePath().c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -364,7 +399,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (line.mode == Mode::Help)
-        return printLine(Usage, "\n");
+        return printUsage();
     if (line.mode == Mode::Version)
         return printLine("sentari " SENTARI_VERSION "\n" SENTARI_BUILD_SUMMARY, "\n");
     try {

@@ -16,21 +16,6 @@ namespace sentari::tray {
 using platform::Answer;
 using platform::MessageStyle;
 
-namespace {
-
-const QString NoDataFileMessage =
-    QStringLiteral("Currently you have no active Sentari datafile. Choose a datafile.");
-const QString AddClipboardQuestion =
-    QStringLiteral("Do you want to add the current clipboard content to the Sentari datafile?");
-const QString DeleteQuestion = QStringLiteral("Are you sure you want to delete the current quote?");
-const QString CreateSignatureQuestion = QStringLiteral(
-    "Do you want to create/select an e-mail signature file?\n\n"
-    "- Your quotes will be automatically added to this file.\n"
-    "- You can always do this later by selecting 'Change Signature' from the Sentari menu "
-    "(right click the Sentari icon).");
-
-} // namespace
-
 QuoteKeeper::QuoteKeeper(SettingsStore& store, platform::Desktop& desktop, AskOnce& askOnce,
                          QObject* parent)
     : QObject(parent), store_(store), desktop_(desktop), askOnce_(askOnce), refresher_(store)
@@ -64,7 +49,7 @@ QuoteKeeper::Outcome QuoteKeeper::nextQuote(bool offerSignature, const QString& 
         choosingDataFile_ = true;
         const auto asked = qScopeGuard([this] { choosingDataFile_ = false; });
         // A chosen file that cannot serve is named, with the reason, below the usual text.
-        QString message = NoDataFileMessage;
+        QString message = tr("Currently you have no active Sentari datafile. Choose a datafile.");
         if (!quote.path.empty() && !quote.problem.empty())
             message += QStringLiteral("\n\n") + QString::fromStdString(quote.problem);
         desktop_.message(message, MessageStyle::Question);
@@ -131,10 +116,9 @@ void QuoteKeeper::refreshEnded(const QStringList& failures, const QStringList& u
         if (failureBoxOpen_)
             return;
         failureBoxOpen_ = true;
-        desktop_.message(
-            QStringLiteral("The new quote could not be put into every signature file.\n\n") +
-                failures.join(QLatin1Char('\n')),
-            MessageStyle::Warning);
+        desktop_.message(tr("The new quote could not be put into every signature file.\n\n%1")
+                             .arg(failures.join(QLatin1Char('\n'))),
+                         MessageStyle::Warning);
         failureBoxOpen_ = false;
     });
 }
@@ -142,8 +126,9 @@ void QuoteKeeper::refreshEnded(const QStringList& failures, const QStringList& u
 bool QuoteKeeper::changeQuoteFile()
 {
     platform::FileDialogRequest request;
-    request.title = QStringLiteral("Choose the Sentari data file");
-    request.filter = QStringLiteral("Text (*.txt)|*.txt");
+    request.title = tr("Choose the Sentari data file");
+    //: Only the name before the brackets is shown; the pattern stays as it is.
+    request.filter = tr("Text (*.txt)|*.txt");
     request.initialPath = platform::userQuoteFile();
     request.fileMustExist = false;
     const auto chosen = desktop_.openFileName(request);
@@ -168,14 +153,16 @@ bool QuoteKeeper::confirm(std::string_view key, const QString& question)
 void QuoteKeeper::addClipboard()
 {
     platform::reportingFailures<StoreError>(desktop_, [this] {
-        if (!confirm(keys::AddClipboard, AddClipboardQuestion))
+        if (!confirm(keys::AddClipboard,
+                     tr("Do you want to add the current clipboard content to the Sentari "
+                        "datafile?")))
             return;
         const QString source = desktop_.clipboardText();
         if (source.isEmpty())
             return;
         if (current_.quoteFilePath.empty()) {
-            desktop_.message(QStringLiteral("There is no active Sentari datafile to add the quote "
-                                            "to. Choose one with \"Change Sentari data file\"."),
+            desktop_.message(tr("There is no active Sentari datafile to add the quote to. Choose "
+                                "one with \"Change Sentari data file\"."),
                              MessageStyle::Information);
             return;
         }
@@ -187,14 +174,14 @@ void QuoteKeeper::addClipboard()
 QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
 {
     if (current_.text.isEmpty() || current_.quoteFilePath.empty()) {
-        desktop_.message(QStringLiteral("There is no current quote to delete."),
-                         MessageStyle::Information);
+        desktop_.message(tr("There is no current quote to delete."), MessageStyle::Information);
         return Outcome::Failed;
     }
     // The quote the user asked to delete: an automation call served while the question is
     // open may change the current one meanwhile.
     const CurrentQuote target = current_;
-    if (desktop_.message(DeleteQuestion, MessageStyle::QuestionYesNo) != Answer::Yes)
+    if (desktop_.message(tr("Are you sure you want to delete the current quote?"),
+                         MessageStyle::QuestionYesNo) != Answer::Yes)
         return Outcome::Failed;
     {
         platform::BusyPointer busy(desktop_);
@@ -206,8 +193,8 @@ QuoteKeeper::Outcome QuoteKeeper::deleteQuote()
             }))
             return Outcome::Failed;
         if (!done.deleted) {
-            desktop_.message(QStringLiteral("The current quote is no longer in the data file "
-                                            "\"%1\"; nothing was deleted.")
+            desktop_.message(tr("The current quote is no longer in the data file \"%1\"; nothing "
+                                "was deleted.")
                                  .arg(qs(displayPath(target.quoteFilePath))),
                              MessageStyle::Information);
             return Outcome::Failed;
@@ -223,7 +210,12 @@ void QuoteKeeper::askCreateSignature()
             desktop_, [&] { ask = store_.readSetting(keys::CreateSignature) == keys::Ask; }) ||
         !ask)
         return;
-    if (askOnce_.ask(qs(keys::CreateSignature), CreateSignatureQuestion))
+    if (askOnce_.ask(
+            qs(keys::CreateSignature),
+            tr("Do you want to create/select an e-mail signature file?\n\n"
+               "- Your quotes will be automatically added to this file.\n"
+               "- You can always do this later by selecting 'Change Signature' from the Sentari "
+               "menu (right click the Sentari icon).")))
         emit signatureWindowWanted();
 }
 

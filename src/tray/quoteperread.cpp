@@ -56,8 +56,9 @@ void QuotePerRead::fileRead()
     lastCounted_.start();
     const QuoteKeeper::Unattended change = keeper_.changeUnattended();
     if (!change.changed)
-        std::fprintf(stderr, "sentari: no new quote after a signature was read: %s\n",
-                     change.error.toLocal8Bit().constData());
+        std::fprintf(
+            stderr, "sentari: %s\n",
+            qPrintable(tr("no new quote after a signature was read: %1").arg(change.error)));
 }
 
 } // namespace sentari::tray

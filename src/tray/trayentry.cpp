@@ -5,6 +5,7 @@
 #include "platform/qtdesktop.h"
 #include "platform/readwatch.h"
 #include "platform/startup.h"
+#include "platform/translations.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 #include "signature/signaturewindow.h"
@@ -104,7 +105,9 @@ bool serveAutomation(tray::Automation& automation, std::unique_ptr<QLockFile>& s
     case tray::ServiceStart::AlreadyRunning:
         return false;
     case tray::ServiceStart::NoBus: {
-        std::fprintf(stderr, "sentari: no session D-Bus; other programs cannot change the quote\n");
+        std::fprintf(stderr, "sentari: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "sentari", "no session D-Bus; other programs cannot change the quote")));
         QString display = qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
         for (QChar& c : display)
             if (!c.isLetterOrNumber())
@@ -112,7 +115,9 @@ bool serveAutomation(tray::Automation& automation, std::unique_ptr<QLockFile>& s
         sessionLock =
             platform::runtimeLock(QStringLiteral("sentari-") + display + QStringLiteral(".lock"));
         if (!sessionLock) {
-            std::fprintf(stderr, "sentari: Sentari runs on this display already\n");
+            std::fprintf(stderr, "sentari: %s\n",
+                         qPrintable(QCoreApplication::translate(
+                             "sentari", "Sentari runs on this display already")));
             return false;
         }
         break;
@@ -132,6 +137,7 @@ int runTray(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Sentari"));
     QApplication::setApplicationDisplayName(QStringLiteral("Sentari"));
     QApplication::setDesktopFileName(QStringLiteral("sentari"));
+    platform::installTranslations();
     QApplication::setQuitOnLastWindowClosed(false);
     initResources();
 
@@ -201,6 +207,16 @@ int runTray(int argc, char** argv)
 }
 
 } // namespace
+
+// The launcher's texts in the user's language; it has no Qt of its own. Valid until the next
+// call.
+extern "C" __attribute__((visibility("default"))) const char* sentari_tray_text(const char* context,
+                                                                                const char* english)
+{
+    static QByteArray text;
+    text = sentari::platform::translatedText(context, english).toLocal8Bit();
+    return text.constData();
+}
 
 extern "C" __attribute__((visibility("default"))) int sentari_tray_main(int argc, char** argv)
 {

@@ -25,19 +25,26 @@ struct Item {
 constexpr Item Separator{nullptr, nullptr, nullptr};
 
 const Item Items[] = {
-    {"help", "&Help", &TrayMenu::openHelp},
-    {"screenSaver", "Sentari screensa&ver", &TrayMenu::runScreenSaver},
+    {"help", QT_TRANSLATE_NOOP("sentari::tray::TrayMenu", "&Help"), &TrayMenu::openHelp},
+    {"screenSaver", QT_TRANSLATE_NOOP("sentari::tray::TrayMenu", "Sentari screensa&ver"),
+     &TrayMenu::runScreenSaver},
     Separator,
-    {"copyQuote", "Add quote to &Clipboard", &TrayMenu::copyQuote},
-    {"addClipboard", "Add clipboard to Sentari &Data", &TrayMenu::addClipboardToQuotes},
-    {"deleteQuote", "&Delete quote", &TrayMenu::deleteQuote},
+    {"copyQuote", QT_TRANSLATE_NOOP("sentari::tray::TrayMenu", "Add quote to &Clipboard"),
+     &TrayMenu::copyQuote},
+    {"addClipboard", QT_TRANSLATE_NOOP("sentari::tray::TrayMenu", "Add clipboard to Sentari &Data"),
+     &TrayMenu::addClipboardToQuotes},
+    {"deleteQuote", QT_TRANSLATE_NOOP("sentari::tray::TrayMenu", "&Delete quote"),
+     &TrayMenu::deleteQuote},
     Separator,
-    {"changeDataFile", "Change &Sentari data file", &TrayMenu::changeDataFile},
+    {"changeDataFile", QT_TRANSLATE_NOOP("sentari::tray::TrayMenu", "Change &Sentari data file"),
+     &TrayMenu::changeDataFile},
     Separator,
-    {"changeSignature", "Change &Signature", &TrayMenu::openSignatureWindow},
-    {"copySignature", "Add signature to &Clipboard", &TrayMenu::copySignature},
+    {"changeSignature", QT_TRANSLATE_NOOP("sentari::tray::TrayMenu", "Change &Signature"),
+     &TrayMenu::openSignatureWindow},
+    {"copySignature", QT_TRANSLATE_NOOP("sentari::tray::TrayMenu", "Add signature to &Clipboard"),
+     &TrayMenu::copySignature},
     Separator,
-    {"exit", "E&xit", &TrayMenu::requestExit},
+    {"exit", QT_TRANSLATE_NOOP("sentari::tray::TrayMenu", "E&xit"), &TrayMenu::requestExit},
 };
 
 // Says when an action is done however it is left.
@@ -82,6 +89,8 @@ void TrayMenu::build()
     menu_->setObjectName(QStringLiteral("trayMenu"));
     menu_->setTitle(QStringLiteral("PopupQuote"));
     menu_->setWindowTitle(menu_->title());
+    // The title is the design's inner name; screen readers say the program's.
+    menu_->setAccessibleName(QStringLiteral("Sentari"));
     // A host that shows the menu itself (over D-Bus) says so before it does.
     connect(menu_.get(), &QMenu::aboutToShow, this, &TrayMenu::updateItems);
     for (const Item& item : Items) {
@@ -89,7 +98,7 @@ void TrayMenu::build()
             menu_->addSeparator();
             continue;
         }
-        QAction* action = menu_->addAction(QString::fromLatin1(item.caption));
+        QAction* action = menu_->addAction(tr(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
         // Runs after the menu has closed and the right press has been answered, so a message
         // box it shows does not find the tray still busy.
@@ -135,8 +144,7 @@ void TrayMenu::runScreenSaver()
     if (info.isFile() && info.isExecutable() &&
         desktop_.startDetached(program, {QStringLiteral("/s")}))
         return;
-    desktop_.message(QStringLiteral("SentariSaver not installed."),
-                     platform::MessageStyle::Information);
+    desktop_.message(tr("SentariSaver not installed."), platform::MessageStyle::Information);
 }
 
 void TrayMenu::copyQuote()

@@ -1,5 +1,6 @@
 #include "tray/waitnotice.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -15,11 +16,12 @@ void WaitNotice::showOnce()
     if (shown_)
         return;
     shown_ = true;
-    auto* notice =
-        new QMessageBox(QMessageBox::Information, QGuiApplication::applicationDisplayName(),
-                        QStringLiteral("Sentari waits for a notification area (system tray).\n"
-                                       "Its icon appears as soon as one starts."),
-                        QMessageBox::Ok);
+    auto* notice = new QMessageBox(
+        QMessageBox::Information, QGuiApplication::applicationDisplayName(),
+        QCoreApplication::translate("sentari::tray::WaitNotice",
+                                    "Sentari waits for a notification area (system tray).\n"
+                                    "Its icon appears as soon as one starts."),
+        QMessageBox::Ok);
     notice->setObjectName(QStringLiteral("waitNotice"));
     // A message to read and close: nothing to minimise or maximise.
     notice->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

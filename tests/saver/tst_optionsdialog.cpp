@@ -29,7 +29,7 @@ constexpr std::uint32_t bgr(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 QLabel* caption(const QDialog& d, const QString& text)
 {
     for (auto* label : d.findChildren<QLabel*>())
-        if (label->text() == text)
+        if (QString(label->text()).remove(QLatin1Char('&')) == text)
             return label;
     return nullptr;
 }

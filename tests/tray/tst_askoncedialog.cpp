@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(dialog.yesButton()->geometry(), QRect(186, 144, 81, 25));
         QCOMPARE(dialog.noButton()->text(), QStringLiteral("&No"));
         QCOMPARE(dialog.noButton()->geometry(), QRect(272, 144, 81, 25));
-        QCOMPARE(dialog.dontAskAgainBox()->text(), QStringLiteral("Don't ask this again"));
+        QCOMPARE(dialog.dontAskAgainBox()->text(), QStringLiteral("&Don't ask this again"));
         QCOMPARE(dialog.dontAskAgainBox()->pos(), QPoint(16, 138));
         QVERIFY(dialog.dontAskAgainBox()->width() >= dialog.dontAskAgainBox()->sizeHint().width());
         QVERIFY(!dialog.dontAskAgainBox()->isChecked());

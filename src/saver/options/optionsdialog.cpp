@@ -30,24 +30,23 @@ namespace sentari::saver {
 
 namespace {
 
-constexpr char16_t DamagedPasswordMessage[] =
-    u"The stored password is damaged and could never be typed, so the screen saver does not "
-    u"lock. Please choose a new password.";
-constexpr char16_t LockNote[] =
-    u"A screen-saver password, not a session lock: other programs can end the saver or read "
-    u"the keys typed; to lock the session, run Sentarisaver as a hack under your desktop's "
-    u"locker (xscreensaver's lock).";
-
 } // namespace
 
 const std::array<ColourScheme, 7> ColourSchemes{{
-    {"Black & White", colour::fromRgb({255, 255, 255}), colour::fromRgb({0, 0, 0})},
-    {"Bordeaux", colour::fromRgb({255, 255, 128}), colour::fromRgb({128, 0, 0})},
-    {"Forrest", colour::fromRgb({255, 192, 130}), colour::fromRgb({0, 64, 64})},
-    {"Mellow", colour::fromRgb({255, 128, 0}), colour::fromRgb({128, 0, 64})},
-    {"Old monitor", colour::fromRgb({0, 217, 54}), colour::fromRgb({0, 0, 0})},
-    {"Presentation", colour::fromRgb({255, 255, 0}), colour::fromRgb({0, 0, 64})},
-    {"Warm", colour::fromRgb({255, 128, 0}), colour::fromRgb({128, 64, 0})},
+    {QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Black & White"),
+     colour::fromRgb({255, 255, 255}), colour::fromRgb({0, 0, 0})},
+    {QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Bordeaux"),
+     colour::fromRgb({255, 255, 128}), colour::fromRgb({128, 0, 0})},
+    {QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Forrest"),
+     colour::fromRgb({255, 192, 130}), colour::fromRgb({0, 64, 64})},
+    {QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Mellow"), colour::fromRgb({255, 128, 0}),
+     colour::fromRgb({128, 0, 64})},
+    {QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Old monitor"),
+     colour::fromRgb({0, 217, 54}), colour::fromRgb({0, 0, 0})},
+    {QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Presentation"),
+     colour::fromRgb({255, 255, 0}), colour::fromRgb({0, 0, 64})},
+    {QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Warm"), colour::fromRgb({255, 128, 0}),
+     colour::fromRgb({128, 64, 0})},
 }};
 
 OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop,
@@ -57,22 +56,22 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop,
       store_(store), desktop_(desktop)
 {
     const platform::TwipsScale twips(platform::twipsPerPixel(QGuiApplication::primaryScreen()));
-    setWindowTitle(QStringLiteral("Sentarisaver options"));
+    setWindowTitle(tr("Sentarisaver options"));
     // Beside the settings, the saver as they stand, in the primary screen's proportions.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
     constexpr int PreviewWidth = 4800;
     const int previewHeight = PreviewWidth * screenSize.height() / std::max(1, screenSize.width());
     setFixedSize(twips.size(5115 + PreviewWidth + 120, 5520));
-    if (!parent)
-        centreOnScreen(this);
 
-    auto* frame = new QGroupBox(QStringLiteral("Styles"), this);
+    auto* frame = new QGroupBox(tr("Styles"), this);
     frame->setGeometry(twips.rect(120, 90, 4875, 4800));
     buildStyleRows(frame, twips, fontFamilies);
     buildButtons(twips);
     preview_ = new SaverPreview(storeQuotes(store_), this);
     preview_->setGeometry(twips.rect(5115, 180, PreviewWidth, std::min(previewHeight, 4710)));
+    if (!parent)
+        centreOnScreen(this);
     previewSoon_.setSingleShot(true);
     previewSoon_.setInterval(0);
     connect(&previewSoon_, &QTimer::timeout, this,
@@ -121,10 +120,14 @@ public:
     {
         return twips_.rect(left, 330 + row * 495, width, 315);
     }
-    QLabel* caption(int row, const QString& text, int left = 150, int width = 0) const
+    // The caption is the control's buddy: its access key reaches the control, and a screen
+    // reader names the control after it.
+    QLabel* caption(int row, const QString& text, QWidget* buddy, int left = 150,
+                    int width = 0) const
     {
         auto* label = new QLabel(text, frame_);
         label->setGeometry(rect(row, left, width > 0 ? width : 2160 - left));
+        label->setBuddy(buddy);
         return label;
     }
     QComboBox* list(int row, const QStringList& items) const
@@ -152,24 +155,28 @@ void OptionsDialog::buildStyleRows(QWidget* frame, const platform::TwipsScale& t
                                    const QStringList& fontFamilies)
 {
     const Rows rows(frame, twips);
-    rows.caption(0, QStringLiteral("Transition"));
-    transitionBox_ = rows.list(0, {"Random", "Waves", "Horizontal bounce", "Shoot", "Trampoline",
-                                   "Appear", "Typing", "InsideOut", "Scramble"});
-    rows.caption(1, QStringLiteral("Font"));
+    transitionBox_ = rows.list(0, {tr("Random"), tr("Waves"), tr("Horizontal bounce"), tr("Shoot"),
+                                   tr("Trampoline"), tr("Appear"), tr("Typing"), tr("InsideOut"),
+                                   tr("Scramble")});
+    rows.caption(0, tr("&Transition"), transitionBox_);
     fontBox_ = rows.list(1, {});
     for (const QString& family : fontFamilies)
         if (!family.isEmpty())
             fontBox_->addItem(family);
+    rows.caption(1, tr("&Font"), fontBox_);
 
     buildColourRows(frame, twips);
 
-    rows.caption(6, QStringLiteral("Wait for new Quote"));
-    pauseBox_ = rows.list(6, {"Short", "Medium", "Long"});
-    rows.caption(7, QStringLiteral("Speed of transition"));
-    speedBox_ = rows.list(7, {"Slow", "Medium", "Fast"});
-    rows.caption(8, QStringLiteral("Password protection"));
+    pauseBox_ = rows.list(6, {tr("Short"), tr("Medium", "wait"), tr("Long")});
+    rows.caption(6, tr("&Wait for new Quote"), pauseBox_);
+    speedBox_ = rows.list(7, {tr("Slow"), tr("Medium", "speed"), tr("Fast")});
+    rows.caption(7, tr("Spee&d of transition"), speedBox_);
     passwordProtection_ = rows.control<QCheckBox>(8, 2280, 315);
-    passwordProtection_->setToolTip(QString::fromUtf16(LockNote));
+    rows.caption(8, tr("&Password protection"), passwordProtection_);
+    passwordProtection_->setToolTip(
+        tr("A screen-saver password, not a session lock: other programs can end the saver or "
+           "read the keys typed; to lock the session, run Sentarisaver as a hack under your "
+           "desktop's locker (xscreensaver's lock)."));
     connect(passwordProtection_, &QCheckBox::clicked, this,
             &OptionsDialog::passwordProtectionClicked);
 }
@@ -178,25 +185,35 @@ void OptionsDialog::buildColourRows(QWidget* frame, const platform::TwipsScale& 
 {
     const Rows rows(frame, twips);
     auto option = [&](int row, ColourChoice choice, const QString& text, int width = 0) {
-        colourOptions_[std::size_t(choice)] = rows.control<QRadioButton>(row, 150, 285);
-        captionChoices_.emplace_back(rows.caption(row, text, 480, width), choice);
+        auto* button = rows.control<QRadioButton>(row, 150, 285);
+        colourOptions_[std::size_t(choice)] = button;
+        captionChoices_.emplace_back(rows.caption(row, text, button, 480, width), choice);
+        return button;
     };
-    option(2, ColourChoice::Scheme, QStringLiteral("Color scheme"));
+    QRadioButton* schemeOption = option(2, ColourChoice::Scheme, tr("Color &scheme"));
     QStringList schemes;
     for (const auto& s : ColourSchemes)
-        schemes << QString::fromUtf8(s.name);
+        schemes << tr(s.name);
     schemeBox_ = rows.list(2, schemes);
     schemeBox_->setCurrentIndex(-1);
-    option(3, ColourChoice::Own, QStringLiteral("Foreground color"));
-    captionChoices_.emplace_back(rows.caption(4, QStringLiteral("Background color"), 480),
-                                 ColourChoice::Own);
+    // The caption leads to the list, which chooses the scheme option as it chooses; a
+    // screen reader names both after it.
+    captionChoices_.back().first->setBuddy(schemeBox_);
+    schemeOption->setAccessibleName(tr("Color scheme"));
+    option(3, ColourChoice::Own, tr("Fo&reground color"));
     for (const auto role : {ColourRole::Foreground, ColourRole::Background}) {
         auto* button = rows.control<QPushButton>(role == ColourRole::Foreground ? 3 : 4, 2280, 735);
-        button->setToolTip(QStringLiteral("Click to change color"));
+        button->setToolTip(tr("Click to change color"));
         colourButtons_[std::size_t(role)] = button;
         connect(button, &QPushButton::clicked, this, [this, role] { pickColour(role); });
     }
-    option(5, ColourChoice::RandomForeground, QStringLiteral("Random foreground colors"), 4200);
+    // The row's caption names the choice; the button is named after the row all the same.
+    colourButtons_[std::size_t(ColourRole::Foreground)]->setAccessibleName(tr("Foreground color"));
+    captionChoices_.emplace_back(rows.caption(4, tr("&Background color"),
+                                              colourButtons_[std::size_t(ColourRole::Background)],
+                                              480),
+                                 ColourChoice::Own);
+    option(5, ColourChoice::RandomForeground, tr("Ra&ndom foreground colors"), 4200);
 
     auto* group = new QButtonGroup(this);
     for (const auto choice :
@@ -212,12 +229,12 @@ void OptionsDialog::buildColourRows(QWidget* frame, const platform::TwipsScale& 
 
 void OptionsDialog::buildButtons(const platform::TwipsScale& twips)
 {
-    ok_ = new QPushButton(QStringLiteral("&OK"), this);
+    ok_ = new QPushButton(tr("&OK"), this);
     ok_->setGeometry(twips.rect(1380, 4995, 1095, 375));
     ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel_ = new QPushButton(tr("&Cancel"), this);
     cancel_->setGeometry(twips.rect(2640, 4995, 1095, 375));
-    apply_ = new QPushButton(QStringLiteral("&Apply"), this);
+    apply_ = new QPushButton(tr("&Apply"), this);
     apply_->setGeometry(twips.rect(3900, 4995, 1095, 375));
     connect(ok_, &QPushButton::clicked, this, [this] {
         if (saveReportingFailures())
@@ -300,7 +317,8 @@ void OptionsDialog::showEvent(QShowEvent* event)
 
 void OptionsDialog::askForNewPassword()
 {
-    desktop_.message(QString::fromUtf16(DamagedPasswordMessage),
+    desktop_.message(tr("The stored password is damaged and could never be typed, so the "
+                        "screen saver does not lock. Please choose a new password."),
                      platform::MessageStyle::Information);
     passwordRunner_(this);
     platform::reportingFailures<StoreError>(

@@ -33,43 +33,43 @@ PasswordDialog::PasswordDialog(SettingsStore& store, platform::Desktop& desktop,
       store_(store), desktop_(desktop)
 {
     const platform::TwipsScale twips(platform::twipsPerPixel(QGuiApplication::primaryScreen()));
-    setWindowTitle(QStringLiteral("Password protection"));
+    setWindowTitle(tr("Password protection"));
     setFixedSize(twips.size(4470, 2175));
-    if (!parent)
-        centreOnScreen(this);
 
-    auto* frame = new QGroupBox(QStringLiteral("Change password"), this);
+    auto* frame = new QGroupBox(tr("Change password"), this);
     frame->setGeometry(twips.rect(120, 120, 4215, 1395));
-    auto* passwordLabel = new QLabel(QStringLiteral("Password"), frame);
+    auto* passwordLabel = new QLabel(tr("&Password"), frame);
     passwordLabel->setGeometry(twips.rect(120, 360, 1800, 285));
     passwordBox_ = maskedEdit(frame);
     passwordBox_->setGeometry(twips.rect(1950, 330, 2115, 345));
-    auto* confirmationLabel = new QLabel(QStringLiteral("Confirm password"), frame);
+    auto* confirmationLabel = new QLabel(tr("Con&firm password"), frame);
     confirmationLabel->setGeometry(twips.rect(120, 855, 1800, 285));
     confirmationBox_ = maskedEdit(frame);
     confirmationBox_->setGeometry(twips.rect(1950, 825, 2115, 345));
     passwordLabel->setBuddy(passwordBox_);
     confirmationLabel->setBuddy(confirmationBox_);
 
-    ok_ = new QPushButton(QStringLiteral("&OK"), this);
+    ok_ = new QPushButton(tr("&OK"), this);
     ok_->setGeometry(twips.rect(2040, 1680, 1095, 375));
     ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel_ = new QPushButton(tr("&Cancel"), this);
     cancel_->setGeometry(twips.rect(3240, 1680, 1095, 375));
     connect(ok_, &QPushButton::clicked, this, &PasswordDialog::savePassword);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    if (!parent)
+        centreOnScreen(this);
 }
 
 void PasswordDialog::savePassword()
 {
     if (confirmationBox_->text() != passwordBox_->text()) {
-        desktop_.message(QStringLiteral("Password confirmation failed, try again"),
+        desktop_.message(tr("Password confirmation failed, try again"),
                          platform::MessageStyle::Information);
         return;
     }
     const auto coded = encodePassword(passwordBox_->text());
     if (!coded) {
-        desktop_.message(QStringLiteral("You used illegal characters, try again"),
+        desktop_.message(tr("You used illegal characters, try again"),
                          platform::MessageStyle::Information);
         return;
     }

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace sentari::platform {
+
+// Puts Qt's own texts and Sentari's into the language the environment asks for (LANGUAGE,
+// LC_ALL, LC_MESSAGES, LANG, as every Qt program reads them). Needs the application object;
+// without a catalogue for that language everything stays English.
+void installTranslations();
+
+// The folder of Sentari's catalogues (sentari_<language>.qm).
+QString translationsFolder();
+
+// A text of a program without windows (its --help), translated as installTranslations()
+// would: makes a core application object for the time of the call when there is none.
+QString translatedText(const char* context, const char* english);
+
+} // namespace sentari::platform
