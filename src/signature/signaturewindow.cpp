@@ -171,12 +171,13 @@ void SignatureWindow::applyStyle()
     QFont font(style_.family);
     font.setPointSizeF(style_.pointSize);
     editor_->setFont(font);
-    // A plain entry is plain text in the theme's colours; a rich one (or a chosen font or
-    // colour) shows its colour on a background it reads on, as a word processor's page.
+    // A plain entry (and the template before any) is plain text in the theme's colours; a
+    // rich one or a chosen colour shows its colour on a background it reads on, as a word
+    // processor's page. A font alone changes no colour.
     QPalette palette = this->palette();
     const bool rich = (currentEntry_ >= 1 && currentEntry_ <= list_.count() &&
                        isRichText(list_.at(currentEntry_).path)) ||
-                      style_ != TextStyle{};
+                      style_.colour != TextStyle{}.colour;
     if (rich) {
         const QColor text = platform::toQColor(style_.colour);
         palette.setColor(QPalette::Text, text);

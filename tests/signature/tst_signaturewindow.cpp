@@ -111,6 +111,12 @@ private slots:
         theme.setColor(QPalette::Base, base);
         theme.setColor(QPalette::Text, text);
         QApplication::setPalette(theme);
+        {
+            Fixture empty; // the default template, in the default font
+            SignatureWindow w(*empty.t.store, empty.desktop, QIcon());
+            QCOMPARE(w.editor()->palette().color(QPalette::Text), text);
+            QCOMPARE(w.editor()->palette().color(QPalette::Base), base);
+        }
         Fixture f;
         f.storeThree();
         f.t.store->writeSetting("Fontcolor2", richColour.toStdString());
