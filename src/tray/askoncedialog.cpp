@@ -1,6 +1,7 @@
 #include "tray/askoncedialog.h"
 
 #include "platform/failure.h"
+#include "platform/fitlayout.h"
 #include "platform/qtstring.h"
 #include "platform/twips.h"
 #include "settings/keys.h"
@@ -59,9 +60,6 @@ AskOnceDialog::AskOnceDialog(SettingsStore& store, platform::Desktop& desktop, Q
     yes_->setGeometry(twips.rect(2790, 2160, 1215, 375));
     no_->setGeometry(twips.rect(4080, 2160, 1215, 375));
     dontAskAgain_->setGeometry(twips.rect(240, 2070, 1935, 495));
-    // That width fits the caption only in some fonts; never cut it off.
-    dontAskAgain_->resize(qMax(dontAskAgain_->width(), dontAskAgain_->sizeHint().width()),
-                          dontAskAgain_->height());
     yes_->setAutoDefault(false);
     no_->setAutoDefault(false);
     setTabOrder(message_, yes_);
@@ -71,6 +69,7 @@ AskOnceDialog::AskOnceDialog(SettingsStore& store, platform::Desktop& desktop, Q
     connect(dontAskAgain_, &QCheckBox::clicked, this, &AskOnceDialog::dontAskAgainClicked);
     connect(yes_, &QPushButton::clicked, this, [this] { answer(true); });
     connect(no_, &QPushButton::clicked, this, [this] { answer(false); });
+    platform::growToFit(this);
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect r(QPoint(), size());

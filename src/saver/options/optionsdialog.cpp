@@ -5,6 +5,7 @@
 #include "platform/colour.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
+#include "platform/fitlayout.h"
 #include "platform/qtstring.h"
 #include "platform/twips.h"
 #include "saver/passwordcode.h"
@@ -70,6 +71,7 @@ OptionsDialog::OptionsDialog(SettingsStore& store, platform::Desktop& desktop,
     buildButtons(twips);
     preview_ = new SaverPreview(storeQuotes(store_), this);
     preview_->setGeometry(twips.rect(5115, 180, PreviewWidth, std::min(previewHeight, 4710)));
+    platform::growToFit(this);
     if (!parent)
         centreOnScreen(this);
     previewSoon_.setSingleShot(true);

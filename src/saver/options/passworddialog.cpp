@@ -3,6 +3,7 @@
 #include "centre.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
+#include "platform/fitlayout.h"
 #include "platform/qtstring.h"
 #include "platform/twips.h"
 #include "saver/passwordcode.h"
@@ -56,6 +57,7 @@ PasswordDialog::PasswordDialog(SettingsStore& store, platform::Desktop& desktop,
     cancel_->setGeometry(twips.rect(3240, 1680, 1095, 375));
     connect(ok_, &QPushButton::clicked, this, &PasswordDialog::savePassword);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    platform::growToFit(this);
     if (!parent)
         centreOnScreen(this);
 }
