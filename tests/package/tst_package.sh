@@ -35,7 +35,8 @@ for path in usr/bin/sentari usr/bin/sentari-signature usr/bin/sentarisaver usr/l
     usr/share/xscreensaver/config/sentarisaver.xml \
     usr/share/bash-completion/completions/sentari usr/share/zsh/vendor-completions/_sentari \
     usr/share/man/man1/sentari.1.gz usr/share/man/man1/sentari-signature.1.gz usr/share/man/man6/sentarisaver.6.gz \
-    usr/share/metainfo/org.sentari.sentari.metainfo.xml usr/share/doc/sentari/copyright; do
+    usr/share/metainfo/org.sentari.sentari.metainfo.xml usr/share/doc/sentari/copyright \
+    usr/share/sentari/translations/sentari_{de,nl,fr,es}.qm usr/share/sentari/help_de.htm; do
     [ -e "$root/$path" ] || fail "the package lacks /$path"
 done
 [ "$(readlink "$root/usr/bin/sentarisaver")" = ../libexec/xscreensaver/sentarisaver ] ||
