@@ -98,15 +98,16 @@ struct SettingsStore::Impl {
         return path;
     }
 
-    std::string read(std::string_view key, std::string_view section)
+    // Every setting lives in the file's general group.
+    std::string read(std::string_view key)
     {
-        if (auto value = ini.value(section, key))
+        if (auto value = ini.value({}, key))
             return std::move(*value);
-        return firstValue(key, section);
+        return firstValue(key);
     }
 
     // Applies the changes when every expected key still reads its value; false otherwise.
-    bool apply(const std::vector<SettingChange>& changes, std::string_view section,
+    bool apply(const std::vector<SettingChange>& changes,
                const std::vector<SettingChange>& expected = {})
     {
         std::vector<IniDocument::Change> ini;
@@ -121,9 +122,9 @@ struct SettingsStore::Impl {
         bool current = true;
         modify([&](IniDocument& doc) {
             current = std::all_of(expected.begin(), expected.end(), [&](const SettingChange& e) {
-                return read(e.key, section) == e.value.value_or(std::string());
+                return read(e.key) == e.value.value_or(std::string());
             });
-            return current && doc.apply(section, ini);
+            return current && doc.apply({}, ini);
         });
         return current;
     }
@@ -140,7 +141,7 @@ struct SettingsStore::Impl {
         return index.get();
     }
 
-    std::string firstValue(std::string_view key, std::string_view section)
+    std::string firstValue(std::string_view key)
     {
         const auto info = keys::find(key);
         if (!info)
@@ -149,7 +150,7 @@ struct SettingsStore::Impl {
         case keys::FirstValue::Fixed:
             return std::string(info->firstValue);
         case keys::FirstValue::DataFileLineCount: {
-            const auto path = ini.value(section, keys::QuoteFile).value_or(std::string());
+            const auto path = ini.value({}, keys::QuoteFile).value_or(std::string());
             QuoteIndex* idx = path.empty() ? nullptr : indexFor(path);
             return std::to_string(idx ? idx->lineCount() : 0);
         }
@@ -184,46 +185,43 @@ void SettingsStore::setFontFamiliesProvider(std::function<std::vector<std::strin
     d->fontFamilies = std::move(provider);
 }
 
-void SettingsStore::prepare(std::string_view /*section*/)
+void SettingsStore::prepare()
 {
     d->refresh(); // reads the file again only if another program changed it
 }
 
-std::string SettingsStore::readSetting(std::string_view key, std::string_view section)
+std::string SettingsStore::readSetting(std::string_view key)
 {
     d->refresh();
-    return d->read(key, section);
+    return d->read(key);
 }
 
-void SettingsStore::writeSetting(std::string_view key, std::string_view value,
-                                 std::string_view section)
+void SettingsStore::writeSetting(std::string_view key, std::string_view value)
 {
-    d->apply({{std::string(key), std::string(value)}}, section);
+    d->apply({{std::string(key), std::string(value)}});
 }
 
-void SettingsStore::deleteSetting(std::string_view key, std::string_view section)
+void SettingsStore::deleteSetting(std::string_view key)
 {
-    d->apply({{std::string(key), std::nullopt}}, section);
+    d->apply({{std::string(key), std::nullopt}});
 }
 
-void SettingsStore::applySettings(const std::vector<SettingChange>& changes,
-                                  std::string_view section)
+void SettingsStore::applySettings(const std::vector<SettingChange>& changes)
 {
-    d->apply(changes, section);
+    d->apply(changes);
 }
 
 bool SettingsStore::applySettingsIf(const std::vector<SettingChange>& expected,
-                                    const std::vector<SettingChange>& changes,
-                                    std::string_view section)
+                                    const std::vector<SettingChange>& changes)
 {
-    return d->apply(changes, section, expected);
+    return d->apply(changes, expected);
 }
 
-QuoteResult SettingsStore::getQuote(std::string_view section, const QuoteLength& length)
+QuoteResult SettingsStore::getQuote(const QuoteLength& length)
 {
     QuoteResult result;
     d->refresh();
-    result.path = d->ini.value(section, keys::QuoteFile).value_or(std::string());
+    result.path = d->ini.value({}, keys::QuoteFile).value_or(std::string());
     const auto problem = [&](std::string_view why) {
         result.problem =
             "The quote data file \"" + fileio::shown(result.path) + "\" " + std::string(why) + ".";
@@ -332,11 +330,6 @@ QuoteDeletion SettingsStore::deleteQuote(const fs::path& file, std::int64_t line
     if (removal.index)
         d->index = std::move(removal.index); // else the stale one is rebuilt at its next use
     return removal.result;
-}
-
-std::string SettingsStore::getInfo() const
-{
-    return "Sentari settings store, settings in " + fileio::shown(d->locations.settingsFile);
 }
 
 std::string SettingsStore::textToRtf(std::string_view text, std::string_view fontName,

@@ -100,24 +100,24 @@ public:
     // every program shares: none comes back before all were given (lines added meanwhile
     // join in, deleted ones drop out), and never the one picked last while the file holds
     // another. The order survives restarts.
-    QuoteResult getQuote(std::string_view section = {}, const QuoteLength& length = {});
+    QuoteResult getQuote(const QuoteLength& length = {});
     // Called before quotes and settings are read; makes sure the next read sees the file.
-    void prepare(std::string_view section = {});
+    void prepare();
     // The value last written under the key (letter case ignored), or the key's first value.
-    std::string readSetting(std::string_view key, std::string_view section = {});
+    std::string readSetting(std::string_view key);
     // Keys are letters, digits, '_', '-' and '.'; any other key is refused (StoreError).
-    void writeSetting(std::string_view key, std::string_view value, std::string_view section = {});
-    void deleteSetting(std::string_view key, std::string_view section = {});
+    void writeSetting(std::string_view key, std::string_view value);
+    void deleteSetting(std::string_view key);
     // The writes and deletions in order, under one lock and with one rewrite of the file:
     // afterwards every key reads what the same writeSetting() and deleteSetting() calls would
     // have left, and no other program sees a state in between. Nothing is written when no
     // value changes.
-    void applySettings(const std::vector<SettingChange>& changes, std::string_view section = {});
+    void applySettings(const std::vector<SettingChange>& changes);
     // The same, but only while every expected key reads what readSetting() would answer as its
     // value (no value: it reads empty); checked under the lock. False when one reads otherwise:
     // another program wrote since the caller read, and nothing is written.
     bool applySettingsIf(const std::vector<SettingChange>& expected,
-                         const std::vector<SettingChange>& changes, std::string_view section = {});
+                         const std::vector<SettingChange>& changes);
 
     // Adds the quote (UTF-8, one line; control characters but tab are left out) as the last
     // line of the data file: `file`, or the active one when empty. The file keeps its encoding
@@ -143,7 +143,6 @@ public:
     // Signature n filled with the quote as refreshSignatures() writes it, without writing;
     // exists is false when there is no signature n.
     SignatureResult signature(std::string_view quote, std::int64_t n);
-    std::string getInfo() const;
     // A complete RTF document of the text in that font, whole point size and 0x00BBGGRR colour.
     std::string textToRtf(std::string_view text, std::string_view fontName, std::uint32_t colour,
                           int pointSize) const;

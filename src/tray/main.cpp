@@ -268,7 +268,7 @@ int printLine(std::string_view raw, std::string_view keep = {})
 
 int printQuote(sentari::SettingsStore& store, const CommandLine& line)
 {
-    const sentari::QuoteResult quote = store.getQuote({}, lengthOf(line));
+    const sentari::QuoteResult quote = store.getQuote(lengthOf(line));
     if (quote.noDataFile) {
         reportNoQuote(quote);
         return 1;
@@ -303,7 +303,7 @@ int printSignature(sentari::SettingsStore& store, const CommandLine& line)
                      static_cast<long long>(n));
         return 1;
     }
-    const sentari::QuoteResult quote = store.getQuote({}, lengthOf(line));
+    const sentari::QuoteResult quote = store.getQuote(lengthOf(line));
     if (quote.noDataFile) {
         reportNoQuote(quote);
         std::fputs("sentari: the signature is printed without a quote.\n", stderr);

@@ -309,12 +309,12 @@ private slots:
         TempStore t;
         t.useDataFile("short\r\nthis one is longer\r\n\xc3\xa9t\xc3\xa9\r\n");
         for (int i = 0; i < 6; ++i) {
-            const auto q = t.store->getQuote({}, {.longest = 5});
+            const auto q = t.store->getQuote({.longest = 5});
             QVERIFY2(q.text == "short" || q.text == "\xc3\xa9t\xc3\xa9", q.text.c_str());
-            QCOMPARE(t.store->getQuote({}, {.shortest = 6}).text,
+            QCOMPARE(t.store->getQuote({.shortest = 6}).text,
                      std::string("this one is longer"));
         }
-        const auto none = t.store->getQuote({}, {.shortest = 100});
+        const auto none = t.store->getQuote({.shortest = 100});
         QVERIFY(none.noDataFile);
         QVERIFY(none.text.empty());
         QVERIFY(!none.problem.empty());
