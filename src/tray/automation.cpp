@@ -1,5 +1,6 @@
 #include "tray/automation.h"
 
+#include "automationadaptor.h"
 #include "tray/quotekeeper.h"
 
 #include <QDBusConnection>
@@ -15,10 +16,18 @@ namespace {
 // Enough for a D-Bus-activated start-up and a long signature list; a call never waits on a
 // dialog.
 constexpr int CallTimeoutMs = 30 * 1000;
+
+QString interfaceName()
+{
+    const QMetaObject& adaptor = AutomationAdaptor::staticMetaObject;
+    return QString::fromLatin1(
+        adaptor.classInfo(adaptor.indexOfClassInfo("D-Bus Interface")).value());
+}
 } // namespace
 
 Automation::Automation(QuoteKeeper& keeper, QObject* parent) : QObject(parent), keeper_(keeper)
 {
+    new AutomationAdaptor(this);
     connect(&keeper_, &QuoteKeeper::signaturesWritten, this, &Automation::signaturesWritten);
 }
 
@@ -132,8 +141,7 @@ ServiceStart registerAutomation(Automation& automation)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return ServiceStart::NoBus;
-    bus.registerObject(QString::fromLatin1(ObjectPath), &automation,
-                       QDBusConnection::ExportScriptableSlots);
+    bus.registerObject(QString::fromLatin1(ObjectPath), &automation);
     if (!bus.registerService(QString::fromLatin1(ServiceName))) {
         bus.unregisterObject(QString::fromLatin1(ObjectPath));
         return ServiceStart::AlreadyRunning;
@@ -151,8 +159,8 @@ int callChangeActiveQuote()
         return 1;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
-        QString::fromLatin1(ServiceName), QString::fromLatin1(ObjectPath),
-        QString::fromLatin1(InterfaceName), QStringLiteral("ChangeActiveQuote"));
+        QString::fromLatin1(ServiceName), QString::fromLatin1(ObjectPath), interfaceName(),
+        QStringLiteral("ChangeActiveQuote"));
     const QDBusMessage reply = bus.call(call, QDBus::Block, CallTimeoutMs);
     if (reply.type() == QDBusMessage::ErrorMessage) {
         std::fprintf(

@@ -13,14 +13,13 @@ class QuoteKeeper;
 
 inline constexpr char ServiceName[] = "org.sentari.SentariExe";
 inline constexpr char ObjectPath[] = "/Interface";
-inline constexpr char InterfaceName[] = "org.sentari.SentariExe.Interface";
 
 // Never waits on a person: a call is answered as soon as the signature files hold the new
 // quote, whatever dialog or menu is open; what went wrong goes back to the caller, and the
-// user at the screen is told after the reply.
+// user at the screen is told after the reply. The bus reaches it through the adaptor
+// generated from the interface's description (data/org.sentari.SentariExe.Interface.xml).
 class Automation : public QObject, protected QDBusContext {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.sentari.SentariExe.Interface")
 public:
     explicit Automation(QuoteKeeper& keeper, QObject* parent = nullptr);
 
@@ -33,13 +32,12 @@ public:
     void release();
     // The program ends: calls still waiting are answered with an error, not served.
     void programEnds();
+    // The interface's one method, named as on the bus.
+    void ChangeActiveQuote();
 
 signals:
     // The user chose no data file when asked: the program ends.
     void exitRequested();
-
-public slots:
-    Q_SCRIPTABLE void ChangeActiveQuote();
 
 private:
     // call: the D-Bus message to answer; an invalid one when called directly.
