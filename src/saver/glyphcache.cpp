@@ -56,13 +56,11 @@ QColor GlyphCache::background() const
     return platform::toQColor(background_);
 }
 
-Glyph GlyphCache::cluster(const std::u32string& text, int advance)
+Glyph GlyphCache::cluster(const std::u32string& text, int width)
 {
     if (text.empty())
         return {};
     const char32_t first = text.front();
-    // Wider than a place: the next place would cover its right part.
-    const int width = advance > 30 ? advance + Left : 0;
     if (text.size() == 1 && width == 0)
         return Glyph{first};
     auto it = clusters_.find(text);

@@ -34,8 +34,9 @@ public:
     std::uint32_t colourOf(char32_t ch);
     std::size_t size() const;
 
-    // The glyph of a cluster standing on its own, as wide as advance (whole pixels).
-    Glyph cluster(const std::u32string& text, int advance);
+    // The glyph of a cluster standing on its own; width: the columns it needs, 0 for those
+    // of a cell.
+    Glyph cluster(const std::u32string& text, int width);
 
     const QFont& font() const { return font_; }
     int baseline() const { return Top + ascent_; }

@@ -16,6 +16,9 @@ namespace sentari::saver {
 
 namespace {
 
+// Room on either side of a run of joining letters, as a cell has before its glyph.
+constexpr double RunMargins = 2 * GlyphCache::Left;
+
 QString toQString(const std::u32string& s)
 {
     QString out = QString::fromUcs4(s.data(), qsizetype(s.size()));
@@ -135,6 +138,7 @@ TextShaper::Clusters TextShaper::split(const QString& text) const
         const OneLine shaped(run, cache_.font(), Qt::LayoutDirectionAuto, bounds);
         for (std::size_t j = k; j < e; ++j)
             out.advances[j] = shaped.spans[j - k].second - shaped.spans[j - k].first;
+        out.advances[k] += RunMargins;
         k = e;
     }
     return out;
@@ -174,8 +178,9 @@ ShapedLine TextShaper::shape(const LineLayout& layout, std::int32_t n, bool righ
                 if (t.size() == 1 && whole.rightToLeft[std::size_t(k)] && QChar::hasMirrored(t[0]))
                     t[0] = QChar::mirroredChar(t[0]);
                 const double advance = layout.advance(l.first + k);
-                const Glyph glyph =
-                    LineLayout::isGap(t) ? Glyph{U' '} : cache_.cluster(t, int(std::ceil(advance)));
+                // Wider than a pitch, it needs more than a cell's columns.
+                const int width = advance > Pitch ? int(std::ceil(advance)) + GlyphCache::Left : 0;
+                const Glyph glyph = LineLayout::isGap(t) ? Glyph{U' '} : cache_.cluster(t, width);
                 out.places.push_back({glyph, pen, k + 1});
                 pen += advance;
                 ++v;
@@ -254,7 +259,7 @@ double TextShaper::placeRun(ShapedLine& out, const LineLayout& layout, std::int3
         }
         out.places.push_back({glyph, pen + GlyphCache::Left + double(left), lo + j + 1});
     }
-    return pen + std::ceil(right - origin) + 2 * GlyphCache::Left;
+    return pen + std::ceil(right - origin) + RunMargins;
 }
 
 Glyph ShapedLine::glyph(std::int32_t i) const
