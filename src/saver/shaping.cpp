@@ -170,6 +170,7 @@ ShapedLine TextShaper::shape(const LineLayout& layout, std::int32_t n, bool righ
         std::stable_sort(order.begin(), order.end(), [&](std::int32_t a, std::int32_t b) {
             return whole.spans[std::size_t(a)].first < whole.spans[std::size_t(b)].first;
         });
+        std::vector<bool> placed(order.size()); // the runs, by their first cluster
         for (std::size_t v = 0; v < order.size();) {
             const std::int32_t k = order[v];
             if (!joins(cluster(k))) {
@@ -186,18 +187,19 @@ ShapedLine TextShaper::shape(const LineLayout& layout, std::int32_t n, bool righ
                 ++v;
                 continue;
             }
-            // The joining letters next to each other on the screen form one shaped run.
+            // Joining letters next to each other in the text form one shaped run, placed
+            // where the eye meets the first of them; a ligature's parts may sort apart.
             std::int32_t lo = k;
             std::int32_t hi = k;
-            std::size_t w = v;
-            for (; w < order.size() && joins(cluster(order[w])) &&
-                   std::abs(order[w] - order[w == v ? v : w - 1]) <= 1;
-                 ++w) {
-                lo = std::min(lo, order[w]);
-                hi = std::max(hi, order[w]);
-            }
-            pen = placeRun(out, layout, l.first, lo, hi, whole.rightToLeft[std::size_t(k)], pen);
-            v = w;
+            while (lo > 0 && joins(cluster(lo - 1)))
+                --lo;
+            while (hi + 1 < l.visible && joins(cluster(hi + 1)))
+                ++hi;
+            if (!placed[std::size_t(lo)])
+                pen =
+                    placeRun(out, layout, l.first, lo, hi, whole.rightToLeft[std::size_t(k)], pen);
+            placed[std::size_t(lo)] = true;
+            ++v;
         }
     }
     out.visibleWidth = pen;
@@ -238,23 +240,32 @@ double TextShaper::placeRun(ShapedLine& out, const LineLayout& layout, std::int3
     std::stable_sort(order.begin(), order.end(), [&](std::int32_t a, std::int32_t b) {
         return run.spans[std::size_t(a)].first < run.spans[std::size_t(b)].first;
     });
-    for (const std::int32_t j : order) {
+    const long runEnd = std::lround(std::ceil(right - origin)) + GlyphCache::Left;
+    for (std::size_t v = 0; v < order.size(); ++v) {
+        const std::int32_t j = order[v];
         const auto& t = layout.clusters()[std::size_t(first + lo + j)];
-        const auto left = std::lround(run.spans[std::size_t(j)].first - origin);
-        const auto width = int(std::lround(run.spans[std::size_t(j)].second - origin) - left);
+        long left = std::lround(run.spans[std::size_t(j)].first - origin);
+        // One column more covers a neighbour rounded apart.
+        long end = std::lround(run.spans[std::size_t(j)].second - origin) + 1;
         Glyph glyph;
-        if (width > 0) {
+        if (end - left > 1) {
+            // The outer letters take the run's margins too: a moving run leaves no trail.
+            if (v == 0)
+                left = -GlyphCache::Left;
+            if (v + 1 == order.size())
+                end = runEnd;
             // The whole run drawn through a window onto this letter, so that the pieces join
-            // up when they come to rest; one column more covers a neighbour rounded apart.
+            // up when they come to rest.
+            const int width = int(end - left);
             auto picture =
-                std::make_unique<QImage>(width + 1, GlyphCache::CellSize, QImage::Format_RGB32);
+                std::make_unique<QImage>(width, GlyphCache::CellSize, QImage::Format_RGB32);
             picture->fill(cache_.background());
             QPainter p(picture.get());
             p.setPen(platform::toQColor(cache_.colourOf(t.front())));
             for (const QGlyphRun& g : glyphs)
                 p.drawGlyphRun(QPointF(-origin - double(left), baseline), g);
             p.end();
-            glyph = Glyph{t.front(), picture.get(), width + 1};
+            glyph = Glyph{t.front(), picture.get(), width};
             out.pictures.push_back(std::move(picture));
         }
         out.places.push_back({glyph, pen + GlyphCache::Left + double(left), lo + j + 1});
