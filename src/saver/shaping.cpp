@@ -147,64 +147,11 @@ TextShaper::Clusters TextShaper::split(const QString& text) const
 ShapedLine TextShaper::shape(const LineLayout& layout, std::int32_t n, bool rightToLeft) const
 {
     const LineLayout::Line& l = layout.line(n);
-    const auto& texts = layout.clusters();
     ShapedLine out;
     out.length = l.length;
-    const auto cluster = [&](std::int32_t k) -> const std::u32string& {
-        return texts[std::size_t(l.first + k)];
-    };
-
-    QString text;
-    std::vector<qsizetype> bounds{0};
-    for (std::int32_t k = 0; k < l.visible; ++k) {
-        text += toQString(cluster(k));
-        bounds.push_back(text.size());
-    }
-    double pen = 0;
-    std::vector<std::int32_t> reading;
-    if (l.visible > 0) {
-        const OneLine whole(text, cache_.font(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight,
-                            bounds);
-        std::vector<std::int32_t> order(std::size_t(l.visible));
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(), [&](std::int32_t a, std::int32_t b) {
-            return whole.spans[std::size_t(a)].first < whole.spans[std::size_t(b)].first;
-        });
-        std::vector<bool> placed(order.size()); // the runs, by their first cluster
-        for (std::size_t v = 0; v < order.size();) {
-            const std::int32_t k = order[v];
-            if (!joins(cluster(k))) {
-                auto t = cluster(k);
-                // Brackets and the like show mirrored in right-to-left text.
-                if (t.size() == 1 && whole.rightToLeft[std::size_t(k)] && QChar::hasMirrored(t[0]))
-                    t[0] = QChar::mirroredChar(t[0]);
-                const double advance = layout.advance(l.first + k);
-                // Wider than a pitch, it needs more than a cell's columns.
-                const int width = advance > Pitch ? int(std::ceil(advance)) + GlyphCache::Left : 0;
-                const Glyph glyph = LineLayout::isGap(t) ? Glyph{U' '} : cache_.cluster(t, width);
-                out.places.push_back({glyph, pen, k + 1});
-                pen += advance;
-                ++v;
-                continue;
-            }
-            // Joining letters next to each other in the text form one shaped run, placed
-            // where the eye meets the first of them; a ligature's parts may sort apart.
-            std::int32_t lo = k;
-            std::int32_t hi = k;
-            while (lo > 0 && joins(cluster(lo - 1)))
-                --lo;
-            while (hi + 1 < l.visible && joins(cluster(hi + 1)))
-                ++hi;
-            if (!placed[std::size_t(lo)])
-                pen =
-                    placeRun(out, layout, l.first, lo, hi, whole.rightToLeft[std::size_t(k)], pen);
-            placed[std::size_t(lo)] = true;
-            ++v;
-        }
-    }
+    double pen = l.visible > 0 ? placeVisible(out, layout, l, rightToLeft) : 0;
     out.visibleWidth = pen;
-    const auto total = static_cast<std::int32_t>(texts.size());
-    if (l.length > l.visible && l.first + l.visible < total) {
+    if (l.length > l.visible && l.first + l.visible < std::int32_t(layout.clusters().size())) {
         out.places.push_back({Glyph{U' '}, pen, l.visible + 1}); // the gap after the line
         pen += Pitch;
     }
@@ -214,6 +161,62 @@ ShapedLine TextShaper::shape(const LineLayout& layout, std::int32_t n, bool righ
     for (std::size_t p = 0; p < out.places.size(); ++p)
         out.readingToPlace_[std::size_t(out.places[p].reading - 1)] = std::int32_t(p) + 1;
     return out;
+}
+
+double TextShaper::placeVisible(ShapedLine& out, const LineLayout& layout,
+                                const LineLayout::Line& l, bool rightToLeft) const
+{
+    const auto cluster = [&](std::int32_t k) -> const std::u32string& {
+        return layout.clusters()[std::size_t(l.first + k)];
+    };
+    QString text;
+    std::vector<qsizetype> bounds{0};
+    for (std::int32_t k = 0; k < l.visible; ++k) {
+        text += toQString(cluster(k));
+        bounds.push_back(text.size());
+    }
+    const OneLine whole(text, cache_.font(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight,
+                        bounds);
+    std::vector<std::int32_t> order(std::size_t(l.visible));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](std::int32_t a, std::int32_t b) {
+        return whole.spans[std::size_t(a)].first < whole.spans[std::size_t(b)].first;
+    });
+
+    double pen = 0;
+    std::vector<bool> placed(order.size()); // the runs, by their first cluster
+    for (const std::int32_t k : order) {
+        const bool reversed = whole.rightToLeft[std::size_t(k)];
+        if (!joins(cluster(k))) {
+            pen = placeCluster(out, cluster(k), reversed, layout.advance(l.first + k), k + 1, pen);
+            continue;
+        }
+        // Joining letters next to each other in the text form one shaped run, placed where
+        // the eye meets the first of them; a ligature's parts may sort apart.
+        std::int32_t lo = k;
+        std::int32_t hi = k;
+        while (lo > 0 && joins(cluster(lo - 1)))
+            --lo;
+        while (hi + 1 < l.visible && joins(cluster(hi + 1)))
+            ++hi;
+        if (!placed[std::size_t(lo)])
+            pen = placeRun(out, layout, l.first, lo, hi, reversed, pen);
+        placed[std::size_t(lo)] = true;
+    }
+    return pen;
+}
+
+double TextShaper::placeCluster(ShapedLine& out, std::u32string text, bool rightToLeft,
+                                double advance, std::int32_t reading, double pen) const
+{
+    // Brackets and the like show mirrored in right-to-left text.
+    if (text.size() == 1 && rightToLeft && QChar::hasMirrored(text[0]))
+        text[0] = QChar::mirroredChar(text[0]);
+    // Wider than a pitch, it needs more than a cell's columns.
+    const int width = advance > Pitch ? int(std::ceil(advance)) + GlyphCache::Left : 0;
+    const Glyph glyph = LineLayout::isGap(text) ? Glyph{U' '} : cache_.cluster(text, width);
+    out.places.push_back({glyph, pen, reading});
+    return pen + advance;
 }
 
 double TextShaper::placeRun(ShapedLine& out, const LineLayout& layout, std::int32_t first,

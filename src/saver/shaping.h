@@ -60,8 +60,14 @@ public:
     ShapedLine shape(const LineLayout& layout, std::int32_t n, bool rightToLeft) const;
 
 private:
-    // Clusters lo..hi of the line (from 0), joining letters, shaped together from pen on;
-    // gives the pen after them.
+    // Each adds places from pen on and gives the pen after them. The visible clusters of a
+    // line, in visual order:
+    double placeVisible(ShapedLine& out, const LineLayout& layout, const LineLayout::Line& line,
+                        bool rightToLeft) const;
+    // A cluster standing on its own:
+    double placeCluster(ShapedLine& out, std::u32string text, bool rightToLeft, double advance,
+                        std::int32_t reading, double pen) const;
+    // Clusters lo..hi of the line (from 0), joining letters, shaped together:
     double placeRun(ShapedLine& out, const LineLayout& layout, std::int32_t first, std::int32_t lo,
                     std::int32_t hi, bool rightToLeft, double pen) const;
 
