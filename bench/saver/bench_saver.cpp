@@ -14,7 +14,14 @@ using namespace sentari::saver;
 
 namespace {
 
-const std::u32string Line = U"Simplicity is the ultimate";
+// One line each of a left-to-right script, a right-to-left one and a joining one.
+const QString Lines[] = {
+    QStringLiteral("Simplicity is the ultimate"),
+    QString::fromUtf8("\u05d4\u05e4\u05e9\u05d8\u05d5\u05ea \u05d4\u05d9\u05d0 "
+                      "\u05d4\u05ea\u05d7\u05db\u05db\u05d5\u05ea"),
+    QString::fromUtf8("\u0627\u0644\u0628\u0633\u0627\u0637\u0629 \u0647\u064a \u0642\u0645\u0629 "
+                      "\u0627\u0644\u0625\u062a\u0642\u0627\u0646"),
+};
 
 struct Screen {
     QImage image{1920, 1080, QImage::Format_RGB32};
@@ -24,7 +31,7 @@ struct Screen {
     CharDrawer drawer{canvas, clock};
     Scene scene;
 
-    Screen() : scene(drawer, geometry(), 1) { image.fill(0); }
+    Screen() : scene(drawer, cache, geometry(), 1) { image.fill(0); }
     static SceneGeometry geometry()
     {
         SceneGeometry g;
@@ -58,15 +65,16 @@ void BM_DrawChar(benchmark::State& state)
 BENCHMARK(BM_DrawChar);
 
 // CPU for one 60 Hz frame of an effect at medium speed, measured over the whole effect:
-// the figure to hold against the 16.7 ms a frame lasts.
+// the figure to hold against the 16.7 ms a frame lasts. Second argument: the script.
 void BM_EffectFramesAtMedium(benchmark::State& state)
 {
     const auto effect = static_cast<std::int32_t>(state.range(0));
+    const QString& line = Lines[state.range(1)];
     std::int64_t frames = 0;
     for (auto _ : state) {
         Screen s;
         s.drawer.setSpeed(1);
-        s.scene.layout.breakLines(Line, 1920);
+        s.scene.setQuote(line);
         Animator animator(s.clock);
         animator.start(runEffect(s.scene, effect, 1));
         std::int64_t target = 0;
@@ -82,7 +90,23 @@ void BM_EffectFramesAtMedium(benchmark::State& state)
     state.counters["cpu_per_frame_us"] = benchmark::Counter(
         double(frames), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_EffectFramesAtMedium)->DenseRange(1, 8)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EffectFramesAtMedium)
+    ->ArgsProduct({benchmark::CreateDenseRange(1, 8, 1), {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
+
+// Cutting a quote into clusters and shaping its lines, once per quote.
+void BM_ShapeQuote(benchmark::State& state)
+{
+    Screen s;
+    const QString& line = Lines[state.range(0)];
+    const QString quote = line + QLatin1Char(' ') + line + QLatin1Char(' ') + line;
+    for (auto _ : state) {
+        s.scene.setQuote(quote);
+        for (std::int32_t n = 1; n <= s.scene.layout.lineCount(); ++n)
+            benchmark::DoNotOptimize(s.scene.line(n).width);
+    }
+}
+BENCHMARK(BM_ShapeQuote)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 void BM_BreakLines(benchmark::State& state)
 {

@@ -2,6 +2,8 @@
 # CPU of a screen saver plus the X server over 20 s at 1920 x 1080 under Xvfb:
 # sentarisaver /s against xscreensaver's fontglide -root, each on a fresh server.
 # Usage: cpu_compare.sh path/to/sentarisaver [seconds] [transition]
+# QUOTES=file shows the quotes of that file instead of three English ones (fontglide shows
+# its own text either way).
 set -euo pipefail
 saver=$1
 seconds=${2:-20}
@@ -24,7 +26,11 @@ measure() { # label, command...
     done
     export DISPLAY=:$display XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
     mkdir -p "$XDG_CONFIG_HOME/Sentari" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
-    printf 'The only way to do great work is to love what you do.\nSimplicity is the ultimate sophistication.\nStay hungry, stay foolish.\n' >"$work/quotes.txt"
+    if [[ -n ${QUOTES:-} ]]; then
+        cp "$QUOTES" "$work/quotes.txt"
+    else
+        printf 'The only way to do great work is to love what you do.\nSimplicity is the ultimate sophistication.\nStay hungry, stay foolish.\n' >"$work/quotes.txt"
+    fi
     printf '[General]\nQuoteFile=%s\nscrTransition=%s\nscrTiming=0\n' "$work/quotes.txt" "$transition" \
         >"$XDG_CONFIG_HOME/Sentari/Sentari.ini"
     sleep 0.5

@@ -30,16 +30,15 @@ bool CharDrawer::drawable(char32_t ch)
     return ch > 127 && QChar::isPrint(static_cast<char32_t>(ch));
 }
 
-void CharDrawer::drawChar(double x, double y, char32_t ch)
+void CharDrawer::drawGlyph(double x, double y, const Glyph& glyph)
 {
     // A tab is a word gap: it wipes its place as a space does, or moving lines leave trails.
-    if (ch == U'\t')
-        ch = U' ';
-    if (ch != 0 && drawable(ch)) {
+    const bool tab = glyph.ch == U'\t' && !glyph.picture;
+    if (tab || glyph.picture || (glyph.ch != 0 && drawable(glyph.ch))) {
         // Round half to even, like the block copy's integer conversion.
         const auto px = static_cast<std::int32_t>(std::nearbyint(x));
         const auto py = static_cast<std::int32_t>(std::nearbyint(y));
-        canvas_.drawCell(ch, px, py);
+        canvas_.drawCell(tab ? Glyph{U' '} : glyph, px, py);
     }
     if (counter_ == 1)
         clock_.pacePoint();

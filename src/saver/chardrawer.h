@@ -3,7 +3,17 @@
 #include <cstdint>
 #include <optional>
 
+class QImage;
+
 namespace sentari::saver {
+
+// What one place on a line shows. Mostly one character's cell from the cache; a cluster of
+// several characters, or a letter shaped by its neighbours, brings a picture of its own.
+struct Glyph {
+    char32_t ch = 0;                 // the character, or the cluster's first; 0 shows nothing
+    const QImage* picture = nullptr; // shown instead of the cell of ch
+    std::int32_t width = 0;          // columns copied; 0: the cell rectangle's
+};
 
 // Time as the animation sees it, in microseconds. Letting pending input through once
 // costs 25 us of it; a pacing point closer than 8 ms to the previous one waits out the
@@ -48,9 +58,9 @@ private:
 class Canvas {
 public:
     virtual ~Canvas() = default;
-    // Copies the cell of `ch` with its top left corner at (x, y); the cell's background
+    // Copies the glyph's cell with its top left corner at (x, y); the cell's background
     // wipes what it covers.
-    virtual void drawCell(char32_t ch, std::int32_t x, std::int32_t y) = 0;
+    virtual void drawCell(const Glyph& glyph, std::int32_t x, std::int32_t y) = 0;
     virtual void clear() = 0;
 };
 
@@ -66,7 +76,8 @@ public:
     void setSpeed(std::int32_t speed);
 
     // ch 0 stands for the empty string: nothing is drawn, the pace still counts.
-    void drawChar(double x, double y, char32_t ch);
+    void drawChar(double x, double y, char32_t ch) { drawGlyph(x, y, Glyph{ch}); }
+    void drawGlyph(double x, double y, const Glyph& glyph);
     static bool drawable(char32_t ch);
 
     Canvas& canvas() { return canvas_; }

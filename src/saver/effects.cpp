@@ -7,41 +7,55 @@ namespace sentari::saver {
 
 namespace {
 
-// Character i (from 1) of a line, 0 past its end: drawing it only takes a pace step.
-char32_t charAt(const std::u32string& s, std::int64_t i)
-{
-    if (i < 1 || i > static_cast<std::int64_t>(s.size()))
-        return 0;
-    return s[static_cast<std::size_t>(i - 1)];
-}
-
 void startAtTop(Scene& scene)
 {
     if (scene.y == 0)
         scene.y = 30;
 }
 
-// Characters 1 to length of the line side by side from x, on the current line.
-void drawLine(Scene& scene, const std::u32string& s, std::int32_t length, double x)
+// Places 1 to length of the line from x, on the current line.
+void drawLine(Scene& scene, const ShapedLine& s, std::int32_t length, double x)
 {
     for (std::int32_t i = 1; i <= length; ++i)
-        scene.draw(x + (i - 1) * 30.0, scene.y, charAt(s, i));
+        scene.draw(x + s.x(i), scene.y, s.glyph(i));
 }
 
 // The line moved on to p, with a space wiping the place it left behind it.
-void slideRight(Scene& scene, const std::u32string& s, std::int32_t length, double p)
+void slideRight(Scene& scene, const ShapedLine& s, double p)
 {
     scene.draw(p - 30, scene.y, U' ');
-    drawLine(scene, s, length, p);
+    drawLine(scene, s, s.length, p);
 }
 
-void slideLeft(Scene& scene, const std::u32string& s, std::int32_t length, double p)
+void slideLeft(Scene& scene, const ShapedLine& s, double p)
 {
-    drawLine(scene, s, length, p);
-    scene.draw(p + double(length) * 30, scene.y, U' ');
+    drawLine(scene, s, s.length, p);
+    scene.draw(p + s.width, scene.y, U' ');
 }
 
 } // namespace
+
+void Scene::setQuote(const QString& quote)
+{
+    auto clusters = shaper_.split(quote);
+    layout.breakLines(std::move(clusters.texts), std::move(clusters.advances),
+                      geometry.screenWidth);
+    // Every line of a quote reads in the direction of the quote as a whole.
+    rightToLeft_ = quote.isRightToLeft();
+    shaped_.clear();
+    shaped_.resize(std::size_t(layout.lineCount()));
+}
+
+const ShapedLine& Scene::line(std::int32_t n)
+{
+    static const ShapedLine none;
+    if (n < 1 || n > std::int32_t(shaped_.size()))
+        return none;
+    auto& shaped = shaped_[std::size_t(n - 1)];
+    if (!shaped)
+        shaped = shaper_.shape(layout, n, rightToLeft_);
+    return *shaped;
+}
 
 Steps idle(std::int64_t passes)
 {
@@ -60,9 +74,9 @@ Steps nextLine(Scene& scene, double step)
 
 Steps waves(Scene& scene, std::int32_t n, std::int32_t spacing)
 {
-    const auto s = scene.layout.lineText(n);
-    if (!s.empty()) {
-        const std::int32_t length = scene.layout.lineLength(n);
+    const ShapedLine& s = scene.line(n);
+    if (!s.places.empty()) {
+        const std::int32_t length = s.length;
         const double x0 = scene.centredStart(n);
         startAtTop(scene);
         double amplitude = 20;
@@ -71,9 +85,8 @@ Steps waves(Scene& scene, std::int32_t n, std::int32_t spacing)
         for (std::int32_t frame = 0;;) {
             for (std::int32_t i = 1; i <= length; ++i) {
                 phase += increment;
-                scene.draw(x0 + (i - 1) * 30.0,
-                           scene.y + amplitude * std::sin(double(i) * spacing + phase),
-                           charAt(s, i));
+                scene.draw(x0 + s.x(i), scene.y + amplitude * std::sin(double(i) * spacing + phase),
+                           s.glyph(i));
             }
             if (frame > 700) {
                 amplitude *= 0.993;
@@ -86,10 +99,10 @@ Steps waves(Scene& scene, std::int32_t n, std::int32_t spacing)
             }
             // Settle: wipe the last crest and trough, then the line on its base line.
             for (std::int32_t j = 1; j <= length; ++j) {
-                const double x = x0 + (j - 1) * 30.0;
+                const double x = x0 + s.x(j);
                 scene.draw(x, scene.y - amplitude, U' ');
                 scene.draw(x, scene.y + amplitude, U' ');
-                scene.draw(x, scene.y, charAt(s, j));
+                scene.draw(x, scene.y, s.glyph(j));
             }
             co_yield 1;
             break;
@@ -100,9 +113,8 @@ Steps waves(Scene& scene, std::int32_t n, std::int32_t spacing)
 
 Steps horizontalBounce(Scene& scene, std::int32_t n)
 {
-    const auto s = scene.layout.lineText(n);
-    if (!s.empty()) {
-        const std::int32_t length = scene.layout.lineLength(n);
+    const ShapedLine& s = scene.line(n);
+    if (!s.places.empty()) {
         const double rightmost = scene.rightAlignedX(n);
         double p = 0;
         double v = 0.5;
@@ -114,7 +126,7 @@ Steps horizontalBounce(Scene& scene, std::int32_t n)
                 } else {
                     v *= p < rightmost / 2 ? 1.01 : 0.99;
                     p += v;
-                    slideRight(scene, s, length, p);
+                    slideRight(scene, s, p);
                 }
             } else {
                 if (p < 0) {
@@ -122,7 +134,7 @@ Steps horizontalBounce(Scene& scene, std::int32_t n)
                 } else {
                     v *= p < rightmost / 2 ? 0.99 : 1.01;
                     p -= v;
-                    slideLeft(scene, s, length, p);
+                    slideLeft(scene, s, p);
                 }
             }
             co_yield 1;
@@ -133,16 +145,15 @@ Steps horizontalBounce(Scene& scene, std::int32_t n)
 
 Steps shoot(Scene& scene, std::int32_t n)
 {
-    const auto s = scene.layout.lineText(n);
-    if (s.empty())
+    const ShapedLine& s = scene.line(n);
+    if (s.places.empty())
         co_return; // an empty line takes no room here
-    const std::int32_t length = scene.layout.lineLength(n);
     const double rightmost = scene.rightAlignedX(n);
-    for (std::int32_t b = length; b >= 1; --b) {
+    for (std::int32_t b = s.length; b >= 1; --b) {
         double p = 0;
         while (!(p > rightmost)) {
             p += 0.6;
-            scene.draw((b - 1) * 30.0 + p, scene.y, charAt(s, b));
+            scene.draw(s.x(b) + p, scene.y, s.glyph(b));
             co_yield 1;
         }
     }
@@ -151,9 +162,8 @@ Steps shoot(Scene& scene, std::int32_t n)
 
 Steps trampoline(Scene& scene, std::int32_t n)
 {
-    const auto s = scene.layout.lineText(n);
-    if (!s.empty()) {
-        const std::int32_t length = scene.layout.lineLength(n);
+    const ShapedLine& s = scene.line(n);
+    if (!s.places.empty()) {
         double p = 0;
         double v = 3.0;
         bool right = true;
@@ -167,7 +177,7 @@ Steps trampoline(Scene& scene, std::int32_t n)
                     if (v < 0.1)
                         right = false;
                     p += v;
-                    slideRight(scene, s, length, p);
+                    slideRight(scene, s, p);
                 }
             } else {
                 if (p < 2) {
@@ -179,7 +189,7 @@ Steps trampoline(Scene& scene, std::int32_t n)
                 } else {
                     v *= 1.01;
                     p -= v;
-                    slideLeft(scene, s, length, p);
+                    slideLeft(scene, s, p);
                 }
             }
             co_yield 1;
@@ -190,12 +200,11 @@ Steps trampoline(Scene& scene, std::int32_t n)
 
 Steps appear(Scene& scene, std::int32_t n)
 {
-    const auto s = scene.layout.lineText(n);
-    if (!s.empty()) {
-        const std::int32_t length = scene.layout.lineLength(n);
+    const ShapedLine& s = scene.line(n);
+    if (!s.places.empty()) {
         const double x0 = scene.centredStart(n);
         startAtTop(scene);
-        drawLine(scene, s, length, x0);
+        drawLine(scene, s, s.length, x0);
         // The line stands while its counter runs out, one pump per count.
         co_await idle(40000);
     }
@@ -204,14 +213,15 @@ Steps appear(Scene& scene, std::int32_t n)
 
 Steps typing(Scene& scene, std::int32_t n)
 {
-    const auto s = scene.layout.lineText(n);
-    if (!s.empty()) {
-        const std::int32_t length = scene.layout.lineLength(n);
+    const ShapedLine& s = scene.line(n);
+    if (!s.places.empty()) {
         const double x0 = scene.centredStart(n);
         startAtTop(scene);
-        for (std::int32_t i = 1; i <= length; ++i) {
+        // In the order the text is typed, which is leftwards in a right-to-left script.
+        for (std::int32_t k = 1; k <= s.length; ++k) {
             co_yield 5001;
-            scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
+            const std::int32_t i = s.inReadingOrder(k);
+            scene.draw(x0 + s.x(i), scene.y, s.glyph(i));
         }
         co_await idle(2000);
     }
@@ -220,19 +230,22 @@ Steps typing(Scene& scene, std::int32_t n)
 
 Steps insideOut(Scene& scene, std::int32_t n)
 {
-    auto s = scene.layout.lineText(n);
-    if (!s.empty()) {
-        std::int32_t length = scene.layout.lineLength(n);
+    const ShapedLine& s = scene.line(n);
+    if (!s.places.empty()) {
+        std::int32_t length = s.length;
         const double x0 = scene.centredStart(n);
         startAtTop(scene);
-        if (length % 2 != 0) {
-            s += U' ';
-            ++length;
-        }
+        // An odd line gets a space after its places, so that the halves open in step.
+        const bool padded = length % 2 != 0;
+        length += padded;
+        const auto places = static_cast<std::int32_t>(s.places.size());
+        const auto glyph = [&](std::int32_t i) {
+            return padded && i == places + 1 ? Glyph{U' '} : s.glyph(i);
+        };
         for (std::int32_t i = length / 2 + 1; i <= length; ++i) {
             co_yield 7001;
-            scene.draw(x0 + (i - 1) * 30.0, scene.y, charAt(s, i));
-            scene.draw(x0 + double(length - i) * 30, scene.y, charAt(s, length - i + 1));
+            scene.draw(x0 + s.x(i), scene.y, glyph(i));
+            scene.draw(x0 + s.x(length - i + 1), scene.y, glyph(length - i + 1));
         }
         co_await idle(25000);
     }
@@ -241,32 +254,31 @@ Steps insideOut(Scene& scene, std::int32_t n)
 
 Steps scramble(Scene& scene, std::int32_t n)
 {
-    const auto s = scene.layout.lineText(n);
-    if (!s.empty()) {
-        const std::int32_t length = scene.layout.lineLength(n);
+    const ShapedLine& s = scene.line(n);
+    if (!s.places.empty()) {
         const double x0 = scene.centredStart(n);
         startAtTop(scene);
-        const auto longest = std::max<std::int64_t>(length, static_cast<std::int64_t>(s.size()));
-        std::vector<bool> settled(static_cast<std::size_t>(longest) + 1);
-        const auto count = static_cast<std::int32_t>(s.size());
+        const auto count = static_cast<std::int32_t>(s.places.size());
+        std::vector<bool> settled(static_cast<std::size_t>(count) + 1);
         for (std::int32_t t = 0;;) {
             for (std::int32_t i = 1; i <= count; ++i) {
                 co_yield 21;
                 const auto r = static_cast<std::int32_t>(scene.random01() * 70 + 1) + 1;
-                const double x = x0 + (i - 1) * 30.0;
+                const double x = x0 + s.x(i);
                 if (settled[i] || r == 2) {
                     settled[i] = true;
-                    scene.draw(x, scene.y, charAt(s, i));
+                    scene.draw(x, scene.y, s.glyph(i));
                 } else {
                     const auto code = static_cast<char32_t>(
                         static_cast<std::int32_t>(scene.random01() * 95 + 1) + 32);
-                    scene.draw(x, scene.y, code);
+                    // No wider than the place, or it would stay beside a narrow letter.
+                    scene.draw(x, scene.y, Glyph{code, nullptr, s.glyph(i).width});
                 }
             }
             ++t;
             bool done = false;
             if (t > 150) {
-                drawLine(scene, s, length, x0);
+                drawLine(scene, s, s.length, x0);
                 done = true;
             }
             co_yield 1;

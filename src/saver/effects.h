@@ -2,10 +2,14 @@
 
 #include "chardrawer.h"
 #include "linelayout.h"
+#include "shaping.h"
 #include "steps.h"
 
+#include <QString>
 #include <cstdint>
+#include <optional>
 #include <random>
+#include <vector>
 
 namespace sentari::saver {
 
@@ -33,8 +37,9 @@ struct Scene {
     static constexpr std::int32_t LineHeight = 35;
     static constexpr std::int32_t Pitch = 30;
 
-    Scene(CharDrawer& drawer, SceneGeometry geometry, std::uint32_t seed = std::random_device{}())
-        : drawer(drawer), geometry(geometry), rng(seed)
+    Scene(CharDrawer& drawer, GlyphCache& cache, SceneGeometry geometry,
+          std::uint32_t seed = std::random_device{}())
+        : drawer(drawer), geometry(geometry), rng(seed), shaper_(cache)
     {
     }
 
@@ -46,16 +51,26 @@ struct Scene {
     bool unlocked = false;            // stops "Scramble" under the unlock panel
     std::mt19937 rng;
 
+    // Breaks the quote into display lines for this screen; each is shaped when first drawn.
+    void setQuote(const QString& quote);
+    const ShapedLine& line(std::int32_t n);
+
     double random01() { return std::generate_canonical<double, 53>(rng); }
     void draw(double x, double atY, char32_t ch) { drawer.drawChar(x, atY, ch); }
-    double centredStart(std::int32_t n) const
+    void draw(double x, double atY, const Glyph& glyph) { drawer.drawGlyph(x, atY, glyph); }
+    double centredStart(std::int32_t n) { return (geometry.screenWidth - line(n).width) / 2; }
+    // Where the line's visible places, each a cell wide where a pitch stands, end at the
+    // right edge.
+    std::int32_t rightAlignedX(std::int32_t n)
     {
-        return (geometry.screenWidth - double(Pitch) * layout.lineLength(n)) / 2;
+        return static_cast<std::int32_t>(geometry.clientWidth -
+                                         line(n).visibleWidth * geometry.cellWidth / Pitch);
     }
-    std::int32_t rightAlignedX(std::int32_t n) const
-    {
-        return layout.rightAlignedX(n, geometry.clientWidth, geometry.cellWidth);
-    }
+
+private:
+    TextShaper shaper_;
+    bool rightToLeft_ = false;
+    std::vector<std::optional<ShapedLine>> shaped_;
 };
 
 // Moves y on by a line (times step when not 0); a full screen pauses, clears and

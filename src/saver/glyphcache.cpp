@@ -25,7 +25,7 @@ GlyphCache::GlyphCache(const QString& family, std::uint32_t background,
 
     for (char32_t ch = 32; ch < 128; ++ch) {
         asciiColour_[ch] = pickColour();
-        ascii_[ch] = render(ch, asciiColour_[ch]);
+        ascii_[ch] = render(QString(QChar(char16_t(ch))), asciiColour_[ch]);
     }
 }
 
@@ -40,15 +40,35 @@ std::uint32_t GlyphCache::pickColour()
     return static_cast<std::uint32_t>(r * double(high - low + 1) + low);
 }
 
-QImage GlyphCache::render(char32_t ch, std::uint32_t colour) const
+QImage GlyphCache::render(const QString& text, std::uint32_t colour, int width) const
 {
-    QImage cell(CellSize, CellSize, QImage::Format_RGB32);
-    cell.fill(platform::toQColor(background_));
+    QImage cell(width, CellSize, QImage::Format_RGB32);
+    cell.fill(background());
     QPainter p(&cell);
     p.setFont(font_);
     p.setPen(platform::toQColor(colour));
-    p.drawText(QPoint(2, 5 + ascent_), QString::fromUcs4(&ch, 1));
+    p.drawText(QPoint(Left, baseline()), text);
     return cell;
+}
+
+QColor GlyphCache::background() const
+{
+    return platform::toQColor(background_);
+}
+
+Glyph GlyphCache::cluster(const std::u32string& text, int width)
+{
+    if (text.empty())
+        return {};
+    const char32_t first = text.front();
+    if (text.size() == 1 && width == 0)
+        return Glyph{first};
+    auto it = clusters_.find(text);
+    if (it == clusters_.end()) {
+        const QString s = QString::fromUcs4(text.data(), qsizetype(text.size()));
+        it = clusters_.emplace(text, render(s, colourOf(first), std::max(CellSize, width))).first;
+    }
+    return Glyph{first, &it->second, width};
 }
 
 const QImage& GlyphCache::cell(char32_t ch)
@@ -58,7 +78,8 @@ const QImage& GlyphCache::cell(char32_t ch)
     auto it = other_.find(ch);
     if (it == other_.end()) {
         const auto colour = pickColour();
-        it = other_.emplace(ch, std::make_pair(render(ch, colour), colour)).first;
+        it = other_.emplace(ch, std::make_pair(render(QString::fromUcs4(&ch, 1), colour), colour))
+                 .first;
     }
     return it->second.first;
 }
@@ -73,7 +94,7 @@ std::uint32_t GlyphCache::colourOf(char32_t ch)
 
 std::size_t GlyphCache::size() const
 {
-    return 96 + other_.size();
+    return 96 + other_.size() + clusters_.size();
 }
 
 ImageCanvas::ImageCanvas(QImage& image, GlyphCache& cache, QSize cellRect, QRgb background,
@@ -84,14 +105,16 @@ ImageCanvas::ImageCanvas(QImage& image, GlyphCache& cache, QSize cellRect, QRgb 
 {
 }
 
-void ImageCanvas::drawCell(char32_t ch, std::int32_t x, std::int32_t y)
+void ImageCanvas::drawCell(const Glyph& glyph, std::int32_t x, std::int32_t y)
 {
+    const QImage& cell = glyph.picture ? *glyph.picture : cache_.cell(glyph.ch);
+    const QSize size(std::min(glyph.width > 0 ? glyph.width : cellRect_.width(), cell.width()),
+                     cellRect_.height());
     const QRect owned = area().intersected(image_.rect());
     const QPoint at = QPoint(x, y) + owned.topLeft();
-    const QRect target = QRect(at, cellRect_).intersected(owned);
+    const QRect target = QRect(at, size).intersected(owned);
     if (target.isEmpty())
         return;
-    const QImage& cell = cache_.cell(ch);
     const int sx = target.x() - at.x();
     const int sy = target.y() - at.y();
     const auto bytes = static_cast<std::size_t>(target.width()) * 4;

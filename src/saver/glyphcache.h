@@ -10,17 +10,21 @@
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <string>
 #include <unordered_map>
 
 namespace sentari::saver {
 
 // Pre-rendered character cells: printable ASCII at start, anything else printable the
 // first time it is drawn. Each cell is 40 x 40 with the character at (2, 5) in a face
-// 23 pixels high; drawing copies only the cell rectangle's part.
+// 23 pixels high; drawing copies only the cell rectangle's part. A cluster of several
+// characters, or one wider than a place, gets a picture of its own, as wide as it needs.
 class GlyphCache {
 public:
     static constexpr int CellSize = 40;
     static constexpr int FontHeight = 23;
+    static constexpr int Left = 2; // where the pen starts in a cell
+    static constexpr int Top = 5;
 
     // foreground nothing: a random light colour per character code.
     GlyphCache(const QString& family, std::uint32_t background,
@@ -30,8 +34,16 @@ public:
     std::uint32_t colourOf(char32_t ch);
     std::size_t size() const;
 
+    // The glyph of a cluster standing on its own; width: the columns it needs, 0 for those
+    // of a cell.
+    Glyph cluster(const std::u32string& text, int width);
+
+    const QFont& font() const { return font_; }
+    int baseline() const { return Top + ascent_; }
+    QColor background() const;
+
 private:
-    QImage render(char32_t ch, std::uint32_t colour) const;
+    QImage render(const QString& text, std::uint32_t colour, int width = CellSize) const;
     std::uint32_t pickColour();
 
     QFont font_;
@@ -42,6 +54,7 @@ private:
     std::array<QImage, 128> ascii_;
     std::array<std::uint32_t, 128> asciiColour_{};
     std::unordered_map<char32_t, std::pair<QImage, std::uint32_t>> other_;
+    std::unordered_map<std::u32string, QImage> clusters_; // node-based: pictures stay put
 };
 
 // Draws cells into an image and remembers what changed since the last frame.
@@ -51,7 +64,7 @@ public:
     ImageCanvas(QImage& image, GlyphCache& cache, QSize cellRect, QRgb background,
                 std::optional<QRect> area = std::nullopt);
 
-    void drawCell(char32_t ch, std::int32_t x, std::int32_t y) override;
+    void drawCell(const Glyph& glyph, std::int32_t x, std::int32_t y) override;
     void clear() override;
 
     QRect takeDirty();

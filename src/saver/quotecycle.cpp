@@ -1,23 +1,12 @@
 #include "quotecycle.h"
 
-#include <QList>
-
 namespace sentari::saver {
-
-std::u32string codePoints(const QString& text)
-{
-    std::u32string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (char32_t c : text.toUcs4())
-        out.push_back(c);
-    return out;
-}
 
 Steps quoteCycles(Scene& scene, std::int32_t transition, CycleHooks hooks)
 {
     // Roughly a second of passes: how long an empty screen waits before asking again.
     constexpr std::int64_t EmptyWait = 40000;
-    std::u32string quote;
+    QString quote;
     for (;;) {
         try {
             const auto fetched = hooks.fetchQuote();
@@ -27,14 +16,14 @@ Steps quoteCycles(Scene& scene, std::int32_t transition, CycleHooks hooks)
                 if (hooks.noDataFile)
                     hooks.noDataFile();
             } else {
-                quote = codePoints(fetched.text);
+                quote = fetched.text;
             }
         } catch (...) {
             // A quote that cannot be fetched now is not worth stopping the saver for.
         }
-        if (quote.empty())
+        if (quote.isEmpty())
             co_await idle(EmptyWait);
-        scene.layout.breakLines(quote, scene.geometry.screenWidth);
+        scene.setQuote(quote);
         std::int32_t effect = transition;
         if (transition == 0)
             effect = static_cast<std::int32_t>(scene.random01() * 8) + 1;
@@ -49,8 +38,7 @@ Steps quoteCycles(Scene& scene, std::int32_t transition, CycleHooks hooks)
 
 Steps unlockMessage(Scene& scene)
 {
-    scene.layout.breakLines(codePoints(QString::fromUtf16(UnlockMessage)),
-                            scene.geometry.screenWidth);
+    scene.setQuote(QString::fromUtf16(UnlockMessage));
     scene.y = 0;
     for (std::int32_t n = 1; n <= scene.layout.lineCount(); ++n)
         co_await scramble(scene, n);

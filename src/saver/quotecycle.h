@@ -24,8 +24,6 @@ struct CycleHooks {
     std::function<void()> noDataFile; // told each time the store has no data file
 };
 
-std::u32string codePoints(const QString& text);
-
 // Quote after quote: fetch, break into lines, bring each line in with the effect (a new
 // random one per quote for transition 0), pause, clear. Never ends by itself.
 Steps quoteCycles(Scene& scene, std::int32_t transition, CycleHooks hooks);

@@ -34,7 +34,7 @@ QSize cellRect(const platform::TwipsScale& twips)
 SaverEngine::Head::Head(QImage& image, GlyphCache& cache, QSize cell, QRgb background, QRect area,
                         const SaverSettings& settings, std::uint32_t seed)
     : canvas(image, cache, cell, background, area), drawer(canvas, clock),
-      scene(drawer, geometryFor(area.size(), cell.width()), seed), animator(clock)
+      scene(drawer, cache, geometryFor(area.size(), cell.width()), seed), animator(clock)
 {
     drawer.setSpeed(settings.speed);
     scene.quotePause = settings.pausePasses();

@@ -2,6 +2,7 @@
 
 #include "saver/chardrawer.h"
 #include "saver/effects.h"
+#include "saver/glyphcache.h"
 #include "saver/steps.h"
 
 #include <QRect>
@@ -17,13 +18,14 @@ public:
         std::int32_t x;
         std::int32_t y;
         std::int64_t at;
+        std::int32_t width; // 0: a whole cell
     };
 
     explicit RecordingCanvas(const sentari::saver::AnimationClock& clock) : clock_(clock) {}
 
-    void drawCell(char32_t ch, std::int32_t x, std::int32_t y) override
+    void drawCell(const sentari::saver::Glyph& glyph, std::int32_t x, std::int32_t y) override
     {
-        draws.push_back({ch, x, y, clock_.now()});
+        draws.push_back({glyph.ch, x, y, clock_.now(), glyph.width});
     }
     void clear() override
     {
@@ -66,11 +68,12 @@ struct Bench {
     sentari::saver::AnimationClock clock;
     RecordingCanvas canvas{clock};
     sentari::saver::CharDrawer drawer{canvas, clock};
+    sentari::saver::GlyphCache cache{QString(), 0, 0xFFFFFF, 1};
     sentari::saver::Scene scene;
     std::int64_t passes = 0;
 
     explicit Bench(double width = 1024, double height = 768, std::int32_t speed = 1)
-        : scene(drawer, geometry(width, height), 12345)
+        : scene(drawer, cache, geometry(width, height), 12345)
     {
         drawer.setSpeed(speed);
     }
@@ -85,7 +88,7 @@ struct Bench {
     }
     void setText(const std::u32string& text)
     {
-        scene.layout.breakLines(text, scene.geometry.screenWidth);
+        scene.setQuote(QString::fromUcs4(text.data(), qsizetype(text.size())));
     }
     // Runs to the end, as the window would, and counts the passes asked for.
     void run(sentari::saver::Steps steps)

@@ -91,14 +91,14 @@ private slots:
         image.fill(qRgb(0, 0, 0));
         GlyphCache cache(QString(), 0x0000FF, 0xFFFFFF, 1); // red background cells
         ImageCanvas canvas(image, cache, QSize(32, 34), qRgb(0, 0, 0));
-        canvas.drawCell(U' ', 10, 20);
+        canvas.drawCell(Glyph{U' '}, 10, 20);
         QCOMPARE(canvas.takeDirty(), QRect(10, 20, 32, 34));
         QCOMPARE(QColor(image.pixel(10, 20)), QColor(255, 0, 0));
         QCOMPARE(QColor(image.pixel(41, 53)), QColor(255, 0, 0));
         QCOMPARE(QColor(image.pixel(42, 20)), QColor(0, 0, 0));
         QCOMPARE(QColor(image.pixel(10, 54)), QColor(0, 0, 0));
         // Partly off the picture: clipped, not refused.
-        canvas.drawCell(U' ', -20, 80);
+        canvas.drawCell(Glyph{U' '}, -20, 80);
         QCOMPARE(canvas.takeDirty(), QRect(0, 80, 12, 20));
         canvas.clear();
         QCOMPARE(canvas.takeDirty(), image.rect());

@@ -79,5 +79,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestQuoteCycle)
+QTEST_MAIN(TestQuoteCycle)
 #include "tst_quotecycle.moc"

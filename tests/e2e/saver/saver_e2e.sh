@@ -6,6 +6,7 @@ case_name=$1
 saver=$2
 host_window=${3:-}
 other_client=${4:-}
+text_ref=${5:-}
 
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 
@@ -345,6 +346,87 @@ xscreensaver)
     for _ in $(seq 50); do pgrep -f "^sentarisaver " >/dev/null || break; sleep 0.1; done
     ! pgrep -f "^sentarisaver " >/dev/null || fail "the hack stayed after xscreensaver stopped it"
     ask -exit
+    ;;
+script_hebrew | script_arabic | script_tab)
+    # A quote of each kind, brought in by "Appear" in white on black and read off the screen
+    # once its first line stands (at y 30, one cell high): the quote, and what to check.
+    #   right_end: the first letter in memory (the only tall one) stands at the right end,
+    #              as in Qt's own rendering of the line
+    #   joined:    Qt's rendering of the word, with a ligature: as wide, broken only where
+    #              a letter does not join the next, the same pixels
+    #   same_as:   exactly the picture of this other quote
+    declare -A quotes=(
+        [script_hebrew]='לכו נא'
+        [script_arabic]='سلام'
+        [script_tab]=$'aaaa\tbbbb\tcccc\tdddd\teeee\tffff\tgggg'
+    )
+    declare -A checks=([script_hebrew]=right_end [script_arabic]=joined [script_tab]=same_as)
+    declare -A others=([script_tab]='aaaa bbbb cccc dddd eeee ffff gggg')
+    font="DejaVu Sans"
+    [[ -n $(fc-list "$font") ]] || { echo "SKIP: $font missing (fonts-dejavu-core)"; exit 77; }
+    quote=${quotes[$case_name]}
+    band=1920x34+0+30
+    show_quote() { # quote, screenshot
+        printf '%s\r\n' "$1" >"$work/quotes.txt"
+        write_ini scrTransition=5 scrTiming=0 scrForegroundColor=16777215 scrBackgroundColor=0 "scrFont=$font"
+        start_saver /s
+        sleep 1.5
+        import -window root "$2" 2>/dev/null || fail "no screenshot"
+        xdotool key x
+        wait_exit "$saver_pid" 2 || fail "did not end on a key"
+        saver_pid=
+    }
+    # The bounding box (W H X Y) of the ink within an area of a picture.
+    ink() { convert "$1" -crop "$2" +repage -colorspace Gray -threshold 25% -format '%@' info: | tr 'x+' '  '; }
+    # The middle of the topmost ink of an area, as a fraction of the ink's width from its left.
+    top_at() {
+        local w h x y tw th tx ty
+        read -r w h x y <<<"$(ink "$1" "$2")"
+        read -r tw th tx ty <<<"$(convert "$1" -crop "$2" +repage -crop "${w}x2+$x+$y" +repage \
+            -colorspace Gray -threshold 25% -format '%@' info: | tr 'x+' '  ')"
+        awk -v w="$w" -v tw="$tw" -v tx="$tx" 'BEGIN { printf "%.2f", (tx + tw / 2) / w }'
+    }
+    # Columns without ink within an area.
+    empty_columns() {
+        local cw=${2%%x*}
+        convert "$1" -crop "$2" +repage -colorspace Gray -threshold 25% -scale "${cw}x1!" -threshold 0 \
+            -negate -format '%[fx:round(mean*w)]' info:
+    }
+    show_quote "$quote" "$work/saver.png"
+    read -r w h x y <<<"$(ink "$work/saver.png" "$band")"
+    ((w > 0 && h > 0)) || fail "nothing on the first line"
+    case ${checks[$case_name]} in
+    right_end)
+        "$text_ref" "$font" "$quote" "$work/ref.png" || fail "no reference rendering"
+        ref=$(top_at "$work/ref.png" 100%x100%+0+0)
+        awk -v r="$ref" 'BEGIN { exit !(r > 0.7) }' || fail "in Qt's rendering the tall letter is not at the right end ($ref)"
+        got=$(top_at "$work/saver.png" "$band")
+        awk -v g="$got" 'BEGIN { exit !(g > 0.7) }' || fail "the first letter is not at the right end ($got of the line)"
+        ;;
+    joined)
+        "$text_ref" "$font" "$quote" "$work/ref.png" || fail "no reference rendering"
+        read -r rw rh rx ry <<<"$(ink "$work/ref.png" 100%x100%+0+0)"
+        ((w >= rw - 3 && w <= rw + 3)) || fail "the word is ${w} pixels wide, joined it is ${rw}"
+        # The letters touch where they join, and only there: the word has the empty columns
+        # of Qt's rendering, where a letter does not join the next.
+        gaps=$(empty_columns "$work/saver.png" "${w}x${h}+$x+$((y + 30))")
+        ref_gaps=$(empty_columns "$work/ref.png" "${rw}x${rh}+$rx+$ry")
+        [[ $gaps == "$ref_gaps" ]] || fail "the word has $gaps empty columns inside, joined it has $ref_gaps"
+        # Its pixels are those of Qt's rendering.
+        convert "$work/saver.png" -crop "${w}x${h}+$x+$((y + 30))" +repage -background black \
+            -extent "${rw}x${rh}" "$work/word.png"
+        convert "$work/ref.png" -crop "${rw}x${rh}+$rx+$ry" +repage "$work/refword.png"
+        differ=$(compare -metric AE -fuzz 40% "$work/word.png" "$work/refword.png" null: 2>&1)
+        awk -v d="$differ" -v n="$((rw * rh))" 'BEGIN { exit !(d < 0.1 * n) }' || fail "the word differs from Qt's rendering in $differ of $((rw * rh)) pixels"
+        ;;
+    same_as)
+        show_quote "${others[$case_name]}" "$work/other.png"
+        differ=$(compare -metric AE "$work/saver.png" "$work/other.png" null: 2>&1)
+        [[ $differ == 0 ]] || fail "differs from the quote with spaces in $differ pixels"
+        read -r w2 h2 x2 y2 <<<"$(ink "$work/saver.png" 1920x34+0+65)"
+        ((w2 > 0)) || fail "no second line"
+        ;;
+    esac
     ;;
 *)
     fail "unknown case"
