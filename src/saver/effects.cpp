@@ -1,5 +1,7 @@
 #include "effects.h"
 
+#include <QtGlobal>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -23,7 +25,7 @@ void drawLine(Scene& scene, const ShapedLine& s, std::int32_t length, double x)
 // The line moved on to p, with a space wiping the place it left behind it.
 void slideRight(Scene& scene, const ShapedLine& s, double p)
 {
-    scene.draw(p - 30, scene.y, U' ');
+    scene.draw(p - Scene::Pitch, scene.y, U' ');
     drawLine(scene, s, s.length, p);
 }
 
@@ -72,82 +74,73 @@ Steps nextLine(Scene& scene, double step)
     }
 }
 
-Steps waves(Scene& scene, std::int32_t n, std::int32_t spacing)
+namespace {
+
+Steps waves(Scene& scene, const ShapedLine& s, std::int32_t n)
 {
-    const ShapedLine& s = scene.line(n);
-    if (!s.places.empty()) {
-        const std::int32_t length = s.length;
-        const double x0 = scene.centredStart(n);
-        startAtTop(scene);
-        double amplitude = 20;
-        double phase = 0;
-        double increment = 0.0009;
-        for (std::int32_t frame = 0;;) {
-            for (std::int32_t i = 1; i <= length; ++i) {
-                phase += increment;
-                scene.draw(x0 + s.x(i), scene.y + amplitude * std::sin(double(i) * spacing + phase),
-                           s.glyph(i));
-            }
-            if (frame > 700) {
-                amplitude *= 0.993;
-                increment *= 1.007;
-            }
-            ++frame;
-            if (frame <= 1000) {
-                co_yield 1;
-                continue;
-            }
-            // Settle: wipe the last crest and trough, then the line on its base line.
-            for (std::int32_t j = 1; j <= length; ++j) {
-                const double x = x0 + s.x(j);
-                scene.draw(x, scene.y - amplitude, U' ');
-                scene.draw(x, scene.y + amplitude, U' ');
-                scene.draw(x, scene.y, s.glyph(j));
-            }
-            co_yield 1;
-            break;
+    constexpr std::int32_t spacing = 56;
+    const std::int32_t length = s.length;
+    const double x0 = scene.centredStart(n);
+    double amplitude = 20;
+    double phase = 0;
+    double increment = 0.0009;
+    for (std::int32_t frame = 0;;) {
+        for (std::int32_t i = 1; i <= length; ++i) {
+            phase += increment;
+            scene.draw(x0 + s.x(i), scene.y + amplitude * std::sin(double(i) * spacing + phase),
+                       s.glyph(i));
         }
+        if (frame > 700) {
+            amplitude *= 0.993;
+            increment *= 1.007;
+        }
+        ++frame;
+        if (frame <= 1000) {
+            co_yield 1;
+            continue;
+        }
+        // Settle: wipe the last crest and trough, then the line on its base line.
+        for (std::int32_t j = 1; j <= length; ++j) {
+            const double x = x0 + s.x(j);
+            scene.draw(x, scene.y - amplitude, U' ');
+            scene.draw(x, scene.y + amplitude, U' ');
+            scene.draw(x, scene.y, s.glyph(j));
+        }
+        co_yield 1;
+        break;
     }
-    co_await nextLine(scene, 1.5);
 }
 
-Steps horizontalBounce(Scene& scene, std::int32_t n)
+Steps horizontalBounce(Scene& scene, const ShapedLine& s, std::int32_t n)
 {
-    const ShapedLine& s = scene.line(n);
-    if (!s.places.empty()) {
-        const double rightmost = scene.rightAlignedX(n);
-        double p = 0;
-        double v = 0.5;
-        bool right = true;
-        for (bool done = false; !done;) {
-            if (right) {
-                if (p > rightmost) {
-                    right = false;
-                } else {
-                    v *= p < rightmost / 2 ? 1.01 : 0.99;
-                    p += v;
-                    slideRight(scene, s, p);
-                }
+    const double rightmost = scene.rightAlignedX(n);
+    double p = 0;
+    double v = 0.5;
+    bool right = true;
+    for (bool done = false; !done;) {
+        if (right) {
+            if (p > rightmost) {
+                right = false;
             } else {
-                if (p < 0) {
-                    done = true;
-                } else {
-                    v *= p < rightmost / 2 ? 0.99 : 1.01;
-                    p -= v;
-                    slideLeft(scene, s, p);
-                }
+                v *= p < rightmost / 2 ? 1.01 : 0.99;
+                p += v;
+                slideRight(scene, s, p);
             }
-            co_yield 1;
+        } else {
+            if (p < 0) {
+                done = true;
+            } else {
+                v *= p < rightmost / 2 ? 0.99 : 1.01;
+                p -= v;
+                slideLeft(scene, s, p);
+            }
         }
+        co_yield 1;
     }
-    co_await nextLine(scene, 0);
 }
 
-Steps shoot(Scene& scene, std::int32_t n)
+Steps shoot(Scene& scene, const ShapedLine& s, std::int32_t n)
 {
-    const ShapedLine& s = scene.line(n);
-    if (s.places.empty())
-        co_return; // an empty line takes no room here
     const double rightmost = scene.rightAlignedX(n);
     for (std::int32_t b = s.length; b >= 1; --b) {
         double p = 0;
@@ -157,159 +150,177 @@ Steps shoot(Scene& scene, std::int32_t n)
             co_yield 1;
         }
     }
-    co_await nextLine(scene, 0);
 }
 
-Steps trampoline(Scene& scene, std::int32_t n)
+Steps trampoline(Scene& scene, const ShapedLine& s, std::int32_t /*n*/)
 {
-    const ShapedLine& s = scene.line(n);
-    if (!s.places.empty()) {
-        double p = 0;
-        double v = 3.0;
-        bool right = true;
-        std::int32_t ceiling = 310;
-        for (bool done = false; !done;) {
-            if (right) {
-                if (p > ceiling) {
-                    right = false;
-                } else {
-                    v *= 0.99;
-                    if (v < 0.1)
-                        right = false;
-                    p += v;
-                    slideRight(scene, s, p);
-                }
+    double p = 0;
+    double v = 3.0;
+    bool right = true;
+    std::int32_t ceiling = 310;
+    for (bool done = false; !done;) {
+        if (right) {
+            if (p > ceiling) {
+                right = false;
             } else {
-                if (p < 2) {
-                    right = true;
-                    v = 3.0;
-                    ceiling -= 50;
-                    if (ceiling < 200)
-                        done = true;
-                } else {
-                    v *= 1.01;
-                    p -= v;
-                    slideLeft(scene, s, p);
-                }
+                v *= 0.99;
+                if (v < 0.1)
+                    right = false;
+                p += v;
+                slideRight(scene, s, p);
             }
-            co_yield 1;
-        }
-    }
-    co_await nextLine(scene, 0);
-}
-
-Steps appear(Scene& scene, std::int32_t n)
-{
-    const ShapedLine& s = scene.line(n);
-    if (!s.places.empty()) {
-        const double x0 = scene.centredStart(n);
-        startAtTop(scene);
-        drawLine(scene, s, s.length, x0);
-        // The line stands while its counter runs out, one pump per count.
-        co_await idle(40000);
-    }
-    co_await nextLine(scene, 0);
-}
-
-Steps typing(Scene& scene, std::int32_t n)
-{
-    const ShapedLine& s = scene.line(n);
-    if (!s.places.empty()) {
-        const double x0 = scene.centredStart(n);
-        startAtTop(scene);
-        // In the order the text is typed, which is leftwards in a right-to-left script.
-        for (std::int32_t k = 1; k <= s.length; ++k) {
-            co_yield 5001;
-            const std::int32_t i = s.inReadingOrder(k);
-            scene.draw(x0 + s.x(i), scene.y, s.glyph(i));
-        }
-        co_await idle(2000);
-    }
-    co_await nextLine(scene, 0);
-}
-
-Steps insideOut(Scene& scene, std::int32_t n)
-{
-    const ShapedLine& s = scene.line(n);
-    if (!s.places.empty()) {
-        std::int32_t length = s.length;
-        const double x0 = scene.centredStart(n);
-        startAtTop(scene);
-        // An odd line gets a space after its places, so that the halves open in step.
-        const bool padded = length % 2 != 0;
-        length += padded;
-        const auto places = static_cast<std::int32_t>(s.places.size());
-        const auto glyph = [&](std::int32_t i) {
-            return padded && i == places + 1 ? Glyph{U' '} : s.glyph(i);
-        };
-        for (std::int32_t i = length / 2 + 1; i <= length; ++i) {
-            co_yield 7001;
-            scene.draw(x0 + s.x(i), scene.y, glyph(i));
-            scene.draw(x0 + s.x(length - i + 1), scene.y, glyph(length - i + 1));
-        }
-        co_await idle(25000);
-    }
-    co_await nextLine(scene, 0);
-}
-
-Steps scramble(Scene& scene, std::int32_t n)
-{
-    const ShapedLine& s = scene.line(n);
-    if (!s.places.empty()) {
-        const double x0 = scene.centredStart(n);
-        startAtTop(scene);
-        const auto count = static_cast<std::int32_t>(s.places.size());
-        std::vector<bool> settled(static_cast<std::size_t>(count) + 1);
-        for (std::int32_t t = 0;;) {
-            for (std::int32_t i = 1; i <= count; ++i) {
-                co_yield 21;
-                const auto r = static_cast<std::int32_t>(scene.random01() * 70 + 1) + 1;
-                const double x = x0 + s.x(i);
-                if (settled[i] || r == 2) {
-                    settled[i] = true;
-                    scene.draw(x, scene.y, s.glyph(i));
-                } else {
-                    const auto code = static_cast<char32_t>(
-                        static_cast<std::int32_t>(scene.random01() * 95 + 1) + 32);
-                    // No wider than the place, or it would stay beside a narrow letter.
-                    scene.draw(x, scene.y, Glyph{code, nullptr, s.glyph(i).width});
-                }
+        } else {
+            if (p < 2) {
+                right = true;
+                v = 3.0;
+                ceiling -= 50;
+                if (ceiling < 200)
+                    done = true;
+            } else {
+                v *= 1.01;
+                p -= v;
+                slideLeft(scene, s, p);
             }
-            ++t;
-            bool done = false;
-            if (t > 150) {
-                drawLine(scene, s, s.length, x0);
-                done = true;
-            }
-            co_yield 1;
-            if (scene.unlocked || done)
-                break;
         }
+        co_yield 1;
     }
-    co_await nextLine(scene, 0);
+}
+
+Steps appear(Scene& scene, const ShapedLine& s, std::int32_t n)
+{
+    const double x0 = scene.centredStart(n);
+    drawLine(scene, s, s.length, x0);
+    // The line stands while its counter runs out, one pump per count.
+    co_await idle(40000);
+}
+
+Steps typing(Scene& scene, const ShapedLine& s, std::int32_t n)
+{
+    const double x0 = scene.centredStart(n);
+    // In the order the text is typed, which is leftwards in a right-to-left script.
+    for (std::int32_t k = 1; k <= s.length; ++k) {
+        co_yield 5001;
+        const std::int32_t i = s.inReadingOrder(k);
+        scene.draw(x0 + s.x(i), scene.y, s.glyph(i));
+    }
+    co_await idle(2000);
+}
+
+Steps insideOut(Scene& scene, const ShapedLine& s, std::int32_t n)
+{
+    std::int32_t length = s.length;
+    const double x0 = scene.centredStart(n);
+    // An odd line gets a space after its places, so that the halves open in step.
+    const bool padded = length % 2 != 0;
+    length += padded;
+    const auto places = static_cast<std::int32_t>(s.places.size());
+    const auto glyph = [&](std::int32_t i) {
+        return padded && i == places + 1 ? Glyph{U' '} : s.glyph(i);
+    };
+    for (std::int32_t i = length / 2 + 1; i <= length; ++i) {
+        co_yield 7001;
+        scene.draw(x0 + s.x(i), scene.y, glyph(i));
+        scene.draw(x0 + s.x(length - i + 1), scene.y, glyph(length - i + 1));
+    }
+    co_await idle(25000);
+}
+
+Steps scramble(Scene& scene, const ShapedLine& s, std::int32_t n)
+{
+    const double x0 = scene.centredStart(n);
+    const auto count = static_cast<std::int32_t>(s.places.size());
+    std::vector<bool> settled(static_cast<std::size_t>(count) + 1);
+    for (std::int32_t t = 0;;) {
+        for (std::int32_t i = 1; i <= count; ++i) {
+            co_yield 21;
+            const auto r = static_cast<std::int32_t>(scene.random01() * 70 + 1) + 1;
+            const double x = x0 + s.x(i);
+            if (settled[i] || r == 2) {
+                settled[i] = true;
+                scene.draw(x, scene.y, s.glyph(i));
+            } else {
+                const auto code = static_cast<char32_t>(
+                    static_cast<std::int32_t>(scene.random01() * 95 + 1) + 32);
+                // No wider than the place, or it would stay beside a narrow letter.
+                scene.draw(x, scene.y, Glyph{code, nullptr, s.glyph(i).width});
+            }
+        }
+        ++t;
+        bool done = false;
+        if (t > 150) {
+            drawLine(scene, s, s.length, x0);
+            done = true;
+        }
+        co_yield 1;
+        if (scene.unlocked || done)
+            break;
+    }
+}
+
+} // namespace
+
+namespace {
+// "Random" (list index 0) stands before them in the options list.
+constexpr std::array<EffectInfo, keys::TransitionEffects> Transitions{{
+    {Effect::Waves,
+     QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Waves"),
+     waves,
+     {.lineStep = 1.5}},
+    {Effect::HorizontalBounce,
+     QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Horizontal bounce"),
+     horizontalBounce,
+     {.startsAtTop = false}},
+    {Effect::Shoot,
+     QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Shoot"),
+     shoot,
+     {.startsAtTop = false, .emptyLineTakesRoom = false}},
+    {Effect::Trampoline,
+     QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Trampoline"),
+     trampoline,
+     {.startsAtTop = false}},
+    {Effect::Appear, QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Appear"), appear, {}},
+    {Effect::Typing, QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Typing"), typing, {}},
+    {Effect::InsideOut,
+     QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "InsideOut"),
+     insideOut,
+     {}},
+    {Effect::Scramble,
+     QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Scramble"),
+     scramble,
+     {}},
+}};
+// A count raised without its entry would leave an effect that draws nothing.
+static_assert(std::ranges::none_of(Transitions,
+                                   [](const EffectInfo& e) { return e.draw == nullptr; }),
+              "every transition effect has its entry");
+// The list index a user's setting stores is the effect's value.
+static_assert([] {
+    for (std::size_t i = 0; i < Transitions.size(); ++i)
+        if (std::size_t(Transitions[i].id) != i + 1)
+            return false;
+    return true;
+}());
+} // namespace
+
+const std::array<EffectInfo, keys::TransitionEffects>& effects()
+{
+    return Transitions;
 }
 
 Steps runEffect(Scene& scene, std::int32_t index, std::int32_t n)
 {
-    switch (static_cast<Effect>(index)) {
-    case Effect::HorizontalBounce:
-        return horizontalBounce(scene, n);
-    case Effect::Shoot:
-        return shoot(scene, n);
-    case Effect::Trampoline:
-        return trampoline(scene, n);
-    case Effect::Appear:
-        return appear(scene, n);
-    case Effect::Typing:
-        return typing(scene, n);
-    case Effect::InsideOut:
-        return insideOut(scene, n);
-    case Effect::Scramble:
-        return scramble(scene, n);
-    case Effect::Waves:
-    default:
-        return waves(scene, n);
+    const auto& list = effects();
+    const EffectInfo& effect =
+        index >= 1 && index <= std::int32_t(list.size()) ? list[std::size_t(index - 1)] : list[0];
+    const ShapedLine& s = scene.line(n);
+    if (s.places.empty() && !effect.frame.emptyLineTakesRoom)
+        co_return;
+    if (!s.places.empty()) {
+        if (effect.frame.startsAtTop)
+            startAtTop(scene);
+        co_await effect.draw(scene, s, n);
     }
+    co_await nextLine(scene, effect.frame.lineStep);
 }
 
 } // namespace sentari::saver

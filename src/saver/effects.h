@@ -2,10 +2,12 @@
 
 #include "chardrawer.h"
 #include "linelayout.h"
+#include "settings/keys.h"
 #include "shaping.h"
 #include "steps.h"
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -79,16 +81,28 @@ Steps nextLine(Scene& scene, double step);
 // Lets pending input through passes + 1 times.
 Steps idle(std::int64_t passes);
 
-Steps waves(Scene& scene, std::int32_t n, std::int32_t spacing = 56);
-Steps horizontalBounce(Scene& scene, std::int32_t n);
-Steps shoot(Scene& scene, std::int32_t n);
-Steps trampoline(Scene& scene, std::int32_t n);
-Steps appear(Scene& scene, std::int32_t n);
-Steps typing(Scene& scene, std::int32_t n);
-Steps insideOut(Scene& scene, std::int32_t n);
-Steps scramble(Scene& scene, std::int32_t n);
+// How the frame around an effect goes: a line at the very top first moves down to y = 30,
+// the step to the next line (0: one line height), whether an empty line takes its room.
+struct EffectFrame {
+    bool startsAtTop = true;
+    double lineStep = 0;
+    bool emptyLineTakesRoom = true;
+};
 
-// The effect with this list index; anything outside 1..8 is "Waves".
+// One transition of the options list: its caption there (translated by the list) and how it
+// draws one line, on a line that has places.
+struct EffectInfo {
+    Effect id;
+    const char* caption;
+    Steps (*draw)(Scene& scene, const ShapedLine& line, std::int32_t n);
+    EffectFrame frame;
+};
+
+// The transitions in list order, "Waves" first (list index 1); the settings key's range
+// counts them.
+const std::array<EffectInfo, keys::TransitionEffects>& effects();
+
+// Line n drawn by the effect with this list index; anything outside 1..8 is "Waves".
 Steps runEffect(Scene& scene, std::int32_t index, std::int32_t n);
 
 } // namespace sentari::saver

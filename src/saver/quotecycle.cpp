@@ -41,7 +41,7 @@ Steps unlockMessage(Scene& scene)
     scene.setQuote(QString::fromUtf16(UnlockMessage));
     scene.y = 0;
     for (std::int32_t n = 1; n <= scene.layout.lineCount(); ++n)
-        co_await scramble(scene, n);
+        co_await runEffect(scene, std::int32_t(Effect::Scramble), n);
 }
 
 void Animator::runUntil(std::int64_t target, const std::function<bool()>& outOfTime)

@@ -6,6 +6,7 @@
 #include "export.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -25,6 +26,8 @@ inline constexpr std::string_view Fontname = "Fontname";
 inline constexpr std::string_view Fontsize = "Fontsize";
 inline constexpr std::string_view Fontcolor = "Fontcolor";
 inline constexpr std::string_view ScrTransition = "scrTransition";
+// The saver's transition effects; scrTransition holds 0 ("Random") to this many.
+inline constexpr std::size_t TransitionEffects = 8;
 inline constexpr std::string_view ScrFont = "scrFont";
 inline constexpr std::string_view ScrForegroundColor = "scrForegroundColor";
 inline constexpr std::string_view ScrBackgroundColor = "scrBackgroundColor";

@@ -103,7 +103,7 @@ private slots:
     {
         Bench b;
         b.setText(U"\u05d0\u05d1\u05d2");
-        b.run(typing(b.scene, 1));
+        b.run(runEffect(b.scene, std::int32_t(Effect::Typing), 1));
         const auto& d = b.canvas.draws;
         QCOMPARE(d.size(), std::size_t(3));
         QCOMPARE(d[0].ch, U'\u05d0');

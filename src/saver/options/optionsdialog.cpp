@@ -8,6 +8,7 @@
 #include "platform/fitlayout.h"
 #include "platform/qtstring.h"
 #include "platform/twips.h"
+#include "saver/effects.h"
 #include "saver/passwordcode.h"
 #include "saver/saversettings.h"
 #include "saverpreview.h"
@@ -157,9 +158,10 @@ void OptionsDialog::buildStyleRows(QWidget* frame, const platform::TwipsScale& t
                                    const QStringList& fontFamilies)
 {
     const Rows rows(frame, twips);
-    transitionBox_ = rows.list(0, {tr("Random"), tr("Waves"), tr("Horizontal bounce"), tr("Shoot"),
-                                   tr("Trampoline"), tr("Appear"), tr("Typing"), tr("InsideOut"),
-                                   tr("Scramble")});
+    QStringList transitions{tr("Random")};
+    for (const EffectInfo& effect : effects())
+        transitions << tr(effect.caption);
+    transitionBox_ = rows.list(0, transitions);
     rows.caption(0, tr("&Transition"), transitionBox_);
     fontBox_ = rows.list(1, {});
     for (const QString& family : fontFamilies)
