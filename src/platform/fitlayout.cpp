@@ -17,20 +17,27 @@ namespace sentari::platform {
 
 namespace {
 
-// The widgets placed by hand in `parent`, and in the plain containers among them.
-void collectPlaced(QWidget* parent, std::vector<QWidget*>& out)
+// The widgets placed by hand in the window, and in the plain containers among them.
+std::vector<QWidget*> placedIn(QWidget* window)
 {
-    for (QObject* object : parent->children()) {
-        auto* widget = qobject_cast<QWidget*>(object);
-        if (!widget || widget->isWindow() ||
-            (parent->layout() && parent->layout()->indexOf(widget) >= 0))
-            continue;
-        out.push_back(widget);
-        const QMetaObject* type = widget->metaObject();
-        if (qobject_cast<QGroupBox*>(widget) || type == &QWidget::staticMetaObject ||
-            type == &QFrame::staticMetaObject)
-            collectPlaced(widget, out);
+    std::vector<QWidget*> out;
+    std::vector<QWidget*> containers{window};
+    while (!containers.empty()) {
+        QWidget* parent = containers.back();
+        containers.pop_back();
+        for (QObject* object : parent->children()) {
+            auto* widget = qobject_cast<QWidget*>(object);
+            if (!widget || widget->isWindow() ||
+                (parent->layout() && parent->layout()->indexOf(widget) >= 0))
+                continue;
+            out.push_back(widget);
+            const QMetaObject* type = widget->metaObject();
+            if (qobject_cast<QGroupBox*>(widget) || type == &QWidget::staticMetaObject ||
+                type == &QFrame::staticMetaObject)
+                containers.push_back(widget);
+        }
     }
+    return out;
 }
 
 // The size a control's text needs; containers and anything else keep theirs. Framed
@@ -89,8 +96,7 @@ QRect scaled(const QRect& r, double fx, double fy)
 
 void growToFit(QWidget* window)
 {
-    std::vector<QWidget*> placed;
-    collectPlaced(window, placed);
+    const std::vector<QWidget*> placed = placedIn(window);
 
     double fx = 1.0;
     double fy = 1.0;

@@ -19,8 +19,8 @@ QString pageInLanguage(const QString& name)
     for (QString language : QLocale().uiLanguages()) {
         language.replace(QLatin1Char('-'), QLatin1Char('_'));
         for (const QString& tag : {language, language.section(QLatin1Char('_'), 0, 0)}) {
-            const QString path = dataFile(page.completeBaseName() + QLatin1Char('_') + tag +
-                                          QLatin1Char('.') + page.suffix());
+            QString path = dataFile(page.completeBaseName() + QLatin1Char('_') + tag +
+                                    QLatin1Char('.') + page.suffix());
             if (QFileInfo(path).isFile())
                 return path;
         }

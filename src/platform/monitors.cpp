@@ -39,6 +39,7 @@ std::vector<QRect> xineramaHeads()
     std::vector<QRect> heads;
     const auto* info = xcb_xinerama_query_screens_screen_info(screens.get());
     const int count = xcb_xinerama_query_screens_screen_info_length(screens.get());
+    heads.reserve(std::size_t(std::max(count, 0)));
     for (int i = 0; i < count; ++i)
         heads.emplace_back(qRound(info[i].x_org / scale), qRound(info[i].y_org / scale),
                            qRound(info[i].width / scale), qRound(info[i].height / scale));

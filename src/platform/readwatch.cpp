@@ -80,7 +80,7 @@ private:
                 if (event->len == 0 || (event->mask & IN_ISDIR))
                     continue;
                 const auto names = names_.find(event->wd);
-                if (names != names_.end() && names->second.count(event->name))
+                if (names != names_.end() && names->second.contains(event->name))
                     seen = true;
             }
         }

@@ -50,9 +50,9 @@ void Scene::setQuote(const QString& quote)
 
 const ShapedLine& Scene::line(std::int32_t n)
 {
-    static const ShapedLine none;
+    static const ShapedLine None;
     if (n < 1 || n > std::int32_t(shaped_.size()))
-        return none;
+        return None;
     auto& shaped = shaped_[std::size_t(n - 1)];
     if (!shaped)
         shaped = shaper_.shape(layout, n, rightToLeft_);
@@ -78,7 +78,7 @@ namespace {
 
 Steps waves(Scene& scene, const ShapedLine& s, std::int32_t n)
 {
-    constexpr std::int32_t spacing = 56;
+    constexpr std::int32_t Spacing = 56;
     const std::int32_t length = s.length;
     const double x0 = scene.centredStart(n);
     double amplitude = 20;
@@ -87,7 +87,7 @@ Steps waves(Scene& scene, const ShapedLine& s, std::int32_t n)
     for (std::int32_t frame = 0;;) {
         for (std::int32_t i = 1; i <= length; ++i) {
             phase += increment;
-            scene.draw(x0 + s.x(i), scene.y + amplitude * std::sin(double(i) * spacing + phase),
+            scene.draw(x0 + s.x(i), scene.y + amplitude * std::sin(double(i) * Spacing + phase),
                        s.glyph(i));
         }
         if (frame > 700) {

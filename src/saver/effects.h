@@ -45,6 +45,8 @@ struct Scene {
     {
     }
 
+    // The effects' shared state, read and moved on by each of them in turn.
+    // NOLINTBEGIN(cppcoreguidelines-non-private-member-variables-in-classes)
     CharDrawer& drawer;
     SceneGeometry geometry;
     LineLayout layout;
@@ -52,6 +54,7 @@ struct Scene {
     std::int64_t quotePause = 600000; // passes of message processing after a quote
     bool unlocked = false;            // stops "Scramble" under the unlock panel
     std::mt19937 rng;
+    // NOLINTEND(cppcoreguidelines-non-private-member-variables-in-classes)
 
     // Breaks the quote into display lines for this screen; each is shaped when first drawn.
     void setQuote(const QString& quote);
@@ -92,9 +95,9 @@ struct EffectFrame {
 // One transition of the options list: its caption there (translated by the list) and how it
 // draws one line, on a line that has places.
 struct EffectInfo {
-    Effect id;
-    const char* caption;
-    Steps (*draw)(Scene& scene, const ShapedLine& line, std::int32_t n);
+    Effect id = Effect::Waves;
+    const char* caption = nullptr;
+    Steps (*draw)(Scene& scene, const ShapedLine& line, std::int32_t n) = nullptr;
     EffectFrame frame;
 };
 

@@ -34,10 +34,10 @@ std::uint32_t GlyphCache::pickColour()
     if (foreground_)
         return *foreground_;
     // A light grey or lighter, as a packed number drawn anew for each character.
-    constexpr std::uint32_t low = colour::fromRgb({170, 170, 170});
-    constexpr std::uint32_t high = colour::White;
+    constexpr std::uint32_t Low = colour::fromRgb({170, 170, 170});
+    constexpr std::uint32_t High = colour::White;
     const auto r = std::generate_canonical<double, 53>(rng_);
-    return static_cast<std::uint32_t>(r * double(high - low + 1) + low);
+    return static_cast<std::uint32_t>(r * double(High - Low + 1) + Low);
 }
 
 QImage GlyphCache::render(const QString& text, std::uint32_t colour, int width) const

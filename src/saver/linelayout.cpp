@@ -113,9 +113,9 @@ void LineLayout::fitToScreen(double screenWidthPixels)
 
 const LineLayout::Line& LineLayout::line(std::int32_t n) const
 {
-    static const Line none{};
+    static const Line None{};
     if (n < 1 || n > lineCount())
-        return none;
+        return None;
     return lines_[std::size_t(n - 1)];
 }
 
@@ -123,7 +123,8 @@ std::u32string LineLayout::lineText(std::int32_t n) const
 {
     const Line& l = line(n);
     std::u32string out;
-    const auto last = std::min<std::int64_t>(std::int64_t(l.first) + l.length, clusters_.size());
+    const auto last =
+        std::min<std::int64_t>(std::int64_t(l.first) + l.length, std::int64_t(clusters_.size()));
     for (std::int64_t c = l.first; c < last; ++c)
         out += clusters_[std::size_t(c)];
     return out;

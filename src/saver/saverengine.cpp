@@ -52,8 +52,9 @@ SaverEngine::SaverEngine(const SaverSettings& settings, QSize area,
 {
 }
 
-SaverEngine::SaverEngine(const SaverSettings& settings, QSize area, std::vector<QRect> monitors,
-                         const platform::TwipsScale& twips, QuoteSource fetchQuote, QObject* parent)
+SaverEngine::SaverEngine(const SaverSettings& settings, QSize area,
+                         const std::vector<QRect>& monitors, const platform::TwipsScale& twips,
+                         QuoteSource fetchQuote, QObject* parent)
     : QObject(parent), settings_(settings), image_(area, QImage::Format_RGB32),
       background_(platform::toQColor(settings.background).rgb()), cell_(cellRect(twips))
 {

@@ -30,7 +30,7 @@ public:
     SaverEngine(const SaverSettings& settings, QSize area, const platform::TwipsScale& twips,
                 QuoteSource fetchQuote, QObject* parent = nullptr);
     // monitors: rectangles within area; none stands for one monitor filling it.
-    SaverEngine(const SaverSettings& settings, QSize area, std::vector<QRect> monitors,
+    SaverEngine(const SaverSettings& settings, QSize area, const std::vector<QRect>& monitors,
                 const platform::TwipsScale& twips, QuoteSource fetchQuote,
                 QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(SaverEngine)

@@ -167,7 +167,8 @@ double TextShaper::placeVisible(ShapedLine& out, const LineLayout& layout,
                                 const LineLayout::Line& l, bool rightToLeft) const
 {
     const auto cluster = [&](std::int32_t k) -> const std::u32string& {
-        return layout.clusters()[std::size_t(l.first + k)];
+        const std::int32_t index = l.first + k;
+        return layout.clusters()[std::size_t(index)];
     };
     QString text;
     std::vector<qsizetype> bounds{0};
@@ -225,7 +226,8 @@ double TextShaper::placeRun(ShapedLine& out, const LineLayout& layout, std::int3
     QString text;
     std::vector<qsizetype> bounds{0};
     for (std::int32_t k = lo; k <= hi; ++k) {
-        text += toQString(layout.clusters()[std::size_t(first + k)]);
+        const std::int32_t index = first + k;
+        text += toQString(layout.clusters()[std::size_t(index)]);
         bounds.push_back(text.size());
     }
     const OneLine run(text, cache_.font(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight, bounds);
@@ -246,7 +248,8 @@ double TextShaper::placeRun(ShapedLine& out, const LineLayout& layout, std::int3
     const long runEnd = std::lround(std::ceil(right - origin)) + GlyphCache::Left;
     for (std::size_t v = 0; v < order.size(); ++v) {
         const std::int32_t j = order[v];
-        const auto& t = layout.clusters()[std::size_t(first + lo + j)];
+        const std::int32_t index = first + lo + j;
+        const auto& t = layout.clusters()[std::size_t(index)];
         long left = std::lround(run.spans[std::size_t(j)].first - origin);
         // One column more covers a neighbour rounded apart.
         long end = std::lround(run.spans[std::size_t(j)].second - origin) + 1;

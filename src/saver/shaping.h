@@ -22,11 +22,14 @@ struct ShapedLine {
         std::int32_t reading = 0; // 1-based position in the text
     };
 
+    // What the effects read; the shaper alone keeps the rest.
+    // NOLINTBEGIN(cppcoreguidelines-non-private-member-variables-in-classes)
     std::vector<Place> places; // the visible clusters, then the gap after them
     std::int32_t length = 0;   // places the effects draw; those past `places` show nothing
     double width = 0;          // of all of them, for centring
     double visibleWidth = 0;   // of the visible clusters alone
     std::vector<std::unique_ptr<QImage>> pictures; // of letters shaped by their neighbours
+    // NOLINTEND(cppcoreguidelines-non-private-member-variables-in-classes)
 
     // Place i, from 1; one past the end shows nothing and stands a pitch further on.
     Glyph glyph(std::int32_t i) const;

@@ -11,6 +11,7 @@ namespace sentari::saver {
 // input through ("pumps") and tells the driver how many passes that pause stands for.
 // `co_await` on another Steps runs it in place, so effects nest like ordinary calls and
 // the driver always resumes the innermost one.
+// NOLINTBEGIN(readability-identifier-naming): the coroutine protocol names these.
 class [[nodiscard]] Steps {
 public:
     struct promise_type;
@@ -122,5 +123,6 @@ private:
     }
     Handle h_;
 };
+// NOLINTEND(readability-identifier-naming)
 
 } // namespace sentari::saver

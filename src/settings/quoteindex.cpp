@@ -17,25 +17,25 @@ namespace sentari {
 namespace {
 
 // 02: a lone CR ends a line; UTF-16 files. 04: the order of picks.
-constexpr char kMagic[8] = {'S', 'N', 'T', 'Q', 'I', 'X', '0', '4'};
-constexpr std::size_t kChunk = 4 << 20;
+constexpr char Magic[8] = {'S', 'N', 'T', 'Q', 'I', 'X', '0', '4'};
+constexpr std::size_t Chunk = 4 << 20;
 
 struct Header {
-    char magic[8];
-    std::uint64_t size;
-    std::int64_t mtimeNs;
-    std::uint64_t inode;
-    std::uint64_t device;
-    std::uint64_t lineCount;
-    std::uint64_t quoteCount;
-    std::uint32_t encoding;
-    std::uint32_t flags; // bit 0: CR LF, bit 1: ends with a line break, bit 2: CR
-    std::uint64_t lastOffset;
-    std::uint64_t lastHash;
-    PickOrder order;
+    char magic[8]{};
+    std::uint64_t size{};
+    std::int64_t mtimeNs{};
+    std::uint64_t inode{};
+    std::uint64_t device{};
+    std::uint64_t lineCount{};
+    std::uint64_t quoteCount{};
+    std::uint32_t encoding{};
+    std::uint32_t flags{}; // bit 0: CR LF, bit 1: ends with a line break, bit 2: CR
+    std::uint64_t lastOffset{};
+    std::uint64_t lastHash{};
+    PickOrder order{};
 };
-constexpr std::size_t kLastPickAt = offsetof(Header, lastOffset);
-constexpr std::size_t kOrderAt = offsetof(Header, order);
+constexpr std::size_t LastPickAt = offsetof(Header, lastOffset);
+constexpr std::size_t OrderAt = offsetof(Header, order);
 static_assert(sizeof(Header) == 80 + sizeof(PickOrder));
 
 template <class T> T load(T& shared)
@@ -175,8 +175,8 @@ bool QuoteIndex::mapCache(int fd, std::size_t size)
     mapping_ = m;
     mappingSize_ = size;
     auto* bytes = static_cast<char*>(m);
-    sharedLast_ = reinterpret_cast<std::uint64_t*>(bytes + kLastPickAt);
-    order_ = reinterpret_cast<PickOrder*>(bytes + kOrderAt);
+    sharedLast_ = reinterpret_cast<std::uint64_t*>(bytes + LastPickAt);
+    order_ = reinterpret_cast<PickOrder*>(bytes + OrderAt);
     entries_ = {reinterpret_cast<const Entry*>(bytes + sizeof(Header)),
                 (size - sizeof(Header)) / sizeof(Entry)};
     return true;
@@ -191,7 +191,7 @@ bool QuoteIndex::isCurrent() const
 bool QuoteIndex::build()
 {
     // One byte beyond the size tells a file that grew meanwhile: it is read on.
-    std::vector<char> buf(static_cast<std::size_t>(std::min<std::uint64_t>(kChunk, id_.size + 1)));
+    std::vector<char> buf(static_cast<std::size_t>(std::min<std::uint64_t>(Chunk, id_.size + 1)));
     text::Utf8Validator utf8;
     std::optional<lines::LineScanner> scanner;
     text::Encoding bomEncoding = text::Encoding::Utf8;
@@ -242,7 +242,7 @@ bool QuoteIndex::loadCache(const fs::path& cacheFile)
     const bool ok =
         fileio::readAt(fd, reinterpret_cast<char*>(&h), sizeof h, 0) ==
             static_cast<ssize_t>(sizeof h) &&
-        std::memcmp(h.magic, kMagic, sizeof kMagic) == 0 && ::fstat(fd, &st) == 0 &&
+        std::memcmp(h.magic, Magic, sizeof Magic) == 0 && ::fstat(fd, &st) == 0 &&
         h.quoteCount <= (UINT64_MAX - sizeof h) / sizeof(Entry) &&
         static_cast<std::uint64_t>(st.st_size) == sizeof h + h.quoteCount * sizeof(Entry);
     if (!ok) {
@@ -282,7 +282,7 @@ void QuoteIndex::saveCache(const fs::path& cacheFile)
     if (lastEntry_ < 0)
         lastOffset_ = UINT64_MAX;
     Header h{};
-    std::memcpy(h.magic, kMagic, sizeof kMagic);
+    std::memcpy(h.magic, Magic, sizeof Magic);
     h.size = id_.size;
     h.mtimeNs = id_.mtimeNs;
     h.inode = id_.inode;
@@ -471,7 +471,7 @@ void QuoteIndex::startCycle(std::mt19937_64& rng, std::uint64_t seen)
 
 void QuoteIndex::noteRemoved(std::int64_t entry) const
 {
-    std::uint64_t slot = static_cast<std::uint64_t>(entry);
+    auto slot = static_cast<std::uint64_t>(entry);
     const std::uint64_t count = std::min(load(order_->holeCount), PickOrder::MaxHoles);
     std::uint64_t holes[PickOrder::MaxHoles];
     for (std::uint64_t i = 0; i < count; ++i)

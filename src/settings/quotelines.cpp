@@ -13,7 +13,7 @@ namespace sentari {
 
 namespace {
 
-constexpr std::size_t kWindow = 4 << 20;
+constexpr std::size_t Window = 4 << 20;
 
 } // namespace
 
@@ -96,7 +96,7 @@ std::optional<LineSpan> QuoteIndex::find(std::int64_t number, std::string_view q
         const std::uint64_t need = std::min(next, offset + lines::MaxQuoteBytes + 4);
         if (offset < windowStart || need > windowStart + window.size()) {
             window.resize(static_cast<std::size_t>(std::max<std::uint64_t>(
-                std::min<std::uint64_t>(kWindow, id_.size - std::min(offset, id_.size)),
+                std::min<std::uint64_t>(Window, id_.size - std::min(offset, id_.size)),
                 need - offset)));
             const ssize_t n = fileio::readAt(fd_, window.data(), window.size(), offset);
             if (n < 0)

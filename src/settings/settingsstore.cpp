@@ -168,60 +168,60 @@ struct SettingsStore::Impl {
 
 SettingsStore::SettingsStore() : SettingsStore(StoreLocations::standard()) {}
 
-SettingsStore::SettingsStore(StoreLocations locations) : d(std::make_unique<Impl>())
+SettingsStore::SettingsStore(StoreLocations locations) : d_(std::make_unique<Impl>())
 {
-    d->locations = std::move(locations);
+    d_->locations = std::move(locations);
 }
 
 SettingsStore::~SettingsStore() = default;
 
 const StoreLocations& SettingsStore::locations() const
 {
-    return d->locations;
+    return d_->locations;
 }
 
 void SettingsStore::setFontFamiliesProvider(std::function<std::vector<std::string>()> provider)
 {
-    d->fontFamilies = std::move(provider);
+    d_->fontFamilies = std::move(provider);
 }
 
 void SettingsStore::prepare()
 {
-    d->refresh(); // reads the file again only if another program changed it
+    d_->refresh(); // reads the file again only if another program changed it
 }
 
 std::string SettingsStore::readSetting(std::string_view key)
 {
-    d->refresh();
-    return d->read(key);
+    d_->refresh();
+    return d_->read(key);
 }
 
 void SettingsStore::writeSetting(std::string_view key, std::string_view value)
 {
-    d->apply({{std::string(key), std::string(value)}});
+    d_->apply({{std::string(key), std::string(value)}});
 }
 
 void SettingsStore::deleteSetting(std::string_view key)
 {
-    d->apply({{std::string(key), std::nullopt}});
+    d_->apply({{std::string(key), std::nullopt}});
 }
 
 void SettingsStore::applySettings(const std::vector<SettingChange>& changes)
 {
-    d->apply(changes);
+    d_->apply(changes);
 }
 
 bool SettingsStore::applySettingsIf(const std::vector<SettingChange>& expected,
                                     const std::vector<SettingChange>& changes)
 {
-    return d->apply(changes, expected);
+    return d_->apply(changes, expected);
 }
 
 QuoteResult SettingsStore::getQuote(const QuoteLength& length)
 {
     QuoteResult result;
-    d->refresh();
-    result.path = d->ini.value({}, keys::QuoteFile).value_or(std::string());
+    d_->refresh();
+    result.path = d_->ini.value({}, keys::QuoteFile).value_or(std::string());
     const auto problem = [&](std::string_view why) {
         result.problem =
             "The quote data file \"" + fileio::shown(result.path) + "\" " + std::string(why) + ".";
@@ -232,7 +232,7 @@ QuoteResult SettingsStore::getQuote(const QuoteLength& length)
         return result;
     }
     // Opens nothing but a regular file, and that without waiting.
-    QuoteIndex* index = d->indexFor(result.path);
+    QuoteIndex* index = d_->indexFor(result.path);
     if (!index)
         return problem("cannot be read: " +
                        fileio::whyUnreadable(result.path).value_or("it changed while read"));
@@ -242,7 +242,7 @@ QuoteResult SettingsStore::getQuote(const QuoteLength& length)
             const auto n = static_cast<std::int64_t>(text::codePointCount(line.text));
             return n >= length.shortest && n <= length.longest && !line.cut;
         };
-    auto line = index->pick(d->rng, fits);
+    auto line = index->pick(d_->rng, fits);
     if (!line && index->quoteCount() > 0 && fits) {
         result.problem = "The quote data file \"" + fileio::shown(result.path) +
                          "\" holds no quote of " +
@@ -264,8 +264,8 @@ QuoteResult SettingsStore::getQuote(const QuoteLength& length)
 
 SignatureResult SettingsStore::signature(std::string_view quote, std::int64_t n)
 {
-    d->refresh();
-    FilledSignature filled = fillSignature(d->ini, text::withoutControls(quote), n);
+    d_->refresh();
+    FilledSignature filled = fillSignature(d_->ini, text::withoutControls(quote), n);
     if (!filled.refusal.empty())
         fileio::fail("fill", "the signature file", filled.file, filled.refusal);
     return std::move(filled.result);
@@ -276,21 +276,21 @@ SignatureRefresh SettingsStore::refreshSignatures(std::string_view quote, std::i
 {
     SignatureRefresh done;
     try {
-        d->refresh(); // once: the list is read from one version of the settings
+        d_->refresh(); // once: the list is read from one version of the settings
     } catch (const StoreError& e) {
         done.failures.emplace_back(e.what()); // settings that cannot be read hide every signature
         return done;
     }
     const std::string clean = text::withoutControls(quote);
     if (from <= 1)
-        d->refreshCleaner = fileio::TemporaryCleaner();
-    fileio::TemporaryCleaner& cleaner = d->refreshCleaner;
+        d_->refreshCleaner = fileio::TemporaryCleaner();
+    fileio::TemporaryCleaner& cleaner = d_->refreshCleaner;
     for (std::int64_t n = std::max<std::int64_t>(from, 1);; ++n) {
         if (done.count >= limit) {
             done.next = n;
             break;
         }
-        auto sig = fillSignature(d->ini, clean, n);
+        auto sig = fillSignature(d_->ini, clean, n);
         if (!sig.result.exists)
             break;
         ++done.count;
@@ -317,18 +317,18 @@ SignatureRefresh SettingsStore::refreshSignatures(std::string_view quote, std::i
 
 void SettingsStore::addQuote(const fs::path& file, std::string_view quote)
 {
-    const fs::path target = file.empty() ? fs::path(d->activeDataFile()) : file;
-    quotefile::add(target, quote, [&] { return d->indexFor(target.native()); });
+    const fs::path target = file.empty() ? fs::path(d_->activeDataFile()) : file;
+    quotefile::add(target, quote, [&] { return d_->indexFor(target.native()); });
 }
 
 QuoteDeletion SettingsStore::deleteQuote(const fs::path& file, std::int64_t lineNumber,
                                          std::string_view quote)
 {
-    const std::string path = file.empty() ? d->activeDataFile() : file.native();
-    auto removal = quotefile::remove([&] { return d->indexFor(path); }, path, lineNumber, quote,
-                                     d->locations.cacheDir);
+    const std::string path = file.empty() ? d_->activeDataFile() : file.native();
+    auto removal = quotefile::remove([&] { return d_->indexFor(path); }, path, lineNumber, quote,
+                                     d_->locations.cacheDir);
     if (removal.index)
-        d->index = std::move(removal.index); // else the stale one is rebuilt at its next use
+        d_->index = std::move(removal.index); // else the stale one is rebuilt at its next use
     return removal.result;
 }
 

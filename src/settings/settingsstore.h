@@ -161,7 +161,7 @@ public:
 
 private:
     struct Impl;
-    std::unique_ptr<Impl> d;
+    std::unique_ptr<Impl> d_;
 };
 
 // A path (bytes) as people read it: valid UTF-8 as it is, every other byte and every control

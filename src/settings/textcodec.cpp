@@ -11,7 +11,7 @@ namespace sentari::text {
 namespace {
 
 // Windows-1252 codes 0x80..0x9F; the five undefined ones keep their C1 value.
-constexpr std::array<char32_t, 32> kHigh = {
+constexpr std::array<char32_t, 32> High = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
@@ -129,15 +129,15 @@ std::size_t sequenceLength(std::string_view bytes, std::size_t at)
 
 char32_t cp1252Char(unsigned char code)
 {
-    return (code >= 0x80 && code <= 0x9F) ? kHigh[code - 0x80] : char32_t(code);
+    return (code >= 0x80 && code <= 0x9F) ? High[code - 0x80] : char32_t(code);
 }
 
 std::optional<unsigned char> cp1252Code(char32_t cp)
 {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<unsigned char>(cp);
-    for (unsigned i = 0; i < kHigh.size(); ++i)
-        if (kHigh[i] == cp)
+    for (unsigned i = 0; i < High.size(); ++i)
+        if (High[i] == cp)
             return static_cast<unsigned char>(0x80 + i);
     return std::nullopt;
 }

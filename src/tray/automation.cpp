@@ -1,6 +1,6 @@
 #include "tray/automation.h"
 
-#include "automationadaptor.h"
+#include "automation_adaptor.h"
 #include "tray/quotekeeper.h"
 
 #include <QDBusConnection>

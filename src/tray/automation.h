@@ -32,8 +32,8 @@ public:
     void release();
     // The program ends: calls still waiting are answered with an error, not served.
     void programEnds();
-    // The interface's one method, named as on the bus.
-    void ChangeActiveQuote();
+    // The interface's one method, named as on the bus (the generated adaptor calls it so).
+    void ChangeActiveQuote(); // NOLINT(readability-identifier-naming)
 
 signals:
     // The user chose no data file when asked: the program ends.

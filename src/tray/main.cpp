@@ -26,8 +26,9 @@
 
 namespace {
 
-// Marks a text for the translation catalogue; the tray module translates it.
-#define QT_TRANSLATE_NOOP(context, text) text
+// Marks a text for the translation catalogue (lupdate looks for this name); the tray module
+// translates it.
+#define QT_TRANSLATE_NOOP(context, text) text // NOLINT(cppcoreguidelines-macro-usage)
 
 constexpr const char* Usage = QT_TRANSLATE_NOOP(
     "sentari",
@@ -86,30 +87,30 @@ enum class QtOption { None, Alone, TakesValue };
 // Qt's own options (-display, -style, ...) mean something only to the tray.
 QtOption qtOption(std::string_view arg)
 {
-    static constexpr std::string_view withValue[] = {"-platform",
-                                                     "-platformpluginpath",
-                                                     "-platformtheme",
-                                                     "-plugin",
-                                                     "-qwindowgeometry",
-                                                     "-geometry",
-                                                     "-qwindowicon",
-                                                     "-icon",
-                                                     "-qwindowtitle",
-                                                     "-title",
-                                                     "-session",
-                                                     "-display",
-                                                     "-style",
-                                                     "-stylesheet",
-                                                     "-name"};
-    static constexpr std::string_view alone[] = {"-reverse", "-widgetcount", "-nograb", "-dograb",
-                                                 "-sync"};
-    for (auto option : withValue) {
+    static constexpr std::string_view TakingValue[] = {"-platform",
+                                                       "-platformpluginpath",
+                                                       "-platformtheme",
+                                                       "-plugin",
+                                                       "-qwindowgeometry",
+                                                       "-geometry",
+                                                       "-qwindowicon",
+                                                       "-icon",
+                                                       "-qwindowtitle",
+                                                       "-title",
+                                                       "-session",
+                                                       "-display",
+                                                       "-style",
+                                                       "-stylesheet",
+                                                       "-name"};
+    static constexpr std::string_view Standalone[] = {"-reverse", "-widgetcount", "-nograb",
+                                                      "-dograb", "-sync"};
+    for (auto option : TakingValue) {
         if (arg == option)
             return QtOption::TakesValue;
         if (arg.starts_with(option) && arg.size() > option.size() && arg[option.size()] == '=')
             return QtOption::Alone; // -style=fusion
     }
-    for (auto option : alone)
+    for (auto option : Standalone)
         if (arg == option)
             return QtOption::Alone;
     return QtOption::None;
@@ -222,8 +223,10 @@ CommandLine parse(int argc, char** argv)
         throw UsageError{"--autostart goes only with the notification-area mode"};
     if (qtOptions && line.mode != Mode::Tray)
         throw UsageError{"Qt's options go only with the notification-area mode"};
-    if (line.mode == Mode::ChangeQuote)
-        line.trayArguments.push_back(const_cast<char*>("--change-quote"));
+    if (line.mode == Mode::ChangeQuote) {
+        static char changeQuote[] = "--change-quote";
+        line.trayArguments.push_back(changeQuote);
+    }
     return line;
 }
 

@@ -103,14 +103,14 @@ QString quoteTitle(const QString& quote)
 
 QString quoteFontFamily()
 {
-    static const QString family = [] {
+    static const QString Family = [] {
         QString arial = QStringLiteral("Arial");
         // fontconfig substitutes silently; QFontInfo tells what would really be used.
         if (QFontInfo(QFont(arial)).family().compare(arial, Qt::CaseInsensitive) == 0)
             return arial;
         return QStringLiteral("Liberation Sans");
     }();
-    return family;
+    return Family;
 }
 
 QuotePopupWindow::QuotePopupWindow(const QString& quote, QPointF twipsPerPixel, QRect workArea)

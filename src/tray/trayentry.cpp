@@ -208,6 +208,9 @@ int runTray(int argc, char** argv)
 
 } // namespace
 
+// The module's two entry points, looked up by these names in the launcher.
+// NOLINTBEGIN(readability-identifier-naming)
+
 // The launcher's texts in the user's language; it has no Qt of its own. Valid until the next
 // call.
 extern "C" __attribute__((visibility("default"))) const char* sentari_tray_text(const char* context,
@@ -226,3 +229,4 @@ extern "C" __attribute__((visibility("default"))) int sentari_tray_main(int argc
     }
     return runTray(argc, argv);
 }
+// NOLINTEND(readability-identifier-naming)

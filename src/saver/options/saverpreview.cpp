@@ -43,7 +43,7 @@ void SaverPreview::restart()
     update();
 }
 
-void SaverPreview::paintEvent(QPaintEvent*)
+void SaverPreview::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter p(this);
     if (!engine_) {

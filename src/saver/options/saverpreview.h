@@ -18,6 +18,8 @@ class SaverPreview : public QWidget {
 public:
     SaverPreview(QuoteSource quotes, QWidget* parent = nullptr);
     ~SaverPreview() override;
+    SaverPreview(const SaverPreview&) = delete;
+    SaverPreview& operator=(const SaverPreview&) = delete;
 
     // Starts over with these settings.
     void showSettings(const SaverSettings& settings);
