@@ -18,10 +18,7 @@
 
 using namespace sentari;
 using namespace sentari::tray;
-using platform::Answer;
 using platform::MessageStyle;
-using testing::FakeAskOnce;
-using testing::FakeDesktop;
 using testing::TempStore;
 
 using Fixture = testing::KeeperFixture;

@@ -5,9 +5,7 @@
 #include "trayfixture.h"
 
 #include <QDir>
-#include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <functional>

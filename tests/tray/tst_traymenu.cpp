@@ -10,20 +10,15 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTest>
-#include <QTimer>
 
 using namespace sentari;
 using namespace sentari::tray;
 using platform::MessageStyle;
-using testing::FakeAskOnce;
-using testing::FakeDesktop;
-using testing::TempStore;
 
 using Fixture = testing::TrayFixture;
 

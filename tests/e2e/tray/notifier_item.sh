@@ -19,6 +19,23 @@ start_watcher() {
     wait_for 10 watcher_up || fail "the watcher did not start: $(tail -3 "$W/watcher.log")"
 }
 
+# The watcher and a notifier-item host along the bottom of the screen (HOST_PID); then
+# sentari (SENTARI_PID), registered with them.
+start_sni_host() {
+    start_watcher
+    gtk-sni-tray-standalone --bottom --end --size 24 >"$W/host.log" 2>&1 &
+    HOST_PID=$!
+    PIDS+=($HOST_PID)
+    wait_for 10 strut_applied || fail "the notifier-item host did not start: $(tail -3 "$W/host.log")"
+}
+start_sni_sentari() {
+    "$SENTARI" >"$W/sentari.log" 2>&1 &
+    SENTARI_PID=$!
+    PIDS+=($SENTARI_PID)
+    wait_for 10 item_registered || fail "sentari registered no StatusNotifierItem"
+    find_item
+}
+
 # Notes the bus name (SERVICE) and menu path (MENU_PATH) of the registered item.
 find_item() {
     SERVICE=$(watcher RegisteredStatusNotifierItems | awk -F'"' '/string/ { print $2; exit }')

@@ -19,16 +19,8 @@ SIG=$W/signature1.txt
 write_ini "SignatureFile1=$SIG" 'Intro1=<Quote will be inserted here>' 'DeleteQuote=ask'
 
 # The menu a notifier-item host reads.
-start_watcher
-gtk-sni-tray-standalone --bottom --end --size 24 >"$W/host.log" 2>&1 &
-HOST_PID=$!
-PIDS+=($HOST_PID)
-wait_for 10 strut_applied || fail "the notifier-item host did not start: $(tail -3 "$W/host.log")"
-"$SENTARI" >"$W/sentari.log" 2>&1 &
-SENTARI_PID=$!
-PIDS+=($SENTARI_PID)
-wait_for 10 item_registered || fail "sentari registered no StatusNotifierItem"
-find_item
+start_sni_host
+start_sni_sentari
 expected='_Hilfe|Sentari-Bildschirmscho_ner|separator|Zitat in die _Zwischenablage|Zwischenablage zu den Sentari-_Zitaten|Zitat _löschen|separator|_Sentari-Zitatdatei wechseln|separator|Si_gnatur ändern|Signatur in die Zwischen_ablage|separator|_Beenden'
 [ "$(menu_labels)" = "$expected" ] || fail "exported menu: $(menu_labels)"
 kill "$SENTARI_PID" "$HOST_PID"

@@ -9,16 +9,8 @@ start_x
 make_quotes 10
 SIG=$W/signature1.txt
 write_ini "SignatureFile1=$SIG" 'Intro1=<Quote will be inserted here>'
-start_watcher
-gtk-sni-tray-standalone --bottom --end --size 24 >"$W/host.log" 2>&1 &
-PIDS+=($!)
-wait_for 10 strut_applied || fail "the notifier-item host did not start: $(tail -3 "$W/host.log")"
-
-"$SENTARI" >"$W/sentari.log" 2>&1 &
-SENTARI_PID=$!
-PIDS+=($SENTARI_PID)
-wait_for 10 item_registered || fail "sentari registered no StatusNotifierItem"
-find_item
+start_sni_host
+start_sni_sentari
 [ -z "$(windows_of_type DIALOG)" ] || fail "a waiting message although a notifier-item host runs"
 
 # The menu is exported: the 13 items of the tray menu in order.
