@@ -3,8 +3,9 @@
 per line: its depth as indentation, its role, then its name in quotes.
 
   atspi_tree.py PROGRAM [SECONDS]   waits up to SECONDS (10) for PROGRAM on the bus
-  atspi_tree.py --focus SECONDS     prints, for SECONDS, each accessible that takes the focus
-                                    (popup menus are no window's child: they are heard so)
+  atspi_tree.py --focus SECONDS     prints, for SECONDS, each accessible that takes the focus,
+                                    after what holds it: 'menu "M" > menu item "I"' (popup
+                                    menus are no window's child: they are heard so)
   atspi_tree.py --check PROGRAM [WINDOW]   (only that window) fails on a control of a shown window that has no name (of
                                     its own or from the label it is labelled by) or shares its
                                     role and name with another control of that window; prints
@@ -129,7 +130,9 @@ def print_focus(seconds):
     def heard(event):
         if event.detail1:
             try:
-                print(f"{event.source.getRoleName()} \"{event.source.name}\"", flush=True)
+                parent = event.source.parent
+                within = f"{parent.getRoleName()} \"{parent.name}\" > " if parent else ""
+                print(f"{within}{event.source.getRoleName()} \"{event.source.name}\"", flush=True)
             except Exception:
                 pass
 

@@ -39,7 +39,7 @@ for _ in 1 2 3 4 5 6; do
     xdotool key Down
     wait_for 2 heard 'menu item "Zitat löschen"' && break
 done
-heard 'menu item "Zitat löschen"' || fail "the open menu is not German: $(cat "$W/focus.log")"
+heard 'menu "Sentari" > menu item "Zitat löschen"' || fail "the open menu is not German or not named Sentari: $(cat "$W/focus.log")"
 xdotool key Escape
 wait_for 5 menu_closed || fail "the menu stayed open on Escape"
 
