@@ -311,8 +311,7 @@ private slots:
         for (int i = 0; i < 6; ++i) {
             const auto q = t.store->getQuote({.longest = 5});
             QVERIFY2(q.text == "short" || q.text == "\xc3\xa9t\xc3\xa9", q.text.c_str());
-            QCOMPARE(t.store->getQuote({.shortest = 6}).text,
-                     std::string("this one is longer"));
+            QCOMPARE(t.store->getQuote({.shortest = 6}).text, std::string("this one is longer"));
         }
         const auto none = t.store->getQuote({.shortest = 100});
         QVERIFY(none.noDataFile);
