@@ -2,7 +2,7 @@
 // 10 MB: what a pop-up lays out is capped, so a huge quote costs about what a screenful does.
 // Runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
-#include "tray/quotewindows.h"
+#include "tray/popup/quotewindows.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

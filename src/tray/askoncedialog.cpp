@@ -6,7 +6,7 @@
 #include "platform/twips.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
-#include "tray/quotewindows.h"
+#include "tray/popup/quotewindows.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,9 +1,9 @@
 #include "tray/traycontroller.h"
 
 #include "platform/desktop.h"
+#include "tray/icon/trayicon.h"
+#include "tray/popup/quotewindows.h"
 #include "tray/quotekeeper.h"
-#include "tray/quotewindows.h"
-#include "tray/trayicon.h"
 
 namespace sentari::tray {
 

@@ -4,7 +4,7 @@
 // shows the quote pop-up (and every sixth one changes the quote), a left press changes the
 // quote, a right press opens the menu.
 
-#include "tray/quotepopup.h"
+#include "tray/popup/quotepopup.h"
 #include "tray/tracing.h"
 #include "tray/traymenu.h"
 #include "tray/waitnotice.h"

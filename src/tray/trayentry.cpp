@@ -11,12 +11,12 @@
 #include "signature/signaturewindow.h"
 #include "tray/askoncedialog.h"
 #include "tray/automation.h"
+#include "tray/icon/trayicon.h"
+#include "tray/popup/quotewindows.h"
 #include "tray/quotekeeper.h"
 #include "tray/quoteperread.h"
-#include "tray/quotewindows.h"
 #include "tray/scaling.h"
 #include "tray/traycontroller.h"
-#include "tray/trayicon.h"
 
 #include <QApplication>
 #include <QLockFile>

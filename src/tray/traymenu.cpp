@@ -5,7 +5,7 @@
 #include "platform/helppages.h"
 #include "platform/qtstring.h"
 #include "settings/settingsstore.h"
-#include "tray/popupposition.h"
+#include "tray/popup/popupposition.h"
 #include "tray/quotekeeper.h"
 
 #include <QFileInfo>

@@ -6,8 +6,8 @@
 #include "fakeaskonce.h"
 #include "fakedesktop.h"
 #include "tempstore.h"
+#include "tray/popup/quotewindows.h"
 #include "tray/quotekeeper.h"
-#include "tray/quotewindows.h"
 #include "tray/traycontroller.h"
 
 #include <QAction>

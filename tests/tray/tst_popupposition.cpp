@@ -1,5 +1,5 @@
 #include "platform/twips.h"
-#include "tray/popupposition.h"
+#include "tray/popup/popupposition.h"
 
 #include <QTest>
 

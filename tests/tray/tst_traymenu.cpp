@@ -3,7 +3,7 @@
 #include "platform/apppaths.h"
 #include "platform/helppages.h"
 #include "tray/automation.h"
-#include "tray/quotewindows.h"
+#include "tray/popup/quotewindows.h"
 #include "tray/traycontroller.h"
 #include "trayfixture.h"
 

@@ -1,6 +1,6 @@
-#include "tray/quotewindows.h"
+#include "tray/icon/trayiconwindow.h"
+#include "tray/popup/quotewindows.h"
 #include "tray/scaling.h"
-#include "tray/trayiconwindow.h"
 
 #include <QSignalSpy>
 #include <QTest>

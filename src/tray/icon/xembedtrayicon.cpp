@@ -1,8 +1,8 @@
-#include "tray/xembedtrayicon.h"
+#include "tray/icon/xembedtrayicon.h"
 
 #include "platform/xembedtray.h"
-#include "tray/systemtrayicon.h"
-#include "tray/trayiconwindow.h"
+#include "tray/icon/systemtrayicon.h"
+#include "tray/icon/trayiconwindow.h"
 
 #include <QTimer>
 

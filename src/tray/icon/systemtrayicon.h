@@ -3,7 +3,7 @@
 // Qt's own tray icon: a StatusNotifierItem where a host for those runs, else whatever Qt finds.
 // Clicks and the context menu work; hovers are never reported, so the tooltip shows the quote.
 
-#include "tray/trayicon.h"
+#include "tray/icon/trayicon.h"
 
 #include <QSystemTrayIcon>
 

@@ -1,6 +1,6 @@
-#include "tray/trayiconwindow.h"
+#include "tray/icon/trayiconwindow.h"
 
-#include "tray/trayicon.h"
+#include "tray/icon/trayicon.h"
 
 #include <QMouseEvent>
 #include <QPainter>

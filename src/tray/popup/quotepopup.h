@@ -3,7 +3,7 @@
 // The current quote in a small window beside the tray icon, open while the pointer stays
 // near the point where it opened.
 
-#include "tray/pointerwatch.h"
+#include "tray/popup/pointerwatch.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "tray/trayicon.h"
+#include "tray/icon/trayicon.h"
 
-#include "tray/systemtrayicon.h"
-#include "tray/xembedtrayicon.h"
+#include "tray/icon/systemtrayicon.h"
+#include "tray/icon/xembedtrayicon.h"
 
 #include <QIcon>
 #include <QIconEngine>

@@ -1,5 +1,5 @@
 // Built without X11 support: Qt's own tray icon is the only kind.
-#include "tray/xembedtrayicon.h"
+#include "tray/icon/xembedtrayicon.h"
 
 namespace sentari::tray {
 

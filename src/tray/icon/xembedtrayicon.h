@@ -4,7 +4,7 @@
 // the other kinds of tray icon it receives real enter, motion and button events, so it can
 // report hovers. Built only with X11 support.
 
-#include "tray/trayicon.h"
+#include "tray/icon/trayicon.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "tray/popupposition.h"
+#include "tray/popup/popupposition.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tray/systemtrayicon.h"
+#include "tray/icon/systemtrayicon.h"
 
 #include <QTimer>
 

@@ -1,4 +1,4 @@
-#include "tray/pointerwatch.h"
+#include "tray/popup/pointerwatch.h"
 
 #include "platform/desktop.h"
 #include "platform/pointermotion.h"

@@ -1,8 +1,8 @@
-#include "tray/quotepopup.h"
+#include "tray/popup/quotepopup.h"
 
 #include "platform/desktop.h"
-#include "tray/popupposition.h"
-#include "tray/quotewindows.h"
+#include "tray/popup/popupposition.h"
+#include "tray/popup/quotewindows.h"
 
 namespace sentari::tray {
 

@@ -1,4 +1,4 @@
-#include "tray/quotewindows.h"
+#include "tray/popup/quotewindows.h"
 
 #include "platform/twips.h"
 
