@@ -329,9 +329,8 @@ std::string trayModulePath()
     return (folder / SENTARI_BIN_TO_MODULE / "libsentaritray.so").lexically_normal().string();
 }
 
-// The usage in the user's language, by the tray module; English when it cannot be loaded.
-// The language Qt would choose, read as it reads it; English needs no translator and so
-// loads no Qt.
+// Whether the language Qt would choose, read as it reads it, is English: that needs no
+// translator, and so no Qt.
 bool englishEnvironment()
 {
     std::string language;
@@ -347,6 +346,7 @@ bool englishEnvironment()
            language.rfind("C.", 0) == 0 || language.rfind("en", 0) == 0;
 }
 
+// The usage in the user's language, by the tray module; English when it cannot be loaded.
 int printUsage()
 {
     if (englishEnvironment())

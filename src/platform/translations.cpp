@@ -10,11 +10,6 @@
 
 namespace sentari::platform {
 
-QString translationsFolder()
-{
-    return dataFolder() + QStringLiteral("/translations");
-}
-
 namespace {
 // English is the source language: nothing to load, nothing to look for.
 bool inEnglish(const QLocale& locale)
@@ -36,7 +31,7 @@ void installTranslations()
             QCoreApplication::installTranslator(translator.release());
     };
     load(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    load(QStringLiteral("sentari"), translationsFolder());
+    load(QStringLiteral("sentari"), dataFolder() + QStringLiteral("/translations"));
 }
 
 QString translatedText(const char* context, const char* english)

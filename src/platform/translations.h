@@ -9,9 +9,6 @@ namespace sentari::platform {
 // without a catalogue for that language everything stays English.
 void installTranslations();
 
-// The folder of Sentari's catalogues (sentari_<language>.qm).
-QString translationsFolder();
-
 // A text of a program without windows (its --help), translated as installTranslations()
 // would: makes a core application object for the time of the call when there is none.
 QString translatedText(const char* context, const char* english);

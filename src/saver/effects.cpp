@@ -25,7 +25,7 @@ void drawLine(Scene& scene, const ShapedLine& s, std::int32_t length, double x)
 // The line moved on to p, with a space wiping the place it left behind it.
 void slideRight(Scene& scene, const ShapedLine& s, double p)
 {
-    scene.draw(p - Scene::Pitch, scene.y, U' ');
+    scene.draw(p - LineLayout::Pitch, scene.y, U' ');
     drawLine(scene, s, s.length, p);
 }
 
@@ -257,9 +257,6 @@ Steps scramble(Scene& scene, const ShapedLine& s, std::int32_t n)
     }
 }
 
-} // namespace
-
-namespace {
 // "Random" (list index 0) stands before them in the options list.
 constexpr std::array<EffectInfo, keys::TransitionEffects> Transitions{{
     {Effect::Waves,
@@ -313,12 +310,12 @@ Steps runEffect(Scene& scene, std::int32_t index, std::int32_t n)
     const EffectInfo& effect =
         index >= 1 && index <= std::int32_t(list.size()) ? list[std::size_t(index - 1)] : list[0];
     const ShapedLine& s = scene.line(n);
-    if (s.places.empty() && !effect.frame.emptyLineTakesRoom)
-        co_return;
     if (!s.places.empty()) {
         if (effect.frame.startsAtTop)
             startAtTop(scene);
         co_await effect.draw(scene, s, n);
+    } else if (!effect.frame.emptyLineTakesRoom) {
+        co_return;
     }
     co_await nextLine(scene, effect.frame.lineStep);
 }

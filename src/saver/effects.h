@@ -37,7 +37,6 @@ struct SceneGeometry {
 // vertical position and the pause that a full screen takes.
 struct Scene {
     static constexpr std::int32_t LineHeight = 35;
-    static constexpr std::int32_t Pitch = 30;
 
     Scene(CharDrawer& drawer, GlyphCache& cache, SceneGeometry geometry,
           std::uint32_t seed = std::random_device{}())
@@ -68,8 +67,8 @@ struct Scene {
     // right edge.
     std::int32_t rightAlignedX(std::int32_t n)
     {
-        return static_cast<std::int32_t>(geometry.clientWidth -
-                                         line(n).visibleWidth * geometry.cellWidth / Pitch);
+        return static_cast<std::int32_t>(
+            geometry.clientWidth - line(n).visibleWidth * geometry.cellWidth / LineLayout::Pitch);
     }
 
 private:

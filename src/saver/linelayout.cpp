@@ -4,10 +4,6 @@
 
 namespace sentari::saver {
 
-namespace {
-constexpr double PlainAdvance = 30; // the pitch of one character cell
-} // namespace
-
 std::int32_t LineLayout::widthInCharacters(double screenWidthPixels)
 {
     const auto w = static_cast<float>(screenWidthPixels);
@@ -26,8 +22,7 @@ void LineLayout::breakLines(const std::u32string& text, double screenWidthPixels
     clusters.reserve(text.size());
     for (char32_t c : text)
         clusters.emplace_back(1, c);
-    breakLines(std::move(clusters), std::vector<double>(text.size(), PlainAdvance),
-               screenWidthPixels);
+    breakLines(std::move(clusters), std::vector<double>(text.size(), Pitch), screenWidthPixels);
 }
 
 void LineLayout::breakLines(std::vector<std::u32string> clusters, std::vector<double> advances,
@@ -35,7 +30,7 @@ void LineLayout::breakLines(std::vector<std::u32string> clusters, std::vector<do
 {
     clusters_ = std::move(clusters);
     advances_ = std::move(advances);
-    advances_.resize(clusters_.size(), PlainAdvance);
+    advances_.resize(clusters_.size(), Pitch);
     breakAtGaps(screenWidthPixels);
     fitToScreen(screenWidthPixels);
 }

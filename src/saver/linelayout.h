@@ -10,6 +10,9 @@ namespace sentari::saver {
 // shows; for plain text a character).
 class LineLayout {
 public:
+    // The room a plain character takes on a line, and the step from one place to the next.
+    static constexpr double Pitch = 30;
+
     // One display line: clusters first .. first + visible - 1 are shown; the effects draw
     // `length` places, on every line but the first one more, for the gap after it.
     struct Line {

@@ -26,7 +26,7 @@ Steps quoteCycles(Scene& scene, std::int32_t transition, CycleHooks hooks)
         scene.setQuote(quote);
         std::int32_t effect = transition;
         if (transition == 0)
-            effect = static_cast<std::int32_t>(scene.random01() * 8) + 1;
+            effect = static_cast<std::int32_t>(scene.random01() * double(effects().size())) + 1;
         scene.y = 0;
         for (std::int32_t n = 1; n <= scene.layout.lineCount(); ++n)
             co_await runEffect(scene, effect, n);

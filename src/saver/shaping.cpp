@@ -115,7 +115,7 @@ TextShaper::Clusters TextShaper::split(const QString& text) const
     }
 
     const QFontMetricsF metrics(cache_.font());
-    out.advances.resize(out.texts.size(), Pitch);
+    out.advances.resize(out.texts.size(), LineLayout::Pitch);
     for (std::size_t k = 0; k < out.texts.size();) {
         const auto& t = out.texts[k];
         if (!joins(t)) {
@@ -123,7 +123,7 @@ TextShaper::Clusters TextShaper::split(const QString& text) const
                 out.advances[k] = 0; // marks that steer the layout take no room
             else if (!(t.size() == 1 && t.front() < 128))
                 out.advances[k] =
-                    std::max(Pitch, std::ceil(metrics.horizontalAdvance(toQString(t))));
+                    std::max(LineLayout::Pitch, std::ceil(metrics.horizontalAdvance(toQString(t))));
             ++k;
             continue;
         }
@@ -153,10 +153,10 @@ ShapedLine TextShaper::shape(const LineLayout& layout, std::int32_t n, bool righ
     out.visibleWidth = pen;
     if (l.length > l.visible && l.first + l.visible < std::int32_t(layout.clusters().size())) {
         out.places.push_back({Glyph{U' '}, pen, l.visible + 1}); // the gap after the line
-        pen += Pitch;
+        pen += LineLayout::Pitch;
     }
     out.end_ = pen;
-    out.width = pen + double(out.length - std::int32_t(out.places.size())) * Pitch;
+    out.width = pen + double(out.length - std::int32_t(out.places.size())) * LineLayout::Pitch;
     out.readingToPlace_.resize(out.places.size());
     for (std::size_t p = 0; p < out.places.size(); ++p)
         out.readingToPlace_[std::size_t(out.places[p].reading - 1)] = std::int32_t(p) + 1;
@@ -214,7 +214,7 @@ double TextShaper::placeCluster(ShapedLine& out, std::u32string text, bool right
     if (text.size() == 1 && rightToLeft && QChar::hasMirrored(text[0]))
         text[0] = QChar::mirroredChar(text[0]);
     // Wider than a pitch, it needs more than a cell's columns.
-    const int width = advance > Pitch ? int(std::ceil(advance)) + GlyphCache::Left : 0;
+    const int width = advance > LineLayout::Pitch ? int(std::ceil(advance)) + GlyphCache::Left : 0;
     const Glyph glyph = LineLayout::isGap(text) ? Glyph{U' '} : cache_.cluster(text, width);
     out.places.push_back({glyph, pen, reading});
     return pen + advance;
@@ -290,7 +290,7 @@ double ShapedLine::x(std::int32_t i) const
 {
     if (i >= 1 && i <= std::int32_t(places.size()))
         return places[std::size_t(i - 1)].x;
-    return end_ + double(i - std::int32_t(places.size()) - 1) * TextShaper::Pitch;
+    return end_ + double(i - std::int32_t(places.size()) - 1) * LineLayout::Pitch;
 }
 
 std::int32_t ShapedLine::inReadingOrder(std::int32_t k) const

@@ -49,8 +49,6 @@ private:
 // the bidirectional algorithm orders the places.
 class TextShaper {
 public:
-    static constexpr double Pitch = 30;
-
     explicit TextShaper(GlyphCache& cache) : cache_(cache) {}
 
     struct Clusters {

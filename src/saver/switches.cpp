@@ -1,5 +1,7 @@
 #include "switches.h"
 
+#include "settings/keys.h"
+
 namespace sentari::saver {
 
 namespace {
@@ -53,7 +55,8 @@ Launch hosted(const QStringList& arguments, std::optional<std::uint64_t> window)
 {
     Launch launch = only(SaverMode::Hosted);
     launch.window = window;
-    launch.effect = choice(arguments, QLatin1String("-effect"), 8, launch.rejected);
+    launch.effect =
+        choice(arguments, QLatin1String("-effect"), int(keys::TransitionEffects), launch.rejected);
     launch.speed = choice(arguments, QLatin1String("-speed"), 2, launch.rejected);
     launch.wait = choice(arguments, QLatin1String("-wait"), 2, launch.rejected);
     return launch;

@@ -6,12 +6,14 @@ per line: its depth as indentation, its role, then its name in quotes.
   atspi_tree.py --focus SECONDS     prints, for SECONDS, each accessible that takes the focus,
                                     after what holds it: 'menu "M" > menu item "I"' (popup
                                     menus are no window's child: they are heard so)
-  atspi_tree.py --check PROGRAM [WINDOW]   (only that window) fails on a control of a shown window that has no name (of
-                                    its own or from the label it is labelled by) or shares its
-                                    role and name with another control of that window; prints
-                                    "controls N nameless M duplicates K" and one line per
-                                    caption with text, "x y width height role name", for
-                                    checking on screen that no caption is cut off
+  atspi_tree.py --check PROGRAM [WINDOW]
+                                    fails on a control of a shown window (or only of WINDOW)
+                                    that has no name (of its own or from the label it is
+                                    labelled by) or shares its role and name with another
+                                    control of that window; prints "controls N nameless M
+                                    duplicates K" and one line per caption with text,
+                                    "x y width height role name", for checking on screen that
+                                    no caption is cut off
   atspi_tree.py --extents PROGRAM ROLE NAME   "x y width height" of that shown accessible
 """
 import sys
@@ -22,6 +24,7 @@ from gi.repository import GLib
 
 
 def find(program, seconds):
+    """The program's accessible application; exits when it does not come within seconds."""
     end = time.monotonic() + seconds
     while True:
         desktop = pyatspi.Registry.getDesktop(0)
@@ -30,23 +33,24 @@ def find(program, seconds):
             if app is not None and app.name.lower() == program.lower() and app.childCount > 0:
                 return app
         if time.monotonic() > end:
-            return None
+            sys.exit(f"atspi_tree: no program '{program}' on the accessibility bus")
         time.sleep(0.1)
 
 
-def walk(node, depth, out):
+def shown(node, depth=0):
+    """(accessible, depth) for the node and what of it shows, in reading order; the
+    application's windows are told even when hidden."""
     try:
-        role, name = node.getRoleName(), node.name
-        states = node.getState()
+        showing = node.getState().contains(pyatspi.STATE_SHOWING)
     except Exception:  # gone while being read
         return
-    if not states.contains(pyatspi.STATE_SHOWING) and depth > 1:
+    if not showing and depth > 1:
         return
-    out.append(f"{'  ' * depth}{role} \"{name}\"")
+    yield node, depth
     for i in range(node.childCount):
         child = node.getChildAtIndex(i)
         if child is not None:
-            walk(child, depth + 1, out)
+            yield from shown(child, depth + 1)
 
 
 CONTROLS = {"push button", "check box", "radio button", "combo box", "text", "password text",
@@ -68,8 +72,6 @@ def heard_name(node):
 
 def check(program, only=None):
     app = find(program, 10)
-    if app is None:
-        sys.exit(f"atspi_tree: no program '{program}' on the accessibility bus")
     controls = nameless = duplicates = 0
     captions = []
     for w in range(app.childCount):
@@ -78,15 +80,8 @@ def check(program, only=None):
             continue
         if only is not None and window.name != only:
             continue
-        seen = {}
-        stack = [window]
-        while stack:
-            node = stack.pop()
-            if node is None:
-                continue
-            states = node.getState()
-            if not states.contains(pyatspi.STATE_SHOWING):
-                continue
+        seen = set()
+        for node, _ in shown(window, 1):
             role = node.getRoleName()
             if role in CONTROLS:
                 controls += 1
@@ -97,7 +92,7 @@ def check(program, only=None):
                 elif (role, name) in seen:
                     duplicates += 1
                     print(f"duplicate {role} \"{name}\" in \"{window.name}\"", file=sys.stderr)
-                seen[(role, name)] = True
+                seen.add((role, name))
             if role in CAPTIONS and node.name.strip():
                 e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
                 # a box or button with no text of its own is about as wide as high
@@ -105,24 +100,17 @@ def check(program, only=None):
                     kind = role.replace(" ", "_")
                     text = " ".join(node.name.split())
                     captions.append(f"{e.x} {e.y} {e.width} {e.height} {kind} {text}")
-            stack.extend(node.getChildAtIndex(i) for i in reversed(range(node.childCount)))
     print(f"controls {controls} nameless {nameless} duplicates {duplicates}")
     print("\n".join(captions))
     return 0 if controls and not nameless and not duplicates else 1
 
 
 def extents(program, role, name):
-    app = find(program, 10)
-    stack = [app] if app else []
-    while stack:
-        node = stack.pop()
-        if node is None:
-            continue
+    for node, _ in shown(find(program, 10)):
         if node.getRoleName() == role and node.name == name:
             e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             print(e.x, e.y, e.width, e.height)
             return 0
-        stack.extend(node.getChildAtIndex(i) for i in range(node.childCount))
     return 1
 
 
@@ -152,11 +140,10 @@ def main():
         print_focus(float(sys.argv[2]))
         return
     app = find(sys.argv[1], float(sys.argv[2]) if len(sys.argv) > 2 else 10)
-    if app is None:
-        sys.exit(f"atspi_tree: no program '{sys.argv[1]}' on the accessibility bus")
-    out = []
-    walk(app, 0, out)
-    print("\n".join(out))
+    # Read whole, then written at once: a reader that stops at the line it wants (grep -q
+    # under pipefail) must not break the walk half-way.
+    tree = [f"{'  ' * depth}{node.getRoleName()} \"{node.name}\"" for node, depth in shown(app)]
+    print("\n".join(tree))
 
 
 if __name__ == "__main__":

@@ -30,10 +30,6 @@
 
 namespace sentari::saver {
 
-namespace {
-
-} // namespace
-
 const std::array<ColourScheme, 7> ColourSchemes{{
     {QT_TRANSLATE_NOOP("sentari::saver::OptionsDialog", "Black & White"),
      colour::fromRgb({255, 255, 255}), colour::fromRgb({0, 0, 0})},
