@@ -3,7 +3,7 @@
 // Before each round the file is restored and flushed, so no round pays for another's writes.
 
 #include "quotefiles.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

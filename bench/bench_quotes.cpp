@@ -2,8 +2,8 @@
 // generated files (the delete has its own benchmark beside sed).
 
 #include "quotefiles.h"
-#include "settings/quoteindex.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/quotes/quoteindex.h"
+#include "sentaristore/settingsstore.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

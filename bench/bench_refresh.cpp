@@ -3,7 +3,7 @@
 // such slices (as the tray writes it), which should cost about what the one call does.
 
 #include "quotefiles.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 
 #include <benchmark/benchmark.h>
 #include <fstream>

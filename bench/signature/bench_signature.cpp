@@ -3,7 +3,7 @@
 // (every later one moves up a number, so nearly every key is written).
 
 #include "platform/qtdesktop.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 #include "signature/signaturelist.h"
 #include "signature/signaturewindow.h"
 

@@ -4,8 +4,9 @@
 // not load the window system at all. Everything else runs in the tray module.
 
 #include "sentari/buildinfo.h"
-#include "settings/keys.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settings/keys.h"
+#include "sentaristore/settingsstore.h"
+#include "tray/trayentry.h"
 
 #include <cctype>
 #include <cerrno>
@@ -352,7 +353,7 @@ int printUsage()
     if (englishEnvironment())
         return printLine(Usage, "\n");
     if (void* module = ::dlopen(trayModulePath().c_str(), RTLD_NOW | RTLD_LOCAL)) {
-        using Text = const char* (*)(const char*, const char*);
+        using Text = decltype(&sentari_tray_text);
         if (auto text = reinterpret_cast<Text>(::dlsym(module, "sentari_tray_text")))
             return printLine(text("sentari", Usage), "\n");
     }
@@ -366,7 +367,7 @@ int runTray(int argc, char** argv)
         std::fprintf(stderr, "sentari: cannot load the tray module: %s\n", ::dlerror());
         return 1;
     }
-    using Entry = int (*)(int, char**);
+    using Entry = decltype(&sentari_tray_main);
     auto entry = reinterpret_cast<Entry>(::dlsym(module, "sentari_tray_main"));
     if (!entry) {
         std::fprintf(stderr, "sentari: the tray module is damaged: %s\n", ::dlerror());

@@ -2,7 +2,7 @@
 
 // Stored 0x00BBGGRR colours as Qt colours and back.
 
-#include "settings/colour.h"
+#include "sentaristore/settings/colour.h"
 
 #include <QColor>
 #include <algorithm>

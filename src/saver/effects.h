@@ -1,10 +1,10 @@
 #pragma once
 
-#include "chardrawer.h"
-#include "linelayout.h"
-#include "settings/keys.h"
-#include "shaping.h"
-#include "steps.h"
+#include "saver/chardrawer.h"
+#include "saver/linelayout.h"
+#include "saver/shaping.h"
+#include "saver/steps.h"
+#include "sentaristore/settings/keys.h"
 
 #include <QString>
 #include <array>

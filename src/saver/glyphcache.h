@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chardrawer.h"
+#include "saver/canvas.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/foreignwindow.h"
-#include "saverengine.h"
+#include "saver/saverengine.h"
 
 #include <QObject>
 #include <memory>

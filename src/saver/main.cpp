@@ -1,6 +1,3 @@
-#include "hostedsaver.h"
-#include "options/optionsdialog.h"
-#include "passwordcode.h"
 #include "platform/desktop.h"
 #include "platform/foreignwindow.h"
 #include "platform/qtdesktop.h"
@@ -8,11 +5,14 @@
 #include "platform/startup.h"
 #include "platform/translations.h"
 #include "platform/twips.h"
-#include "saversettings.h"
-#include "saverwindow.h"
-#include "settings/keys.h"
-#include "settings/settingsstore.h"
-#include "switches.h"
+#include "saver/hostedsaver.h"
+#include "saver/launch.h"
+#include "saver/options/optionsdialog.h"
+#include "saver/passwordcode.h"
+#include "saver/saversettings.h"
+#include "saver/saverwindow.h"
+#include "sentaristore/settings/keys.h"
+#include "sentaristore/settingsstore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "passwordcode.h"
 
-#include "settings/textcodec.h"
+#include "sentaristore/files/textcodec.h"
 
 #include <QList>
 

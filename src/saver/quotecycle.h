@@ -1,7 +1,7 @@
 #pragma once
 
-#include "effects.h"
-#include "steps.h"
+#include "saver/effects.h"
+#include "saver/steps.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "chardrawer.h"
-#include "effects.h"
-#include "glyphcache.h"
 #include "platform/twips.h"
-#include "quotecycle.h"
-#include "saversettings.h"
+#include "saver/chardrawer.h"
+#include "saver/effects.h"
+#include "saver/glyphcache.h"
+#include "saver/quotecycle.h"
+#include "saver/saversettings.h"
 
 #include <QElapsedTimer>
 #include <QImage>

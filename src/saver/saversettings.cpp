@@ -1,7 +1,7 @@
 #include "saversettings.h"
 
 #include "platform/qtstring.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "quotecycle.h"
-#include "settings/keys.h"
+#include "saver/quotecycle.h"
+#include "sentaristore/settings/keys.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,11 +1,11 @@
 #include "saverwindow.h"
 
-#include "passwordcode.h"
 #include "platform/colour.h"
 #include "platform/monitors.h"
 #include "platform/screenguard.h"
 #include "platform/twips.h"
-#include "unlockpanel.h"
+#include "saver/passwordcode.h"
+#include "saver/unlockpanel.h"
 
 #include <QApplication>
 #include <QCursor>

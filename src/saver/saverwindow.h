@@ -1,7 +1,7 @@
 #pragma once
 
-#include "saverengine.h"
-#include "saversettings.h"
+#include "saver/saverengine.h"
+#include "saver/saversettings.h"
 
 #include <QPoint>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "shaping.h"
 
-#include "glyphcache.h"
 #include "platform/colour.h"
+#include "saver/glyphcache.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>

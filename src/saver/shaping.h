@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chardrawer.h"
-#include "linelayout.h"
+#include "saver/canvas.h"
+#include "saver/linelayout.h"
 
 #include <QImage>
 #include <QString>

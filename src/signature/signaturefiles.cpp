@@ -1,8 +1,8 @@
 #include "signature/signaturefiles.h"
 
 #include "platform/qtstring.h"
-#include "settings/colour.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settings/colour.h"
+#include "sentaristore/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>

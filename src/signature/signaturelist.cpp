@@ -1,8 +1,8 @@
 #include "signature/signaturelist.h"
 
 #include "platform/qtstring.h"
-#include "settings/keys.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settings/keys.h"
+#include "sentaristore/settingsstore.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -4,8 +4,8 @@
 #include "platform/fitlayout.h"
 #include "platform/qtstring.h"
 #include "platform/twips.h"
-#include "settings/keys.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settings/keys.h"
+#include "sentaristore/settingsstore.h"
 #include "tray/popup/quotewindows.h"
 
 #include <QCheckBox>

@@ -3,8 +3,8 @@
 #include "platform/apppaths.h"
 #include "platform/failure.h"
 #include "platform/qtstring.h"
-#include "settings/keys.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settings/keys.h"
+#include "sentaristore/settingsstore.h"
 #include "tray/joinlines.h"
 
 #include <QScopeGuard>

@@ -1,8 +1,8 @@
 #include "tray/quoteperread.h"
 
 #include "platform/readwatch.h"
-#include "settings/keys.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settings/keys.h"
+#include "sentaristore/settingsstore.h"
 #include "tray/quotekeeper.h"
 
 #include <cstdio>

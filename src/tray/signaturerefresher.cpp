@@ -1,7 +1,7 @@
 #include "tray/signaturerefresher.h"
 
 #include "platform/qtstring.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,14 +1,16 @@
 // The tray program proper, loaded by the `sentari` launcher for everything but
 // --print-quote.
 
+#include "trayentry.h"
+
 #include "platform/failure.h"
 #include "platform/qtdesktop.h"
 #include "platform/readwatch.h"
 #include "platform/startup.h"
 #include "platform/translations.h"
-#include "settings/keys.h"
-#include "settings/settingsstore.h"
-#include "signature/signaturewindow.h"
+#include "sentaristore/settings/keys.h"
+#include "sentaristore/settingsstore.h"
+#include "signature/signaturewindowopener.h"
 #include "tray/askoncedialog.h"
 #include "tray/automation.h"
 #include "tray/icon/trayicon.h"
@@ -208,20 +210,17 @@ int runTray(int argc, char** argv)
 
 } // namespace
 
-// The module's two entry points, looked up by these names in the launcher.
+// The names are the module's ABI.
 // NOLINTBEGIN(readability-identifier-naming)
 
-// The launcher's texts in the user's language; it has no Qt of its own. Valid until the next
-// call.
-extern "C" __attribute__((visibility("default"))) const char* sentari_tray_text(const char* context,
-                                                                                const char* english)
+const char* sentari_tray_text(const char* context, const char* english)
 {
     static QByteArray text;
     text = sentari::platform::translatedText(context, english).toLocal8Bit();
     return text.constData();
 }
 
-extern "C" __attribute__((visibility("default"))) int sentari_tray_main(int argc, char** argv)
+int sentari_tray_main(int argc, char** argv)
 {
     if (hasArgument(argc, argv, "--change-quote")) {
         QCoreApplication app(argc, argv);

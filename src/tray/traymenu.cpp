@@ -4,7 +4,7 @@
 #include "platform/failure.h"
 #include "platform/helppages.h"
 #include "platform/qtstring.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 #include "tray/popup/popupposition.h"
 #include "tray/quotekeeper.h"
 

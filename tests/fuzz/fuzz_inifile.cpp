@@ -8,8 +8,8 @@
 // removal; bit 3: the name in upper case), the name or choice, then a counted value.
 
 #include "fuzzinput.h"
-#include "settings/inifile.h"
-#include "settings/keys.h"
+#include "sentaristore/settings/inifile.h"
+#include "sentaristore/settings/keys.h"
 
 #include <algorithm>
 #include <cctype>

@@ -5,7 +5,7 @@
 
 #include "fuzzinput.h"
 #include "saver/linelayout.h"
-#include "settings/textcodec.h"
+#include "sentaristore/files/textcodec.h"
 
 using sentari::fuzz::Input;
 using sentari::saver::LineLayout;

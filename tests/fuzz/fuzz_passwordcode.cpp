@@ -5,7 +5,7 @@
 
 #include "fuzzinput.h"
 #include "saver/passwordcode.h"
-#include "settings/textcodec.h"
+#include "sentaristore/files/textcodec.h"
 
 #include <QList>
 #include <QString>

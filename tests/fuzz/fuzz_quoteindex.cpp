@@ -10,9 +10,10 @@
 
 #include "fuzzinput.h"
 #include "referencelines.h"
-#include "settings/fileio.h"
-#include "settings/quotefile.h"
-#include "settings/quoteindex.h"
+#include "sentaristore/files/fileio.h"
+#include "sentaristore/quotes/quotecut.h"
+#include "sentaristore/quotes/quotefile.h"
+#include "sentaristore/quotes/quoteindex.h"
 
 #include <fcntl.h>
 #include <filesystem>
@@ -117,17 +118,18 @@ void checkIndex(const QuoteIndex& index, std::string_view bytes)
         const auto line = index.line(static_cast<std::int64_t>(i));
         FUZZ_CHECK(line && line->number == static_cast<std::int64_t>(ref.number));
         FUZZ_CHECK(line->text == quote && !line->cut);
-        const auto span = index.find(line->number, quote);
+        const auto span = sentari::quotecut::find(index, line->number, quote);
         FUZZ_CHECK(span && span->number == line->number);
         FUZZ_CHECK(std::pair(span->start, span->end) == cutOf(e, bytes, ref));
         // Without the right number: the first line giving the quote.
         std::size_t first = 0;
         while (quoteOf(bytes, e.quotes[first], e.encoding) != quote)
             ++first;
-        const auto found = index.find(0, quote);
+        const auto found = sentari::quotecut::find(index, 0, quote);
         FUZZ_CHECK(found && found->number == static_cast<std::int64_t>(e.quotes[first].number));
     }
-    FUZZ_CHECK(!index.find(1, "\x01")); // a quote never holds a control character
+    FUZZ_CHECK(
+        !sentari::quotecut::find(index, 1, "\x01")); // a quote never holds a control character
 }
 
 void checkPicks(QuoteIndex& index, QuoteIndex* other, std::mt19937_64& rng)
@@ -197,7 +199,7 @@ void checkStale(QuoteIndex& index, std::string_view a, std::string_view b, std::
         const auto line = index.line(i);
         FUZZ_CHECK(clean(line));
         if (line)
-            index.find(line->number, line->text);
+            sentari::quotecut::find(index, line->number, line->text);
     }
 }
 

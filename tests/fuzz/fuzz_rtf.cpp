@@ -4,8 +4,8 @@
 // counted font name, then the text.
 
 #include "fuzzinput.h"
-#include "settings/rtf.h"
-#include "settings/textcodec.h"
+#include "sentaristore/files/textcodec.h"
+#include "sentaristore/signaturefill/rtf.h"
 
 #include <cctype>
 #include <string>

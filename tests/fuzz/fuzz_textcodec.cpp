@@ -4,7 +4,7 @@
 // the bytes.
 
 #include "fuzzinput.h"
-#include "settings/textcodec.h"
+#include "sentaristore/files/textcodec.h"
 
 #include <string>
 

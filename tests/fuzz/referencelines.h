@@ -3,8 +3,8 @@
 // The lines of a quote data file worked out the plain way, unit by unit, for the harnesses
 // to hold the line scanner and the index against.
 
-#include "settings/linescan.h"
-#include "settings/textcodec.h"
+#include "sentaristore/files/textcodec.h"
+#include "sentaristore/quotes/linescan.h"
 
 #include <cstdint>
 #include <string_view>

@@ -4,7 +4,7 @@
 // dialogs; "Beta Serif" is the one installed font the store knows.
 
 #include "fakedesktop.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

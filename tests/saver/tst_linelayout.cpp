@@ -1,7 +1,7 @@
 #include "saver/chardrawer.h"
 #include "saver/linelayout.h"
 #include "saver/saversettings.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "platform/qtstring.h"
 #include "saver/options/optionsdialog.h"
 #include "saver/options/saverpreview.h"
-#include "settings/colour.h"
+#include "sentaristore/settings/colour.h"
 #include "storefixture.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 #include "saver/passwordcode.h"
-#include "settings/textcodec.h"
+#include "sentaristore/files/textcodec.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
+#include "saver/launch.h"
 #include "saver/passwordcode.h"
 #include "saver/saverwindow.h"
-#include "saver/switches.h"
 #include "saver/unlockpanel.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
 // Deletes one quote from a data file through its own store, as the tray's delete does: the
 // program the kill test interrupts. Arguments: file, line number, quote, store folder.
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 
 #include <cstdio>
 #include <cstdlib>

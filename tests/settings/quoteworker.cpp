@@ -1,7 +1,7 @@
 // Adds or deletes quotes of one data file through its own store, as another Sentari would:
 // one of two programs writing the file at once. Arguments: add|delete, file, count, store
 // folder. Exit 1 when a call fails.
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 
 #include <cstdio>
 #include <cstdlib>

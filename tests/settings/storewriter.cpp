@@ -1,5 +1,5 @@
 // Writes N keys through its own store instance: one of several programs writing at once.
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 
 #include <cstdlib>
 #include <string>

@@ -3,7 +3,7 @@
 // `--print-signature` or the store make of them: the designed fallback, or a clear message
 // that names the file; nothing lost, nothing hangs, no control character printed or written.
 
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 
 #include <QDir>
 #include <QFileInfo>

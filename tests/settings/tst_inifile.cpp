@@ -1,6 +1,6 @@
-#include "settings/inifile.h"
-#include "settings/keys.h"
-#include "settings/textcodec.h"
+#include "sentaristore/files/textcodec.h"
+#include "sentaristore/settings/inifile.h"
+#include "sentaristore/settings/keys.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

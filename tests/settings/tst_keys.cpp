@@ -1,4 +1,4 @@
-#include "settings/keys.h"
+#include "sentaristore/settings/keys.h"
 
 #include <QTest>
 

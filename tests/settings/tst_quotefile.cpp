@@ -2,8 +2,8 @@
 // kept, the right line found, failures named, and the index kept after a delete the same
 // as one built from the new file.
 
-#include "settings/quoteindex.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/quotes/quoteindex.h"
+#include "sentaristore/settingsstore.h"
 #include "tempstore.h"
 
 #include <QDir>

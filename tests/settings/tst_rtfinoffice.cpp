@@ -1,6 +1,6 @@
 // The RTF documents of signatures and clipboard copies, as a word processor reads them.
 
-#include "settings/rtf.h"
+#include "sentaristore/signaturefill/rtf.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,5 +1,5 @@
-#include "settings/keys.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settings/keys.h"
+#include "sentaristore/settingsstore.h"
 #include "tempstore.h"
 
 #include <QDir>

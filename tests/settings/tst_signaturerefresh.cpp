@@ -1,8 +1,8 @@
 // The signature refresh: the quote put into every listed signature file in its kind, the
 // list walked to its first gap, slices of a long list, and failures reported, not thrown.
 
-#include "settings/keys.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settings/keys.h"
+#include "sentaristore/settingsstore.h"
 #include "tempstore.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "settings/rtf.h"
-#include "settings/textcodec.h"
+#include "sentaristore/files/textcodec.h"
+#include "sentaristore/signaturefill/rtf.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 
 #include "fakedesktop.h"
 #include "platform/colour.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 #include "signature/signaturewindow.h"
 #include "tempstore.h"
 

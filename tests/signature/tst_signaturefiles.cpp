@@ -1,7 +1,7 @@
 // Signature files read into the editor, the quote tag at the caret, and the style an entry
 // is shown in.
 
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 #include "signature/signaturefiles.h"
 #include "tempstore.h"
 

@@ -1,7 +1,7 @@
 // The signature list over a real store: a settings file as it stands, a few list operations,
 // then the list in memory and every signature key of indices 1 to 5.
 
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 #include "signature/signaturelist.h"
 #include "tempstore.h"
 

@@ -1,6 +1,7 @@
 // How the signature window shows its entries: readable in any theme, a rich-text entry in its
 // font, a long list within the screen, one window at a time.
 
+#include "signature/signaturewindowopener.h"
 #include "signaturewindowfixture.h"
 
 class SignatureStyleTest : public QObject {

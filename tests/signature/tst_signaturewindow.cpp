@@ -1,6 +1,7 @@
 // The signature window's commands as a user gives them (menu items and shortcuts): saving,
 // opening, adding and removing entries, with other programs at work on the same files.
 
+#include "signature/signaturewindowopener.h"
 #include "signaturewindowfixture.h"
 
 class SignatureWindowTest : public QObject {

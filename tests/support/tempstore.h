@@ -2,7 +2,7 @@
 
 // A settings store in a fresh temporary folder, with helpers for files in it.
 
-#include "settings/settingsstore.h"
+#include "sentaristore/settingsstore.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The quote keeper and the signature files: the offer at start-up, every file getting each
 // new quote, failures that stop nothing, long lists written in slices.
 
-#include "settings/keys.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settings/keys.h"
+#include "sentaristore/settingsstore.h"
 #include "tray/quotekeeper.h"
 #include "trayfixture.h"
 

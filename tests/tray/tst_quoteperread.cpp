@@ -4,7 +4,7 @@
 #include "fakeaskonce.h"
 #include "fakedesktop.h"
 #include "platform/readwatch.h"
-#include "settings/keys.h"
+#include "sentaristore/settings/keys.h"
 #include "tempstore.h"
 #include "tray/quotekeeper.h"
 #include "tray/quoteperread.h"

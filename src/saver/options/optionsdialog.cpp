@@ -1,7 +1,5 @@
 #include "optionsdialog.h"
 
-#include "centre.h"
-#include "passworddialog.h"
 #include "platform/colour.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
@@ -9,11 +7,13 @@
 #include "platform/qtstring.h"
 #include "platform/twips.h"
 #include "saver/effects.h"
+#include "saver/options/centre.h"
+#include "saver/options/passworddialog.h"
+#include "saver/options/saverpreview.h"
 #include "saver/passwordcode.h"
 #include "saver/saversettings.h"
-#include "saverpreview.h"
-#include "settings/keys.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settings/keys.h"
+#include "sentaristore/settingsstore.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,14 +1,14 @@
 #include "passworddialog.h"
 
-#include "centre.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
 #include "platform/fitlayout.h"
 #include "platform/qtstring.h"
 #include "platform/twips.h"
+#include "saver/options/centre.h"
 #include "saver/passwordcode.h"
-#include "settings/keys.h"
-#include "settings/settingsstore.h"
+#include "sentaristore/settings/keys.h"
+#include "sentaristore/settingsstore.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

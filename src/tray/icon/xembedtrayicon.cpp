@@ -1,6 +1,6 @@
 #include "tray/icon/xembedtrayicon.h"
 
-#include "platform/xembedtray.h"
+#include "platform/x11/xembedtray.h"
 #include "tray/icon/systemtrayicon.h"
 #include "tray/icon/trayiconwindow.h"
 
