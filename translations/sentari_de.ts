@@ -263,14 +263,6 @@ oder Hilfedatei nicht vorhanden in %1</translation>
         <translation>Ein Passwort des Bildschirmschoners, keine Sitzungssperre: Andere Programme können den Schoner beenden oder die getippten Tasten lesen; um die Sitzung zu sperren, lassen Sie Sentarisaver als Modul unter der Sperre Ihres Desktops laufen (der Sperre von xscreensaver).</translation>
     </message>
     <message>
-        <source>Color scheme</source>
-        <translation>Farbschema</translation>
-    </message>
-    <message>
-        <source>Foreground color</source>
-        <translation>Vordergrundfarbe</translation>
-    </message>
-    <message>
         <source>Click to change color</source>
         <translation>Klicken, um die Farbe zu ändern</translation>
     </message>

@@ -264,14 +264,6 @@ o el archivo de ayuda no está en %1</translation>
         <translation>Una contraseña de salvapantallas, no un bloqueo de sesión: otros programas pueden terminar el salvapantallas o leer las teclas pulsadas; para bloquear la sesión, ejecute Sentarisaver como módulo bajo el bloqueo de su escritorio (el de xscreensaver).</translation>
     </message>
     <message>
-        <source>Color scheme</source>
-        <translation>Esquema de colores</translation>
-    </message>
-    <message>
-        <source>Foreground color</source>
-        <translation>Color del texto</translation>
-    </message>
-    <message>
         <source>Click to change color</source>
         <translation>Haga clic para cambiar el color</translation>
     </message>

@@ -267,14 +267,6 @@ ou fichier d&apos;aide absent de %1</translation>
         <translation>Un mot de passe d&apos;économiseur d&apos;écran, pas un verrouillage de session : d&apos;autres programmes peuvent arrêter l&apos;économiseur ou lire les touches tapées ; pour verrouiller la session, faites tourner Sentarisaver comme module sous le verrouillage de votre bureau (celui de xscreensaver).</translation>
     </message>
     <message>
-        <source>Color scheme</source>
-        <translation>Jeu de couleurs</translation>
-    </message>
-    <message>
-        <source>Foreground color</source>
-        <translation>Couleur du texte</translation>
-    </message>
-    <message>
         <source>Click to change color</source>
         <translation>Cliquez pour changer la couleur</translation>
     </message>
@@ -304,7 +296,7 @@ ou fichier d&apos;aide absent de %1</translation>
     </message>
     <message>
         <source>&amp;Wait for new Quote</source>
-        <translation>&amp;Attente d'une citation</translation>
+        <translation>&amp;Attente d&apos;une citation</translation>
     </message>
     <message>
         <source>Spee&amp;d of transition</source>

@@ -264,14 +264,6 @@ of helpbestand niet aanwezig in %1</translation>
         <translation>Een wachtwoord van de schermbeveiliging, geen sessievergrendeling: andere programma&apos;s kunnen de beveiliging beëindigen of de getypte toetsen lezen; om de sessie te vergrendelen, laat je Sentarisaver als module onder de vergrendeling van je bureaublad draaien (die van xscreensaver).</translation>
     </message>
     <message>
-        <source>Color scheme</source>
-        <translation>Kleurenschema</translation>
-    </message>
-    <message>
-        <source>Foreground color</source>
-        <translation>Voorgrondkleur</translation>
-    </message>
-    <message>
         <source>Click to change color</source>
         <translation>Klik om de kleur te veranderen</translation>
     </message>

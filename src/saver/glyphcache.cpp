@@ -1,6 +1,7 @@
 #include "glyphcache.h"
 
 #include "platform/colour.h"
+#include "platform/qtstring.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -65,8 +66,10 @@ Glyph GlyphCache::cluster(const std::u32string& text, int width)
         return Glyph{first};
     auto it = clusters_.find(text);
     if (it == clusters_.end()) {
-        const QString s = QString::fromUcs4(text.data(), qsizetype(text.size()));
-        it = clusters_.emplace(text, render(s, colourOf(first), std::max(CellSize, width))).first;
+        it = clusters_
+                 .emplace(text,
+                          render(fromCodePoints(text), colourOf(first), std::max(CellSize, width)))
+                 .first;
     }
     return Glyph{first, &it->second, width};
 }

@@ -1,19 +1,11 @@
 #include "passwordcode.h"
 
+#include "platform/qtstring.h"
 #include "sentaristore/files/textcodec.h"
 
 #include <QList>
 
 namespace sentari::saver {
-
-namespace {
-
-QString fromCodes(const std::u32string& cps)
-{
-    return QString::fromUcs4(cps.data(), static_cast<qsizetype>(cps.size()));
-}
-
-} // namespace
 
 std::optional<QString> encodePassword(const QString& text)
 {
@@ -38,7 +30,7 @@ std::optional<QString> encodePassword(const QString& text)
     }
     if (refused)
         return std::nullopt;
-    return fromCodes(out);
+    return fromCodePoints(out);
 }
 
 std::optional<QString> decodePassword(const QString& coded)
@@ -56,7 +48,7 @@ std::optional<QString> decodePassword(const QString& coded)
             return std::nullopt;
         out.push_back(text::cp1252Char(static_cast<unsigned char>(k)));
     }
-    return fromCodes(out);
+    return fromCodePoints(out);
 }
 
 } // namespace sentari::saver

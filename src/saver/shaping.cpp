@@ -1,6 +1,7 @@
 #include "shaping.h"
 
 #include "platform/colour.h"
+#include "platform/qtstring.h"
 #include "saver/glyphcache.h"
 
 #include <QFontMetricsF>
@@ -21,7 +22,7 @@ constexpr double RunMargins = 2 * GlyphCache::Left;
 
 QString toQString(const std::u32string& s)
 {
-    QString out = QString::fromUcs4(s.data(), qsizetype(s.size()));
+    QString out = fromCodePoints(s);
     // A tab is a word gap of one place, not a jump to a tab stop.
     out.replace(QLatin1Char('\t'), QLatin1Char(' '));
     return out;
@@ -102,9 +103,7 @@ TextShaper::Clusters TextShaper::split(const QString& text) const
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     qsizetype start = 0;
     for (qsizetype end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary()) {
-        std::u32string cluster;
-        for (char32_t c : text.mid(start, end - start).toUcs4())
-            cluster.push_back(c);
+        std::u32string cluster = codePoints(QStringView(text).mid(start, end - start));
         start = end;
         // A consonant with a virama joins the next one in a conjunct.
         if (!out.texts.empty() && !out.texts.back().empty() &&
@@ -215,7 +214,11 @@ double TextShaper::placeCluster(ShapedLine& out, std::u32string text, bool right
         text[0] = QChar::mirroredChar(text[0]);
     // Wider than a pitch, it needs more than a cell's columns.
     const int width = advance > LineLayout::Pitch ? int(std::ceil(advance)) + GlyphCache::Left : 0;
-    const Glyph glyph = LineLayout::isGap(text) ? Glyph{U' '} : cache_.cluster(text, width);
+    // What takes no room draws nothing (the pace still counts it): its cell would wipe the
+    // letter in the same place.
+    const Glyph glyph = advance == 0              ? Glyph{}
+                        : LineLayout::isGap(text) ? Glyph{U' '}
+                                                  : cache_.cluster(text, width);
     out.places.push_back({glyph, pen, reading});
     return pen + advance;
 }

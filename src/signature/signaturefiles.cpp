@@ -19,19 +19,18 @@ const QString CrLf = QStringLiteral("\r\n");
 QString defaultTemplate()
 {
     // The tag is what Sentari looks for in the file, so no language changes it.
-    return QCoreApplication::translate("sentari::signature::SignatureWindow",
-                                       "Add your signature information here.\n"
-                                       "\n"
-                                       "For example:\n"
-                                       "\n"
-                                       "greetings,\n"
-                                       "\n"
-                                       "Pim Valder\n"
-                                       "https://www.example.com/pimvalder/\n"
-                                       "\n"
-                                       "%1")
-        .arg(qs(QuoteTag))
-        .replace(QLatin1Char('\n'), CrLf);
+    return withCrLf(QCoreApplication::translate("sentari::signature::SignatureWindow",
+                                                "Add your signature information here.\n"
+                                                "\n"
+                                                "For example:\n"
+                                                "\n"
+                                                "greetings,\n"
+                                                "\n"
+                                                "Pim Valder\n"
+                                                "https://www.example.com/pimvalder/\n"
+                                                "\n"
+                                                "%1"))
+        .arg(qs(QuoteTag));
 }
 
 int wholePoints(double pointSize)

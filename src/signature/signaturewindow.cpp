@@ -29,16 +29,15 @@ namespace {
 QString richTextAdvice()
 {
     // The tag is what the file must hold, so it stays as it is in every language.
-    return SignatureWindow::tr("Sentari cannot open a Richtext formatted file.\n"
-                               "Sentari can only save in the Richtext format.\n"
-                               "\n"
-                               "If you want to attach a quote to an existing RTF file\n"
-                               "add the following tag to that file using your favorite "
-                               "editor:\n"
-                               "\n"
-                               "%1")
-        .arg(qs(QuoteTag))
-        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return withCrLf(SignatureWindow::tr("Sentari cannot open a Richtext formatted file.\n"
+                                        "Sentari can only save in the Richtext format.\n"
+                                        "\n"
+                                        "If you want to attach a quote to an existing RTF file\n"
+                                        "add the following tag to that file using your favorite "
+                                        "editor:\n"
+                                        "\n"
+                                        "%1"))
+        .arg(qs(QuoteTag));
 }
 
 // Entries listed in the File menu itself; the others are in its "More" submenu, so that
@@ -155,7 +154,7 @@ bool SignatureWindow::eventFilter(QObject* watched, QEvent* event)
 
 QString SignatureWindow::editorText() const
 {
-    return editor_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return withCrLf(editor_->toPlainText());
 }
 
 void SignatureWindow::setEditorText(const QString& crlfText)
@@ -177,7 +176,7 @@ void SignatureWindow::applyStyle()
     QPalette palette = this->palette();
     const bool rich = (currentEntry_ >= 1 && currentEntry_ <= list_.count() &&
                        isRichText(list_.at(currentEntry_).path)) ||
-                      style_.colour != TextStyle{}.colour;
+                      colourChosen_;
     if (rich) {
         const QColor text = platform::toQColor(style_.colour);
         palette.setColor(QPalette::Text, text);
@@ -241,6 +240,7 @@ void SignatureWindow::showEntry(int n)
     setEditorText(entry.intro);
     setWindowTitle(shown(entry.path));
     style_ = styleOf(entry);
+    colourChosen_ = false;
     applyStyle();
 }
 
@@ -347,9 +347,8 @@ bool SignatureWindow::oursWins(const SignatureConflict& conflict)
                   "\n\nSave this window's version over it? No keeps the other program's "
                   "version.")
                    .arg(number, shown(conflict.theirs.path));
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    const bool ours =
-        desktop_.message(text, platform::MessageStyle::QuestionYesNo) == platform::Answer::Yes;
+    const bool ours = desktop_.message(withCrLf(text), platform::MessageStyle::QuestionYesNo) ==
+                      platform::Answer::Yes;
     const bool shownEntry = currentEntry_ >= 1 && currentEntry_ <= list_.count() &&
                             list_.at(currentEntry_) == conflict.ours;
     keptTheirsShown_ = keptTheirsShown_ || (!ours && shownEntry && conflict.number != 0);
@@ -412,6 +411,7 @@ void SignatureWindow::chooseColour()
 {
     if (const auto colour = desktop_.chooseColor(style_.colour)) {
         style_.colour = *colour;
+        colourChosen_ = true;
         applyStyle();
     }
 }

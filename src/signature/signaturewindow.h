@@ -10,7 +10,6 @@
 
 #include <QIcon>
 #include <QMainWindow>
-#include <QPointer>
 #include <string>
 #include <vector>
 
@@ -92,6 +91,8 @@ private:
     int currentEntry_ = 1;
     bool keptTheirsShown_ = false; // the user let another program's version of the entry shown win
     TextStyle style_{QStringLiteral("Arial"), 12, 0};
+    // Picked in the colour dialog since the entry was shown: a plain entry then shows it too.
+    bool colourChosen_ = false;
     QPlainTextEdit* editor_;
     QMenu* fileMenu_ = nullptr;
     QAction* beforeExit_ = nullptr; // the separator that closes the list of entries

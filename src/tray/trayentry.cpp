@@ -224,6 +224,7 @@ int sentari_tray_main(int argc, char** argv)
 {
     if (hasArgument(argc, argv, "--change-quote")) {
         QCoreApplication app(argc, argv);
+        sentari::platform::installTranslations(); // for its failure messages
         return sentari::tray::callChangeActiveQuote();
     }
     return runTray(argc, argv);

@@ -3,8 +3,8 @@
 per line: its depth as indentation, its role, then its name in quotes.
 
   atspi_tree.py PROGRAM [SECONDS]   waits up to SECONDS (10) for PROGRAM on the bus
-  atspi_tree.py --focus SECONDS     prints, for SECONDS, each accessible that takes the focus,
-                                    after what holds it: 'menu "M" > menu item "I"' (popup
+  atspi_tree.py --focus SECONDS     prints "listening", then, for SECONDS, each accessible that
+                                    takes the focus, after what holds it: 'menu "M" > menu item "I"' (popup
                                     menus are no window's child: they are heard so)
   atspi_tree.py --check PROGRAM [WINDOW]
                                     fails on a control of a shown window (or only of WINDOW)
@@ -125,6 +125,12 @@ def print_focus(seconds):
                 pass
 
     pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused")
+
+    def listening():
+        print("listening", flush=True)  # what a caller waits for before it moves the focus
+        return False
+
+    GLib.idle_add(listening)
     GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
     pyatspi.Registry.start()
 

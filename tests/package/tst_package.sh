@@ -24,6 +24,9 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 lib=usr/lib/$multiarch
+# Every catalogue of translations/ compiled, as a new language's .ts file is all it needs.
+catalogues=$(cd "$source_dir/translations" && for ts in sentari_*.ts; do
+    echo "usr/share/sentari/translations/${ts%.ts}.qm"; done)
 for path in usr/bin/sentari usr/bin/sentari-signature usr/bin/sentarisaver usr/libexec/xscreensaver/sentarisaver \
     "$lib/sentari/libsentaristore.so.0" "$lib/sentari/libsentaritray.so" \
     usr/share/sentari/wisdom.txt usr/share/sentari/help.htm usr/share/sentari/signaturewindowhelp.htm \
@@ -36,7 +39,7 @@ for path in usr/bin/sentari usr/bin/sentari-signature usr/bin/sentarisaver usr/l
     usr/share/bash-completion/completions/sentari usr/share/zsh/vendor-completions/_sentari \
     usr/share/man/man1/sentari.1.gz usr/share/man/man1/sentari-signature.1.gz usr/share/man/man6/sentarisaver.6.gz \
     usr/share/metainfo/org.sentari.sentari.metainfo.xml usr/share/doc/sentari/copyright \
-    usr/share/sentari/translations/sentari_{de,nl,fr,es}.qm usr/share/sentari/help_de.htm; do
+    usr/share/sentari/help_de.htm $catalogues; do
     [ -e "$root/$path" ] || fail "the package lacks /$path"
 done
 [ "$(readlink "$root/usr/bin/sentarisaver")" = ../libexec/xscreensaver/sentarisaver ] ||

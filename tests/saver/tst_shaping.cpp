@@ -44,6 +44,10 @@ private slots:
         QTest::newRow("Arabic with a ligature")
             << QString::fromUtf8("\u0627\u0644\u0633\u0644\u0627\u0645")
             << QString::fromUtf8("\u0645\u0644\u0633\u0644\u0627") << false;
+        // A soft hyphen and a direction mark take no room and draw nothing: a cell of theirs
+        // would wipe the letter in the same place.
+        QTest::newRow("format characters")
+            << QString::fromUtf8("ab\u00adcd\u200e") << "abcd" << false;
     }
     void visualOrder()
     {

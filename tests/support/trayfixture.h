@@ -34,12 +34,8 @@ struct KeeperFixture {
     }
 };
 
-// The tray on a real store and data file, with a scripted desktop.
-struct TrayFixture {
-    TempStore t;
-    FakeDesktop desktop;
-    FakeAskOnce askOnce; // answers No
-    tray::QuoteKeeper keeper{*t.store, desktop, askOnce};
+// The tray on a real store and data file, with a scripted desktop; the question answers No.
+struct TrayFixture : KeeperFixture {
     tray::TrayController tray{*t.store, desktop, keeper};
     int ends = 0;
     QString dataFile;

@@ -1,6 +1,3 @@
-#include "platform/apppaths.h"
-#include "platform/helppages.h"
-#include "tray/automation.h"
 #include "tray/popup/quotewindows.h"
 #include "tray/traycontroller.h"
 #include "trayfixture.h"

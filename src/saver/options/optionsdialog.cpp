@@ -199,8 +199,13 @@ void OptionsDialog::buildColourRows(QWidget* frame, const platform::TwipsScale& 
     // The caption leads to the list, which chooses the scheme option as it chooses; a
     // screen reader names both after it.
     captionChoices_.back().first->setBuddy(schemeBox_);
-    schemeOption->setAccessibleName(tr("Color scheme"));
+    // Controls named after their row's caption, as a screen reader reads it.
+    const auto nameAfterCaption = [](QWidget* control, const QLabel* caption) {
+        control->setAccessibleName(QString(caption->text()).remove(QLatin1Char('&')));
+    };
+    nameAfterCaption(schemeOption, captionChoices_.back().first);
     option(3, ColourChoice::Own, tr("Fo&reground color"));
+    const QLabel* foregroundCaption = captionChoices_.back().first;
     for (const auto role : {ColourRole::Foreground, ColourRole::Background}) {
         auto* button = rows.control<QPushButton>(role == ColourRole::Foreground ? 3 : 4, 2280, 735);
         button->setToolTip(tr("Click to change color"));
@@ -208,7 +213,7 @@ void OptionsDialog::buildColourRows(QWidget* frame, const platform::TwipsScale& 
         connect(button, &QPushButton::clicked, this, [this, role] { pickColour(role); });
     }
     // The row's caption names the choice; the button is named after the row all the same.
-    colourButtons_[std::size_t(ColourRole::Foreground)]->setAccessibleName(tr("Foreground color"));
+    nameAfterCaption(colourButtons_[std::size_t(ColourRole::Foreground)], foregroundCaption);
     captionChoices_.emplace_back(rows.caption(4, tr("&Background color"),
                                               colourButtons_[std::size_t(ColourRole::Background)],
                                               480),

@@ -3,8 +3,9 @@
 #include "sentaristore/files/fileio.h"
 
 #include <algorithm>
-#include <fcntl.h>
-#include <unistd.h>
+#include <cerrno>
+#include <span>
+#include <vector>
 
 namespace fs = std::filesystem;
 

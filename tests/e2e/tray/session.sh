@@ -234,6 +234,11 @@ windows_of_type() {
     return 0
 }
 
+# For wait_for: one of sentari's dialogs is up; none is; a process has ended.
+dialog_open() { [ -n "$(windows_of_type DIALOG)" ]; }
+no_dialog() { [ -z "$(windows_of_type DIALOG)" ]; }
+ended() { ! kill -0 "$1" 2>/dev/null; }
+
 # The open pop-up's window id, empty when none.
 popup_window() {
     local all

@@ -9,7 +9,6 @@ make_quotes 6
 printf '[General]\nQuoteFile=%s\n' "$DATA" >"$INI" # both questions read "ask"
 
 dialog() { local d; d=$(windows_of_type DIALOG); echo "${d%%$'\n'*}"; }
-dialog_open() { [ -n "$(dialog)" ]; }
 dialog_closed() { [ -z "$(dialog)" ]; }
 # click_in_dialog X Y: a click at a point of the dialog's client area.
 click_in_dialog() {

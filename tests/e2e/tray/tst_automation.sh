@@ -67,10 +67,8 @@ if timeout 5 "$SENTARI" --change-quote 2>"$W/readonly.txt"; then
     fail "sentari --change-quote succeeded although $SIG2 is read-only"
 fi
 grep -qF "$SIG2" "$W/readonly.txt" || fail "the failure does not name the file: $(cat "$W/readonly.txt")"
-warning_open() { [ -n "$(windows_of_type DIALOG)" ]; }
-wait_for 5 warning_open || fail "the user was not told of the read-only signature"
+wait_for 5 dialog_open || fail "the user was not told of the read-only signature"
 press_in_dialog Return
-no_dialog() { [ -z "$(windows_of_type DIALOG)" ]; }
 wait_for 5 no_dialog || fail "the warning did not close"
 chmod u+w "$SIG2"
 
@@ -96,8 +94,7 @@ grep -Eq '<method name="ChangeActiveQuote"/?>' "$W/introspect.txt" || fail "meth
 # once and says why; when the user chooses none, Sentari ends.
 rm "$DATA"
 xdotool mousemove "$ICON_X" "$ICON_Y" click 1
-question_open() { [ -n "$(windows_of_type DIALOG)" ]; }
-wait_for 5 question_open || fail "no question after the data file went"
+wait_for 5 dialog_open || fail "no question after the data file went"
 if timeout 5 "$SENTARI" --change-quote >"$W/late.txt" 2>&1; then
     fail "the call during the question succeeded: $(cat "$W/late.txt")"
 fi
@@ -107,5 +104,5 @@ file_dialog() { windows_of_type DIALOG | while read -r w; do xprop -id "$w" WM_N
 file_dialog_open() { [ -n "$(file_dialog)" ]; }
 wait_for 5 file_dialog_open || fail "no file dialog after the question"
 press_in_dialog Escape
-wait_for 5 sh -c "! kill -0 $SENTARI_PID" || fail "sentari still runs after no data file was chosen"
+wait_for 5 ended $SENTARI_PID || fail "sentari still runs after no data file was chosen"
 echo "ok"

@@ -20,7 +20,7 @@ write_ini "SignatureFile1=$SIG" 'Intro1=<Quote will be inserted here>' 'DeleteQu
 
 # The menu a notifier-item host reads.
 start_sni_host
-start_sni_sentari
+start_sni_sentari || fail "sentari registered no StatusNotifierItem"
 expected='_Hilfe|Sentari-Bildschirmscho_ner|separator|Zitat in die _Zwischenablage|Zwischenablage zu den Sentari-_Zitaten|Zitat _löschen|separator|_Sentari-Zitatdatei wechseln|separator|Si_gnatur ändern|Signatur in die Zwischen_ablage|separator|_Beenden'
 [ "$(menu_labels)" = "$expected" ] || fail "exported menu: $(menu_labels)"
 kill "$SENTARI_PID" "$HOST_PID"
@@ -29,9 +29,9 @@ wait "$SENTARI_PID" "$HOST_PID" 2>/dev/null || true
 # The menu on screen, from an XEmbed tray.
 start_tray
 start_sentari
-"$TREE" --focus 15 >"$W/focus.log" 2>&1 &
+"$TREE" --focus 60 >"$W/focus.log" 2>&1 &
 PIDS+=($!)
-sleep 1
+wait_for 10 grep -qx listening "$W/focus.log" || fail "no AT-SPI focus listener: $(cat "$W/focus.log")"
 open_menu
 has() { "$TREE" "$1" 5 | grep -qF "$2"; }
 heard() { grep -qF "$1" "$W/focus.log"; }
@@ -46,14 +46,12 @@ wait_for 5 menu_closed || fail "the menu stayed open on Escape"
 # A question in German, with Qt's own buttons in German too; No keeps the quote.
 lines_before=$(wc -l <"$DATA")
 choose 5
-question_open() { [ -n "$(windows_of_type DIALOG)" ]; }
-wait_for 5 question_open || fail "no question before deleting"
+wait_for 5 dialog_open || fail "no question before deleting"
 wait_for 10 has sentari '"Möchten Sie das aktuelle Zitat wirklich löschen?"' \
     || fail "the question is not German: $("$TREE" sentari 1)"
 has sentari 'push button "Nein"' || fail "Qt's own buttons are not German: $("$TREE" sentari 1)"
 press_in_dialog Escape
-no_question() { [ -z "$(windows_of_type DIALOG)" ]; }
-wait_for 5 no_question || fail "the question did not close on Escape"
+wait_for 5 no_dialog || fail "the question did not close on Escape"
 [ "$(wc -l <"$DATA")" -eq "$lines_before" ] || fail "No deleted the quote all the same"
 
 # The screen saver's options.

@@ -29,16 +29,14 @@ write_ini
 "$SENTARI" >"$W/sentari.log" 2>&1 &
 SENTARI_PID=$!
 PIDS+=($SENTARI_PID)
-waiting_message() { [ -n "$(windows_of_type DIALOG)" ]; }
-wait_for 10 waiting_message || fail "no message while there is no notification area"
+wait_for 10 dialog_open || fail "no message while there is no notification area"
 NOTICE=$(windows_of_type DIALOG)
 ! xprop -id "$NOTICE" _NET_WM_STATE | grep -q _NET_WM_STATE_MODAL || fail "the waiting notice is modal"
 ! xprop -id "$NOTICE" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE || fail "the waiting notice can be maximised"
 start_tray
 wait_for 10 icon_docked || fail "the icon did not dock into the tray that started later"
 # Once the icon is in, the notice is no longer true and goes.
-no_waiting_message() { ! waiting_message; }
-wait_for 5 no_waiting_message || fail "the waiting notice stayed after the icon docked"
+wait_for 5 no_dialog || fail "the waiting notice stayed after the icon docked"
 locate_icon
 [ "$ICON_W" -ge 22 ] && [ "$ICON_H" -ge 22 ] || fail "the icon got a ${ICON_W}x$ICON_H slot"
 hover_icon
@@ -58,7 +56,7 @@ xdotool key Escape
 menu_closed() { [ -z "$(named_window PopupQuote)" ]; }
 wait_for 5 menu_closed || fail "Escape did not close the menu"
 wait_for 10 icon_docked || fail "the icon did not dock again after the tray restarted"
-! waiting_message || fail "the waiting message came a second time"
+! dialog_open || fail "the waiting message came a second time"
 locate_icon
 hover_icon
 leave_icon
@@ -116,7 +114,7 @@ import -window root "$W/quickshow.png"
 sleep 0.5
 kill -0 "$SENTARI_PID" || fail "QuickShow ended before the mouse moved"
 xdotool mousemove 100 20 sleep 0.1 mousemove 110 25
-wait_for 5 sh -c "! kill -0 $SENTARI_PID" || fail "QuickShow did not end on a mouse move"
+wait_for 5 ended $SENTARI_PID || fail "QuickShow did not end on a mouse move"
 wait "$SENTARI_PID" && status=0 || status=$?
 [ "$status" -eq 0 ] || fail "QuickShow ended with status $status"
 echo "ok"

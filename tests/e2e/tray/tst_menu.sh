@@ -85,11 +85,9 @@ quote=$(signature_quote "$SIG")
 grep -qxF "$quote" <(tr -d '\r' <"$DATA") || fail "current quote '$quote' not in the data file"
 lines_before=$(wc -l <"$DATA")
 choose 5
-question_open() { [ -n "$(windows_of_type DIALOG)" ]; }
-wait_for 5 question_open || fail "no confirmation before deleting"
+wait_for 5 dialog_open || fail "no confirmation before deleting"
 press_in_dialog Return
-no_question() { [ -z "$(windows_of_type DIALOG)" ]; }
-wait_for 5 no_question || fail "the delete question did not close on Return"
+wait_for 5 no_dialog || fail "the delete question did not close on Return"
 deleted() { [ "$(wc -l <"$DATA")" -eq $((lines_before - 1)) ]; }
 wait_for 5 deleted || fail "the data file did not lose a line"
 ! grep -qxF "$quote" <(tr -d '\r' <"$DATA") || fail "the deleted quote is still in the data file"
@@ -97,7 +95,7 @@ wait_for 3 signature_differs "$SIG" "$quote" || fail "no new quote after the del
 
 # 9, the last: "E&xit" removes the icon and ends.
 choose 9
-wait_for 5 sh -c "! kill -0 $SENTARI_PID" || fail "sentari still runs after Exit"
+wait_for 5 ended $SENTARI_PID || fail "sentari still runs after Exit"
 wait "$SENTARI_PID" && status=0 || status=$?
 [ "$status" -eq 0 ] || fail "sentari ended with status $status"
 [ -z "$(icon_window)" ] || fail "the icon is still in the tray after Exit"

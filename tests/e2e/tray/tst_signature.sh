@@ -35,8 +35,6 @@ keys_to() {
     xdotool windowactivate --sync "$w" 2>/dev/null || xdotool windowfocus --sync "$w"
     xdotool key --delay 50 "$@"
 }
-dialog_open() { [ -n "$(windows_of_type DIALOG)" ]; }
-dialog_closed() { ! dialog_open; }
 
 # A yes to the start-up offer opens the window on the default template, with the tray's
 # icon; "Change &Signature" (the seventh item) then brings the same window forward.
@@ -58,7 +56,7 @@ wait_for 10 dialog_open || fail "no Save dialog on Ctrl+S"
 title=$(xdotool getwindowname "$(windows_of_type DIALOG)")
 [ "${title% — Sentari}" = "Save As" ] || fail "the dialog is '$title'"
 press_in_dialog Return
-wait_for 10 dialog_closed || fail "the Save dialog stayed open"
+wait_for 10 no_dialog || fail "the Save dialog stayed open"
 wait_for 10 has_quote "$SIG1" || fail "the saved file holds no quote: $(cat "$SIG1" 2>&1)"
 head -1 "$SIG1" | grep -q '^Add your signature information here\.' || fail "the file is not the template: $(cat "$SIG1")"
 [ "$(setting SignatureFile1)" = "$SIG1" ] || fail "SignatureFile1 is '$(setting SignatureFile1)'"
@@ -89,7 +87,7 @@ xdotool key ctrl+a
 xdotool type --delay 20 "$SIG2"
 sleep 0.3 # the file name completer settles
 press_in_dialog Return
-wait_for 10 dialog_closed || fail "the Save as dialog stayed open"
+wait_for 10 no_dialog || fail "the Save as dialog stayed open"
 wait_for 10 has_quote "$SIG2" || fail "the rich-text file holds no quote: $(cat "$SIG2" 2>&1)"
 head -c 6 "$SIG2" | grep -qF '{\rtf1' || fail "not a rich-text file: $(head -c 80 "$SIG2")"
 grep -qF 'Best regards from Pim' "$SIG2" || fail "the typed text is not in the file: $(cat "$SIG2")"
@@ -112,5 +110,5 @@ wait_for 10 window_shown "$SIG1" || fail "the reopened window does not show entr
 window_gone "Signature control" || fail "the reopened window shows the default template"
 
 choose 9
-wait_for 5 sh -c "! kill -0 $SENTARI_PID" || fail "sentari still runs after Exit"
+wait_for 5 ended $SENTARI_PID || fail "sentari still runs after Exit"
 echo "ok"

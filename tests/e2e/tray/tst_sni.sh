@@ -10,7 +10,7 @@ make_quotes 10
 SIG=$W/signature1.txt
 write_ini "SignatureFile1=$SIG" 'Intro1=<Quote will be inserted here>'
 start_sni_host
-start_sni_sentari
+start_sni_sentari || fail "sentari registered no StatusNotifierItem"
 [ -z "$(windows_of_type DIALOG)" ] || fail "a waiting message although a notifier-item host runs"
 
 # The menu is exported: the 13 items of the tray menu in order.
@@ -55,7 +55,7 @@ wait_for 5 copied || fail "the menu's 'Add quote to Clipboard' did not copy the 
 xdotool click 3
 wait_for 5 host_menu || fail "the host showed no menu on the second right click"
 xdotool key --delay 50 Up Return
-wait_for 5 sh -c "! kill -0 $SENTARI_PID" || fail "sentari still runs after the menu's Exit"
+wait_for 5 ended $SENTARI_PID || fail "sentari still runs after the menu's Exit"
 wait "$SENTARI_PID" && status=0 || status=$?
 [ "$status" -eq 0 ] || fail "sentari ended with status $status"
 echo "ok"

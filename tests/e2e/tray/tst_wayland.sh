@@ -40,7 +40,7 @@ wait_for 5 signature_differs "$SIG" "$quote" || fail "Activate with the menu ope
 wait_for 5 menu_gone || fail "the menu stayed open after Activate"
 
 click_item "E_xit"
-wait_for 5 sh -c "! kill -0 $SENTARI_PID" || fail "Exit from the exported menu did not end sentari"
+wait_for 5 ended $SENTARI_PID || fail "Exit from the exported menu did not end sentari"
 status=0
 wait "$SENTARI_PID" || status=$?
 [ $status -eq 0 ] || fail "sentari ended with status $status"

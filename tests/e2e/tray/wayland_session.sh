@@ -26,13 +26,7 @@ start_host() {
 }
 
 # Starts sentari and notes the bus name (SERVICE) and menu path (MENU_PATH) of its item.
-start_wayland_sentari() {
-    QT_QPA_PLATFORM=wayland "$SENTARI" >"$W/sentari.log" 2>&1 &
-    SENTARI_PID=$!
-    PIDS+=($SENTARI_PID)
-    wait_for 10 item_registered || return 1
-    find_item
-}
+start_wayland_sentari() { QT_QPA_PLATFORM=wayland start_sni_sentari; }
 
 # The titles of the windows sentari and the others opened so far, in order.
 windows() { grep -o 'set_title(.*)' "$W/protocol.log" | sed 's/set_title(//; s/)$//' | paste -sd ' '; }
