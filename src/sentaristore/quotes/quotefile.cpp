@@ -33,7 +33,8 @@ bool isAscii(std::string_view s)
 
 // The line-end style of a file from its first line break and its last bytes, without
 // reading the rest; of the encoding only a UTF-16 byte-order mark is looked at. Nothing when
-// the file cannot be read or its first 64 KiB hold no line break.
+// the file cannot be read, its first 64 KiB hold no line break or it is UTF-16 of an odd
+// length.
 std::optional<DataFileFormat> sniffLineEnds(const fs::path& file)
 {
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -63,6 +64,11 @@ std::optional<DataFileFormat> sniffLineEnds(const fs::path& file)
         format.encoding = text::Encoding::Utf8Bom;
         bom = 3;
     }
+    const auto width = static_cast<std::size_t>(text::unitWidth(format.encoding));
+    // A UTF-16 file of an odd length ends in half a unit: its last two bytes are no unit, so
+    // only the whole file tells how it ends.
+    if ((size - std::min<std::uint64_t>(bom, size)) % width != 0)
+        return std::nullopt;
     std::vector<lines::LineStart> ignored;
     lines::LineScanner scanner(format.encoding, bom);
     scanner.feed(std::string_view(head).substr(std::min(bom, head.size())), ignored);
@@ -71,7 +77,6 @@ std::optional<DataFileFormat> sniffLineEnds(const fs::path& file)
     else if (!scanner.lineEndKnown())
         return std::nullopt; // no break in the head: only the whole file tells
     format.lineEnd = scanner.lineEnd();
-    const auto width = static_cast<std::size_t>(text::unitWidth(format.encoding));
     format.endsWithNewline =
         size <= bom || (tail.size() >= width &&
                         lines::breakLength(std::string_view(tail).substr(tail.size() - width),
