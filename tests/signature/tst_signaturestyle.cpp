@@ -51,6 +51,13 @@ private slots:
             QCOMPARE(ink, platform::toQColor(richColour.toUInt()));
             QVERIFY2(platform::contrastRatio(ink, page) >= 4.5,
                      qPrintable(ink.name() + " on " + page.name()));
+            // A colour chosen for a plain entry shows too, black included.
+            w.showEntry(1);
+            QCOMPARE(shown().first, text);
+            f.desktop.colorAnswers.push_back(0);
+            command(w, "&Color (RichText)")->trigger();
+            QCOMPARE(shown().first, QColor(Qt::black));
+            QVERIFY(platform::contrastRatio(shown().first, shown().second) >= 4.5);
         }
         QApplication::setPalette(before);
     }

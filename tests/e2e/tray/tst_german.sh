@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Under LANGUAGE=de both programs speak German: the usage texts, the tray menu as the
-# notifier-item host reads it over D-Bus and as it opens on screen, a question with Qt's own
-# buttons, and the screen saver's options. What is on screen is read the way a screen reader
+# Under LANGUAGE=de both programs speak German: the usage texts and messages, the tray menu
+# as the notifier-item host reads it over D-Bus and as it opens on screen, a question with
+# Qt's own buttons, and the screen saver's options. What is on screen is read the way a screen reader
 # reads it, through AT-SPI.
 source "$(dirname "$0")/session.sh"
 source "$(dirname "$0")/notifier_item.sh"
@@ -12,6 +12,11 @@ SAVER=$SENTARI_BIN_DIR/sentarisaver
 
 "$SENTARI" --help | head -1 | grep -q '^Aufruf: sentari ' || fail "sentari --help: $("$SENTARI" --help | head -1)"
 "$SAVER" --help | head -1 | grep -q '^Aufruf: sentarisaver ' || fail "sentarisaver --help: $("$SAVER" --help | head -1)"
+# A call to the running tray with no bus to make it on.
+if out=$(env -u DBUS_SESSION_BUS_ADDRESS DISPLAY= "$SENTARI" --change-quote 2>&1); then
+    fail "--change-quote without a bus succeeded"
+fi
+grep -q '^sentari: kein Sitzungs-D-Bus' <<<"$out" || fail "sentari --change-quote: $out"
 
 start_x
 make_quotes 10
